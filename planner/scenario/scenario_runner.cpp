@@ -1,0 +1,132 @@
+#include "planner/scenario/scenario_runner.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <vector>
+
+#include "catalog/class_catalog.h"
+#include "planner/points.h"
+#include "planner/scenario/planner_json.h"
+
+namespace vantrell::scenario {
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r";
+
+std::vector<std::string_view> Words(std::string_view line) {
+    std::vector<std::string_view> words;
+    while (true) {
+        const auto start = line.find_first_not_of(kBlanks);
+        if (start == std::string_view::npos) return words;
+        line.remove_prefix(start);
+        const auto end = std::min(line.find_first_of(kBlanks), line.size());
+        words.push_back(line.substr(0, end));
+        line.remove_prefix(end);
+    }
+}
+
+std::optional<int> ParseNumber(std::string_view text) {
+    int value = 0;
+    const auto* const end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc{} || ptr != end) return std::nullopt;
+    return value;
+}
+
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+}  // namespace
+
+ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+
+int ScenarioRunner::Run(std::istream& script) {
+    std::string line;
+    for (long number = 1; std::getline(script, line); ++number) {
+        std::string reason;
+        try {
+            reason = RunCommand(line);
+        } catch (const std::exception& fault) {
+            reason = std::string("planner fault: ") + fault.what();
+        }
+        if (!reason.empty()) {
+            out_.flush();
+            err_ << "error: line " << number << ": " << reason << '\n';
+            return kScenarioBadInput;
+        }
+    }
+    out_.flush();
+    return kScenarioOk;
+}
+
+std::string ScenarioRunner::RunCommand(std::string_view line) {
+    const auto words = Words(line);
+    if (words.empty() || words.front().starts_with('#')) return {};
+    const std::string_view command = words.front();
+    const auto expect = [&](std::size_t arguments) -> std::string {
+        if (words.size() == arguments + 1) return {};
+        return Quoted(command) + " takes " + std::to_string(arguments) + " argument(s)";
+    };
+    const auto needPlanner = [&]() -> std::string {
+        return current_ == nullptr ? Quoted(command) + " before any 'open'" : std::string{};
+    };
+
+    if (command == "open") {
+        if (auto bad = expect(1); !bad.empty()) return bad;
+        return Open(words[1]);
+    }
+    if (command == "level" || command == "slide" || command == "click" || command == "show") {
+        const std::size_t arguments = command == "slide" ? 2 : command == "show" ? 0 : 1;
+        if (auto bad = expect(arguments); !bad.empty()) return bad;
+        if (auto bad = needPlanner(); !bad.empty()) return bad;
+    }
+    if (command == "level") return PickLevel(words[1]);
+    if (command == "slide") return Slide(words[1], words[2]);
+    if (command == "click") return Click(words[1]);
+    if (command == "show") {
+        out_ << PlannerJson(*current_) << '\n';
+        return {};
+    }
+    return "unknown command " + Quoted(command);
+}
+
+std::string ScenarioRunner::Open(std::string_view listName) {
+    if (const auto known = planners_.find(listName); known != planners_.end()) {
+        current_ = known->second.get();
+        return {};
+    }
+    const catalog::ClassDefinition* definition = catalog::ClassCatalog::Find(listName);
+    if (definition == nullptr) return "unknown class " + Quoted(listName);
+    auto planner = std::make_unique<planner::Planner>(*definition);
+    current_ = planner.get();
+    planners_.emplace(std::string(listName), std::move(planner));
+    return {};
+}
+
+std::string ScenarioRunner::PickLevel(std::string_view number) {
+    const auto level = ParseNumber(number);
+    if (!level) return "not a number: " + Quoted(number);
+    if (*level < planner::kLowestCharacterLevel || *level > planner::kHighestCharacterLevel) {
+        return "level " + std::to_string(*level) + " is outside 6 to 50";
+    }
+    current_->ApplyLevelChange(static_cast<std::int16_t>(*level));
+    return {};
+}
+
+std::string ScenarioRunner::Slide(std::string_view stem, std::string_view number) {
+    const auto line = current_->LineIndexOf(stem);
+    if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current_->definition().listName);
+    const auto value = ParseNumber(number);
+    if (!value) return "not a number: " + Quoted(number);
+    current_->MoveSlider(*line, *value);
+    return {};
+}
+
+std::string ScenarioRunner::Click(std::string_view stem) {
+    const auto line = current_->LineIndexOf(stem);
+    if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current_->definition().listName);
+    out_ << MessageJson(current_->ExplanationFor(*line)) << '\n';
+    return {};
+}
+
+}  // namespace vantrell::scenario
