@@ -13,6 +13,7 @@ namespace vantrell::testing {
 class PlannerProbe {
 public:
     explicit PlannerProbe(std::string_view listName) : planner_(Definition(listName)) {}
+    explicit PlannerProbe(const catalog::ClassDefinition& definition) : planner_(definition) {}
 
     planner::Planner& planner() { return planner_; }
     void Level(int characterLevel) { planner_.ApplyLevelChange(static_cast<std::int16_t>(characterLevel)); }
