@@ -1,28 +1,97 @@
-// Placeholder records: stems and points rules only, until the line data is transcribed.
+// Midgard's berserker and skald: no slider passes the character level, and the
+// last line carries a fixed text in place of a table.
 #include "catalog/classes/classes.h"
+#include "catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kBerserkerLines[] = {
-    {.stem = "Swords", .caption = "Swords", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Axes", .caption = "Axes", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Hammers", .caption = "Hammers", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Parry", .caption = "Parry", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "LeftAxe", .caption = "LeftAxe", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
+    {.stem = "Swords",
+     .caption = "Swords",
+     .captionColour = colour::kBlue,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Swords Weapons styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Axes",
+     .caption = "Axes",
+     .captionColour = colour::kPurple,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Axes styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Hammers",
+     .caption = "Hammers",
+     .captionColour = colour::kDarkGrey,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Hammers Weapons styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Parry",
+     .caption = "Parry",
+     .captionColour = colour::kDarkRed,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Parry styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "LeftAxe",
+     .caption = "Left Axe",
+     .captionColour = colour::kBlack,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel,
+     .availableText = "LeftAxe"},
 };
+constexpr std::string_view kBerserkerRefresh[] = {"Swords", "Axes", "Parry", "Hammers", "LeftAxe"};
 
 constexpr SpecLineDefinition kSkaldLines[] = {
-    {.stem = "Swords", .caption = "Swords", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Axes", .caption = "Axes", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Hammers", .caption = "Hammers", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Parry", .caption = "Parry", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Battlesongs", .caption = "Battlesongs", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
+    {.stem = "Swords",
+     .caption = "Swords",
+     .captionColour = colour::kBlue,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Swords Weapons styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Axes",
+     .caption = "Axes",
+     .captionColour = colour::kPurple,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Axes styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Hammers",
+     .caption = "Hammers",
+     .captionColour = colour::kDarkGrey,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Hammers Weapons styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Parry",
+     .caption = "Parry",
+     .captionColour = colour::kDarkRed,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Battlesongs",
+     .caption = "Battlesongs",
+     .captionColour = colour::kBlack,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel,
+     .availableText = "Battlesongs"},
 };
+constexpr std::string_view kSkaldRefresh[] = {"Swords", "Axes", "Parry", "Hammers", "Battlesongs"};
 
 }  // namespace
 
-constinit const ClassDefinition kBerserker{.listName = "Berserker", .realm = Realm::Midgard, .windowName = "frmBerserker", .titleCaption = "Berserker", .pointsRule = {2.0}, .pointsPerLevelCaption = "Points/Level:", .pointsPerLevelText = "2.0", .lines = kBerserkerLines};
-constinit const ClassDefinition kSkald{.listName = "Skald", .realm = Realm::Midgard, .windowName = "frmSkald", .titleCaption = "Skald", .pointsRule = {1.5}, .pointsPerLevelCaption = "Points/Level:", .pointsPerLevelText = "1.5", .lines = kSkaldLines};
+constinit const ClassDefinition kBerserker{.listName = "Berserker",
+                                           .realm = Realm::Midgard,
+                                           .windowName = "frmBerserker",
+                                           .titleCaption = "Berserker",
+                                           .pointsRule = {2.0},
+                                           .pointsPerLevelCaption = "Points/Level:",
+                                           .pointsPerLevelText = "2.0",
+                                           .lines = kBerserkerLines,
+                                           .levelRefreshOrder = kBerserkerRefresh};
+constinit const ClassDefinition kSkald{.listName = "Skald",
+                                       .realm = Realm::Midgard,
+                                       .windowName = "frmSkald",
+                                       .titleCaption = "Skald",
+                                       .pointsRule = {1.5},
+                                       .pointsPerLevelCaption = "Points/Level:",
+                                       .pointsPerLevelText = "1.5",
+                                       .lines = kSkaldLines,
+                                       .levelRefreshOrder = kSkaldRefresh};
 
 }  // namespace vantrell::catalog::classes

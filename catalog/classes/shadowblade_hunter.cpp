@@ -1,29 +1,99 @@
-// Placeholder records: stems and points rules only, until the line data is transcribed.
+// Midgard's shadowblade and hunter: their sword and axe lines stop at half the
+// character level, and several lines carry no abilities text at all.
 #include "catalog/classes/classes.h"
+#include "catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kShadowbladeLines[] = {
-    {.stem = "Swords", .caption = "Swords", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Axes", .caption = "Axes", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Stealth", .caption = "Stealth", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Critical", .caption = "Critical", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Envenom", .caption = "Envenom", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "LeftAxe", .caption = "LeftAxe", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
+    {.stem = "Swords",
+     .caption = "Swords",
+     .captionColour = colour::kBlue,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Swords Weapons styles 1->"),
+     .cap = LineCap::HalfCharacterLevel},
+    {.stem = "Axes",
+     .caption = "Axes",
+     .captionColour = colour::kPurple,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Axes styles 1->"),
+     .cap = LineCap::HalfCharacterLevel},
+    {.stem = "Stealth",
+     .caption = "Stealth",
+     .captionColour = colour::kDarkRed,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Critical",
+     .caption = "Critical Strike",
+     .captionColour = colour::kMaroon,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Envenom",
+     .caption = "Envenom",
+     .captionColour = colour::kDarkRed,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel},
+    {.stem = "LeftAxe",
+     .caption = "Left Axe",
+     .captionColour = colour::kBlack,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::HalfCharacterLevel,
+     .availableText = "LeftAxe"},
 };
+constexpr std::string_view kShadowbladeMaxima[] = {"Swords",  "Axes",    "Critical",
+                                                   "Envenom", "Stealth", "LeftAxe"};
 
 constexpr SpecLineDefinition kHunterLines[] = {
-    {.stem = "Swords", .caption = "Swords", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Composite", .caption = "Composite", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Spears", .caption = "Spears", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Stealth", .caption = "Stealth", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Beastcraft", .caption = "Beastcraft", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
+    {.stem = "Swords",
+     .caption = "Swords",
+     .captionColour = colour::kBlue,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Swords Weapons styles 1->"),
+     .cap = LineCap::HalfCharacterLevel},
+    {.stem = "Composite",
+     .caption = "Composite Bows",
+     .captionColour = colour::kPurple,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Spears",
+     .caption = "Spears",
+     .captionColour = colour::kDarkGrey,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Stealth",
+     .caption = "Stealth",
+     .captionColour = colour::kDarkRed,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Beastcraft",
+     .caption = "Beastcraft",
+     .captionColour = colour::kBlack,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel,
+     .availableText = "Beastcraft"},
 };
+constexpr std::string_view kHunterRefresh[] = {"Swords", "Composite", "Stealth", "Spears", "Beastcraft"};
 
 }  // namespace
 
-constinit const ClassDefinition kShadowblade{.listName = "Shadowblade", .realm = Realm::Midgard, .windowName = "frmShadowblade", .titleCaption = "Shadowblade", .pointsRule = {2.0}, .pointsPerLevelCaption = "Points/Level:", .pointsPerLevelText = "2.0", .lines = kShadowbladeLines};
-constinit const ClassDefinition kHunter{.listName = "Hunter", .realm = Realm::Midgard, .windowName = "frmHunter", .titleCaption = "Hunter", .pointsRule = {2.0}, .pointsPerLevelCaption = "Points/Level:", .pointsPerLevelText = "2.0", .lines = kHunterLines};
+constinit const ClassDefinition kShadowblade{.listName = "Shadowblade",
+                                             .realm = Realm::Midgard,
+                                             .windowName = "frmShadowblade",
+                                             .titleCaption = "Shadowblade",
+                                             .pointsRule = {2.0},
+                                             .pointsPerLevelCaption = "Points/Level:",
+                                             .pointsPerLevelText = "2.0",
+                                             .lines = kShadowbladeLines,
+                                             .maximaOrder = kShadowbladeMaxima};
+constinit const ClassDefinition kHunter{.listName = "Hunter",
+                                        .realm = Realm::Midgard,
+                                        .windowName = "frmHunter",
+                                        .titleCaption = "Hunter",
+                                        .pointsRule = {2.0},
+                                        .pointsPerLevelCaption = "Points/Level:",
+                                        .pointsPerLevelText = "2.0",
+                                        .lines = kHunterLines,
+                                        .levelRefreshOrder = kHunterRefresh};
 
 }  // namespace vantrell::catalog::classes

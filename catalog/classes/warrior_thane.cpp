@@ -1,30 +1,112 @@
-// Placeholder records: stems and points rules only, until the line data is transcribed.
+// Midgard's warrior and thane: no slider passes the character level, and one
+// line per class carries a fixed text in place of a table.
 #include "catalog/classes/classes.h"
+#include "catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kWarriorLines[] = {
-    {.stem = "Swords", .caption = "Swords", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Axes", .caption = "Axes", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Hammers", .caption = "Hammers", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Thrown", .caption = "Thrown", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Shields", .caption = "Shields", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Parry", .caption = "Parry", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
+    {.stem = "Swords",
+     .caption = "Swords",
+     .captionColour = colour::kBlue,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Swords Weapons styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Axes",
+     .caption = "Axes",
+     .captionColour = colour::kPurple,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Axes styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Hammers",
+     .caption = "Hammers",
+     .captionColour = colour::kDarkGrey,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Hammers Weapons styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Thrown",
+     .caption = "Thrown Weapons",
+     .captionColour = colour::kMaroon,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel,
+     .availableText = "Thrown"},
+    {.stem = "Shields",
+     .caption = "Shields",
+     .captionColour = colour::kDarkGreen,
+     .abilitiesColour = colour::kDarkGrey,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = ShieldStyles("Shields styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Parry",
+     .caption = "Parry",
+     .captionColour = colour::kDarkRed,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel},
 };
+constexpr std::string_view kWarriorRefresh[] = {"Swords", "Axes", "Parry", "Hammers", "Shields", "Thrown"};
+constexpr std::string_view kWarriorMaxima[] = {"Swords", "Axes", "Hammers", "Shields", "Parry", "Thrown"};
 
 constexpr SpecLineDefinition kThaneLines[] = {
-    {.stem = "Swords", .caption = "Swords", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Axes", .caption = "Axes", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Hammers", .caption = "Hammers", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Shields", .caption = "Shields", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Parry", .caption = "Parry", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Stormcalling", .caption = "Stormcalling", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
+    {.stem = "Swords",
+     .caption = "Swords",
+     .captionColour = colour::kBlue,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Swords Weapons styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Axes",
+     .caption = "Axes",
+     .captionColour = colour::kPurple,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Axes styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Hammers",
+     .caption = "Hammers",
+     .captionColour = colour::kDarkGrey,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Hammers Weapons styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Shields",
+     .caption = "Shields",
+     .captionColour = colour::kDarkGreen,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = ShieldStyles("Shields styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Parry",
+     .caption = "Parry",
+     .captionColour = colour::kDarkRed,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Stormcalling",
+     .caption = "Stormcalling",
+     .captionColour = colour::kBlack,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel,
+     .availableText = "Stormcalling"},
 };
+constexpr std::string_view kThaneRefresh[] = {"Swords",  "Axes",    "Parry",
+                                              "Hammers", "Shields", "Stormcalling"};
 
 }  // namespace
 
-constinit const ClassDefinition kWarrior{.listName = "Warrior", .realm = Realm::Midgard, .windowName = "frmWarrior", .titleCaption = "Warrior", .pointsRule = {2.0}, .pointsPerLevelCaption = "Points/Level:", .pointsPerLevelText = "2.0", .lines = kWarriorLines};
-constinit const ClassDefinition kThane{.listName = "Thane", .realm = Realm::Midgard, .windowName = "frmThane", .titleCaption = "Thane", .pointsRule = {2.0}, .pointsPerLevelCaption = "Points/Level:", .pointsPerLevelText = "2.0", .lines = kThaneLines};
+constinit const ClassDefinition kWarrior{.listName = "Warrior",
+                                         .realm = Realm::Midgard,
+                                         .windowName = "frmWarrior",
+                                         .titleCaption = "Warrior",
+                                         .pointsRule = {2.0},
+                                         .pointsPerLevelCaption = "Points/Level:",
+                                         .pointsPerLevelText = "2.0",
+                                         .lines = kWarriorLines,
+                                         .levelRefreshOrder = kWarriorRefresh,
+                                         .maximaOrder = kWarriorMaxima};
+constinit const ClassDefinition kThane{.listName = "Thane",
+                                       .realm = Realm::Midgard,
+                                       .windowName = "frmThane",
+                                       .titleCaption = "Thane",
+                                       .pointsRule = {2.0},
+                                       .pointsPerLevelCaption = "Points/Level:",
+                                       .pointsPerLevelText = "2.0",
+                                       .lines = kThaneLines,
+                                       .levelRefreshOrder = kThaneRefresh};
 
 }  // namespace vantrell::catalog::classes
