@@ -1,0 +1,252 @@
+#include "planner/window/class_planner_window.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "catalog/abilities.h"
+#include "catalog/control_names.h"
+#include "planner/window/clickable_label.h"
+#include "planner/window/fonts.h"
+#include "planner/window/planner_layout.h"
+#include "planner/window/twips.h"
+
+namespace vantrell::window {
+namespace {
+
+using catalog::SpecLineDefinition;
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QColor ColourOf(catalog::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+void SetTextColour(QWidget& widget, catalog::Rgb rgb) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, ColourOf(rgb));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, ColourOf(rgb));
+    widget.setPalette(palette);
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& text, const TwipRect& rect,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, const QString& name = {}) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(alignment);
+    if (!name.isEmpty()) label->setObjectName(name);
+    PlaceInTwips(*label, rect);
+    return label;
+}
+
+// Every text a line can show, so its label can be sized for the longest.
+std::vector<std::string> TextsOf(const SpecLineDefinition& line) {
+    std::vector<std::string> texts;
+    if (line.availableText) texts.emplace_back(*line.availableText);
+    for (const catalog::AbilityBand& band : line.bands) texts.emplace_back(band.text);
+    if (line.styles.schedule != nullptr) {
+        for (const catalog::StyleBand& band : line.styles.schedule->bands) {
+            texts.push_back(catalog::AbilitiesTextFor(line, band.lowLevel));
+        }
+    }
+    return texts;
+}
+
+// At least `minimum` twips, and wide enough for `text` in `widget`'s font.
+int FittedWidth(const QWidget& widget, const QString& text, int minimum) {
+    const int pixels = widget.fontMetrics().horizontalAdvance(text) + 4;
+    return std::max(minimum, PixelsToTwips(pixels, widget.logicalDpiY()));
+}
+
+constexpr std::int16_t kFirstListedLevel = 6;
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+
+}  // namespace
+
+ClassPlannerWindow::ClassPlannerWindow(const catalog::ClassDefinition& definition, MessageSink messages,
+                                       QWidget* parent)
+    : QWidget(parent), planner_(definition), messages_(std::move(messages)) {
+    setObjectName(Text(definition.windowName));
+    setWindowTitle(Text(definition.titleCaption));
+    setFont(FontOf(kSansFaces, 8.25));
+    BuildHeader();
+    const PlannerLayout layout = Layout();
+    BuildAbilities(layout);
+    BuildStatsFrame(layout);
+    Render();
+}
+
+ClassPlannerWindow::~ClassPlannerWindow() = default;
+
+void ClassPlannerWindow::BuildHeader() {
+    const catalog::ClassDefinition& definition = planner_.definition();
+
+    auto* title = new QLabel(Text(definition.titleCaption), this);
+    title->setObjectName("lblTitle");
+    title->setFont(FontOf(kSerifFaces, 20.25, {.bold = true, .italic = true}));
+    title->setAlignment(Qt::AlignCenter);
+    SetTextColour(*title, catalog::colour::kBlue);
+    PlaceInTwips(*title, {0, 0, FittedWidth(*title, title->text(), 1185), 465});
+
+    AddLabel(this, "Level:", {0, 600, 615, 255}, kRight);
+    levelBox_ = new QComboBox(this);
+    levelBox_->setObjectName("cboLevel");
+    for (int level = kFirstListedLevel; level <= planner::kHighestCharacterLevel; ++level) {
+        levelBox_->addItem(QString::number(level));
+    }
+    PlaceInTwips(*levelBox_, {720, 600, 735, 315});
+    connect(levelBox_, &QComboBox::activated, this, &ClassPlannerWindow::OnLevelPicked);
+
+    // A caption wider than its place, such as "Points Per Level:", pushes what follows it to the right.
+    const QString factorCaption = Text(definition.pointsPerLevelCaption);
+    const int factorShift = FittedWidth(*this, factorCaption, 855) - 855;
+    AddLabel(this, factorCaption, {0, 960, 855 + factorShift, 255}, kRight);
+    auto* factorBox = new QLineEdit(Text(definition.pointsPerLevelText), this);
+    factorBox->setReadOnly(true);
+    factorBox->setObjectName("txtPointsPerLevel");
+    PlaceInTwips(*factorBox, {960 + factorShift, 960, 375, 285});
+
+    const int pointsShift = FittedWidth(*this, "Points Left:", 855) - 855;
+    AddLabel(this, "Points Left:", {0, 1320, 855 + pointsShift, 255}, kRight);
+    pointsLeft_ = AddLabel(this, {}, {960 + pointsShift, 1320, 495, 255}, kRight, "lblPointsLeft");
+    AddLabel(this, "/", {1560 + pointsShift, 1320, 135, 255}, Qt::AlignCenter);
+    totalPoints_ = AddLabel(this, {}, {1680 + pointsShift, 1320, 495, 255}, Qt::AlignLeft | Qt::AlignVCenter,
+                            "lblTotalPoints");
+
+    AddLabel(this, "Skills Available", {3360, 240, 1575, 255});
+    auto* hint = AddLabel(this, "(Click for an explanation)", {5040, 240, 2175, 255});
+    QFont italic = hint->font();
+    italic.setItalic(true);
+    hint->setFont(italic);
+}
+
+PlannerLayout ClassPlannerWindow::Layout() const {
+    const QFont small = FontOf(kSmallFaces, 6.75);
+    const QFontMetrics metrics(small);
+    const int dpi = logicalDpiY();
+    const int width = TwipsToPixels(kAbilitiesWidth, dpi);
+    std::vector<int> needed;
+    for (const SpecLineDefinition& line : planner_.definition().lines) {
+        int height = 0;
+        for (const std::string& text : TextsOf(line)) {
+            const QRect bounds = metrics.boundingRect(0, 0, width, 10000, Qt::TextWordWrap, QString::fromStdString(text));
+            height = std::max(height, bounds.height());
+        }
+        needed.push_back(PixelsToTwips(height + 2, dpi));
+    }
+    return LayoutPlanner(needed);
+}
+
+void ClassPlannerWindow::BuildAbilities(const PlannerLayout& layout) {
+    const auto definitions = planner_.definition().lines;
+    lines_.resize(definitions.size());
+    for (std::size_t line = 0; line < definitions.size(); ++line) {
+        const SpecLineDefinition& definition = definitions[line];
+        auto* label = new ClickableLabel(this);
+        label->setObjectName(QString::fromStdString(catalog::ControlNamesOf(definition).abilities));
+        label->setFont(FontOf(kSmallFaces, 6.75));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        SetTextColour(*label, definition.abilitiesColour.value_or(definition.captionColour));
+        PlaceInTwips(*label, layout.abilities[line]);
+        if (definition.description != nullptr) label->setCursor(Qt::PointingHandCursor);
+        if (!definition.abilitiesKind) label->hide();
+        connect(label, &ClickableLabel::clicked, this, [this, line] { OnAbilitiesClicked(line); });
+        lines_[line].abilities = label;
+    }
+}
+
+void ClassPlannerWindow::BuildStatsFrame(const PlannerLayout& layout) {
+    stats_ = new QFrame(this);
+    stats_->setObjectName("fraStats");
+    stats_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    PlaceInTwips(*stats_, layout.frame);
+
+    auto* heading = AddLabel(stats_, "Specialization Level", {3360, 120, 1815, 255});
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    PlaceInTwips(*heading, {3360, 120, FittedWidth(*heading, heading->text(), 1815), 255});
+    AddLabel(stats_, "Pts Used", {5400, 120, 735, 255});
+    AddLabel(stats_, "%", {6360, 120, 495, 255});
+
+    for (std::size_t line = 0; line < lines_.size(); ++line) BuildRow(line, layout.rowTops[line], layout.rowHeight);
+}
+
+void ClassPlannerWindow::BuildRow(std::size_t line, int top, int height) {
+    const SpecLineDefinition& definition = planner_.definition().lines[line];
+    const catalog::LineControlNames names = catalog::ControlNamesOf(definition);
+    LineWidgets& widgets = lines_[line];
+
+    widgets.caption = AddLabel(stats_, Text(definition.caption), {0, top, 1245, height}, kRight);
+    SetTextColour(*widgets.caption, definition.captionColour);
+
+    widgets.slider = new QScrollBar(Qt::Horizontal, stats_);
+    widgets.slider->setObjectName(QString::fromStdString(names.slider));
+    widgets.slider->setAccessibleName(Text(definition.caption));
+    widgets.slider->setSingleStep(1);
+    widgets.slider->setPageStep(1);
+    // A dragged thumb reports once, on release.
+    widgets.slider->setTracking(false);
+    PlaceInTwips(*widgets.slider, {1320, top, 3375, height});
+    connect(widgets.slider, &QScrollBar::valueChanged, this,
+            [this, line](int value) { OnSliderChanged(line, value); });
+
+    widgets.level = AddLabel(stats_, {}, {4920, top, 375, height}, kRight, QString::fromStdString(names.level));
+    QFont bold = widgets.level->font();
+    bold.setBold(true);
+    widgets.level->setFont(bold);
+    widgets.points = AddLabel(stats_, {}, {5760, top, 495, height}, kRight, QString::fromStdString(names.points));
+    widgets.percent = AddLabel(stats_, {}, {6600, top, 495, height}, kRight, QString::fromStdString(names.percent));
+}
+
+void ClassPlannerWindow::OnLevelPicked(int index) {
+    planner_.ApplyLevelChange(static_cast<std::int16_t>(kFirstListedLevel + index));
+    Render();
+}
+
+void ClassPlannerWindow::OnSliderChanged(std::size_t line, int value) {
+    planner_.MoveSlider(line, value);
+    Render();
+}
+
+void ClassPlannerWindow::OnAbilitiesClicked(std::size_t line) {
+    const catalog::DescriptionMessage* message = planner_.ExplanationFor(line);
+    if (message == nullptr) return;
+    messages_(this, {Text(message->title), QString::fromStdString(catalog::ExplanationText(*message)),
+                     MessageIcon::None});
+}
+
+void ClassPlannerWindow::Render() {
+    const planner::PlannerDisplay& display = planner_.display();
+    {
+        const QSignalBlocker blocker(levelBox_);
+        levelBox_->setCurrentIndex(planner_.state().characterLevel - kFirstListedLevel);
+    }
+    pointsLeft_->setText(QString::fromStdString(display.pointsLeft));
+    totalPoints_->setText(QString::fromStdString(display.totalPoints));
+    stats_->setEnabled(display.statsFrameEnabled);
+    for (std::size_t line = 0; line < lines_.size(); ++line) RenderLine(line);
+}
+
+void ClassPlannerWindow::RenderLine(std::size_t line) {
+    const planner::LineDisplay& shown = planner_.display().lines[line];
+    const LineWidgets& widgets = lines_[line];
+    {
+        // The headless planner may keep a maximum below the minimum for a moment;
+        // the widget never gets one, or it would move its value below 1.
+        const QSignalBlocker blocker(widgets.slider);
+        const int maximum = std::max<int>(planner_.state().lines[line].sliderMaximum, planner::kSliderMinimum);
+        widgets.slider->setRange(planner::kSliderMinimum, maximum);
+        widgets.slider->setValue(shown.sliderValue);
+        widgets.slider->setEnabled(shown.enabled);
+    }
+    widgets.level->setText(QString::fromStdString(shown.level));
+    widgets.points->setText(QString::fromStdString(shown.points));
+    widgets.percent->setText(QString::fromStdString(shown.percent));
+    widgets.abilities->setText(QString::fromStdString(shown.abilities));
+}
+
+}  // namespace vantrell::window

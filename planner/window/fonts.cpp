@@ -1,0 +1,14 @@
+#include "planner/window/fonts.h"
+
+namespace vantrell::window {
+
+QFont FontOf(const QStringList& faces, double pointSize, FontStyle style) {
+    QFont font;
+    font.setFamilies(faces);
+    font.setPointSizeF(pointSize);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    return font;
+}
+
+}  // namespace vantrell::window

@@ -1,0 +1,15 @@
+#include "planner/window/message_sink.h"
+
+#include <QMessageBox>
+
+namespace vantrell::window {
+
+MessageSink ModalMessageBox() {
+    return [](QWidget* parent, const MessageRequest& request) {
+        QMessageBox box(request.icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
+                        request.title, request.text, QMessageBox::Ok, parent);
+        box.exec();
+    };
+}
+
+}  // namespace vantrell::window

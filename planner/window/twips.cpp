@@ -1,0 +1,23 @@
+#include "planner/window/twips.h"
+
+#include <QWidget>
+#include <cmath>
+
+namespace vantrell::window {
+
+int TwipsToPixels(int twips, int logicalDpi) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) * logicalDpi / kTwipsPerInch));
+}
+
+int PixelsToTwips(int pixels, int logicalDpi) {
+    return static_cast<int>(std::lround(static_cast<double>(pixels) * kTwipsPerInch / logicalDpi));
+}
+
+QRect ToPixels(const TwipRect& rect, int logicalDpi) {
+    return {TwipsToPixels(rect.left, logicalDpi), TwipsToPixels(rect.top, logicalDpi),
+            TwipsToPixels(rect.width, logicalDpi), TwipsToPixels(rect.height, logicalDpi)};
+}
+
+void PlaceInTwips(QWidget& widget, const TwipRect& rect) { widget.setGeometry(ToPixels(rect, widget.logicalDpiY())); }
+
+}  // namespace vantrell::window
