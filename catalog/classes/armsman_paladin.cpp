@@ -1,33 +1,138 @@
-// Placeholder records: stems and points rules only, until the line data is transcribed.
+// Albion armsman and paladin: factor-2 fighters on the weapon and shield style schedules, with
+// lines that open only from a character level.
 #include "catalog/classes/classes.h"
+#include "catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kArmsmanLines[] = {
-    {.stem = "Slashing", .caption = "Slashing", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Crushing", .caption = "Crushing", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Thrusting", .caption = "Thrusting", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Polearms", .caption = "Polearms", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Two", .caption = "Two", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Crossbow", .caption = "Crossbow", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Shield", .caption = "Shield", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Parry", .caption = "Parry", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
+    {.stem = "Slashing",
+     .caption = "Slashing",
+     .captionColour = colour::kBlue,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Slashing Weapons styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Crushing",
+     .caption = "Crushing",
+     .captionColour = colour::kDarkGreen,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Crushing styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Thrusting",
+     .caption = "Thrusting",
+     .captionColour = colour::kPurple,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Thrusting styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Polearms",
+     .caption = "Polearms",
+     .captionColour = colour::kMaroon,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Polearms styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Two",
+     .caption = "Two Handed",
+     .captionColour = colour::kDarkRed,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Two Handed styles 1->"),
+     .cap = LineCap::CharacterLevel,
+     .availableFromLevel = 10},
+    {.stem = "Crossbow",
+     .caption = "Crossbows",
+     .captionColour = colour::kRed,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel,
+     .availableFromLevel = 15},
+    {.stem = "Shield",
+     .caption = "Shields",
+     .captionColour = colour::kDarkGrey,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = ShieldStyles("Shields styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Parry",
+     .caption = "Parry",
+     .captionColour = colour::kBlack,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel,
+     .availableFromLevel = 10,
+     .availableText = "Parry"},
 };
 
+// Crossbows is refreshed last, so a smaller budget is cut from every other line before it.
+constexpr std::string_view kArmsmanRefresh[] = {"Slashing", "Crushing", "Thrusting", "Polearms",
+                                                "Two",      "Shield",   "Parry",     "Crossbow"};
+
 constexpr SpecLineDefinition kPaladinLines[] = {
-    {.stem = "Slashing", .caption = "Slashing", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Crushing", .caption = "Crushing", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Thrusting", .caption = "Thrusting", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Two", .caption = "Two", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Shield", .caption = "Shield", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Chants", .caption = "Chants", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
-    {.stem = "Parry", .caption = "Parry", .captionColour = colour::kBlack, .abilitiesColour = std::nullopt, .abilitiesKind = AbilitiesKind::Skills},
+    {.stem = "Slashing",
+     .caption = "Slashing",
+     .captionColour = colour::kBlue,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Slashing Weapons styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Crushing",
+     .caption = "Crushing",
+     .captionColour = colour::kDarkGreen,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Crushing styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Thrusting",
+     .caption = "Thrusting",
+     .captionColour = colour::kPurple,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Thrusting styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Two",
+     .caption = "Two Handed",
+     .captionColour = colour::kDarkRed,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = WeaponStyles("Two Handed styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Shield",
+     .caption = "Shields",
+     .captionColour = colour::kDarkGrey,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .styles = ShieldStyles("Shields styles 1->"),
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Chants",
+     .caption = "Chants",
+     .captionColour = colour::kMaroon,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel},
+    {.stem = "Parry",
+     .caption = "Parry",
+     .captionColour = colour::kBlack,
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel,
+     .availableFromLevel = 15,
+     .availableText = "Parry"},
 };
+
+// Maxima follow this order too: when a lower character level caps several lines, the first of them here is
+// cut first and absorbs any shortfall.
+constexpr std::string_view kPaladinRefresh[] = {"Slashing", "Crushing", "Thrusting", "Chants",
+                                                "Two",      "Shield",   "Parry"};
 
 }  // namespace
 
-constinit const ClassDefinition kArmsman{.listName = "Armsman", .realm = Realm::Albion, .windowName = "frmArmsman", .titleCaption = "Armsman", .pointsRule = {2.0}, .pointsPerLevelCaption = "Points/Level:", .pointsPerLevelText = "2.0", .lines = kArmsmanLines};
-constinit const ClassDefinition kPaladin{.listName = "Paladin", .realm = Realm::Albion, .windowName = "frmPaladin", .titleCaption = "Paladin", .pointsRule = {2.0}, .pointsPerLevelCaption = "Points/Level:", .pointsPerLevelText = "2.0", .lines = kPaladinLines};
+constinit const ClassDefinition kArmsman{.listName = "Armsman",
+                                         .realm = Realm::Albion,
+                                         .windowName = "frmArmsman",
+                                         .titleCaption = "Armsman",
+                                         .pointsRule = {2.0},
+                                         .pointsPerLevelCaption = "Points/Level:",
+                                         .pointsPerLevelText = "2.0",
+                                         .lines = kArmsmanLines,
+                                         .levelRefreshOrder = kArmsmanRefresh};
+constinit const ClassDefinition kPaladin{.listName = "Paladin",
+                                         .realm = Realm::Albion,
+                                         .windowName = "frmPaladin",
+                                         .titleCaption = "Paladin",
+                                         .pointsRule = {2.0},
+                                         .pointsPerLevelCaption = "Points/Level:",
+                                         .pointsPerLevelText = "2.0",
+                                         .lines = kPaladinLines,
+                                         .levelRefreshOrder = kPaladinRefresh,
+                                         .maximaOrder = kPaladinRefresh};
 
 }  // namespace vantrell::catalog::classes
