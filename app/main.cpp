@@ -1,15 +1,23 @@
 #include <QApplication>
-#include <QStyle>
+#include <QMessageBox>
+#include <iostream>
 
-#include "catalog/class_catalog.h"
-#include "planner/window/class_planner_window.h"
+#include "app/look.h"
+#include "app/main_window.h"
+#include "app/max_button.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setStyle("Fusion");
-    const char* name = argc > 1 ? argv[1] : "Healer";
-    vantrell::window::ClassPlannerWindow window(*vantrell::catalog::ClassCatalog::Find(name));
-    window.resize(501, 322);
-    window.show();
-    return QApplication::exec();
+    QApplication::setApplicationName("Vantrell");
+    vantrell::app::ApplyLook(application);
+    try {
+        vantrell::app::MainWindow window;
+        window.show();
+        return QApplication::exec();
+    } catch (const vantrell::app::WindowError& error) {
+        // A failure during start-up ends the program with its message.
+        std::cerr << error.source() << ": " << error.what() << '\n';
+        QMessageBox::critical(nullptr, "Vantrell", QString::fromStdString(error.what()));
+        return 1;
+    }
 }

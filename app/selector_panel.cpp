@@ -1,0 +1,76 @@
+#include "app/selector_panel.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "catalog/class_catalog.h"
+#include "planner/window/fonts.h"
+#include "planner/window/twips.h"
+
+namespace vantrell::app {
+namespace {
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QLabel* AddHeading(QWidget* parent, const QString& text, const window::TwipRect& rect) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(window::FontOf(window::kSerifFaces, 12, {.bold = true}));
+    label->setAlignment(Qt::AlignCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(palette);
+    window::PlaceInTwips(*label, rect);
+    return label;
+}
+
+}  // namespace
+
+SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName("frmMain");
+    setFont(window::FontOf(window::kSansFaces, 8.25));
+
+    AddHeading(this, "Select Realm", {120, 0, 1365, 285});
+    realms_ = new QComboBox(this);
+    realms_->setObjectName("cboRealm");
+    for (catalog::Realm realm : catalog::kRealms) realms_->addItem(Text(catalog::RealmName(realm)));
+    realms_->setCurrentIndex(-1);
+    window::PlaceInTwips(*realms_, {120, 360, 1335, 315});
+    connect(realms_, &QComboBox::activated, this, &SelectorPanel::OnRealmChosen);
+
+    AddHeading(this, "Select Class", {180, 720, 1245, 285});
+    classes_ = new QListWidget(this);
+    classes_->setObjectName("lstClasses");
+    window::PlaceInTwips(*classes_, {70, 1080, 1335, 2790});
+    // A click on the entry already selected brings its window forward again.
+    connect(classes_, &QListWidget::itemClicked, this, &SelectorPanel::OnClassChosen);
+    connect(classes_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) OnClassChosen();
+    });
+
+    auto* about = new QPushButton("&About", this);
+    about->setObjectName("cmdAbout");
+    window::PlaceInTwips(*about, {240, 4200, 975, 375});
+    connect(about, &QPushButton::clicked, this, &SelectorPanel::aboutRequested);
+}
+
+void SelectorPanel::OnRealmChosen() {
+    const auto realm = catalog::RealmNamed(realms_->currentText().toStdString());
+    if (!realm) return;
+    const QSignalBlocker blocker(classes_);
+    classes_->clear();
+    for (const catalog::ClassDefinition* definition : catalog::ClassCatalog::ClassesOf(*realm)) {
+        classes_->addItem(Text(definition->listName));
+    }
+}
+
+void SelectorPanel::OnClassChosen() {
+    const QListWidgetItem* item = classes_->currentItem();
+    if (item == nullptr) return;
+    if (const catalog::ClassDefinition* definition = catalog::ClassCatalog::Find(item->text().toStdString())) {
+        emit classChosen(*definition);
+    }
+}
+
+}  // namespace vantrell::app
