@@ -49,7 +49,11 @@ MainWindow::~MainWindow() = default;
 FixedChildWindow* MainWindow::OpenPlanner(const catalog::ClassDefinition& definition) {
     FixedChildWindow*& child = planners_[definition.listName];
     if (child == nullptr) {
-        child = new FixedChildWindow(new window::ClassPlannerWindow(definition, seams_.messages), geometry::kRightHand);
+        auto* planner = new window::ClassPlannerWindow(definition, seams_.messages);
+        planner->SetPlannerOpener([this](const catalog::ClassDefinition& other) {
+            return qobject_cast<window::ClassPlannerWindow*>(OpenPlanner(other)->content());
+        });
+        child = new FixedChildWindow(planner, geometry::kRightHand);
         area_->addSubWindow(child);
     }
     child->Place(geometry::kRightHand);

@@ -100,4 +100,14 @@ std::vector<LoweredLine> ApplyPlanCode(Planner& planner, const PlanCode& code) {
     return lowered;
 }
 
+std::string DescribeLoweredLines(const std::vector<LoweredLine>& lowered) {
+    if (lowered.empty()) return {};
+    std::string text = "The plan did not fit and was trimmed by the usual rules:";
+    for (const LoweredLine& line : lowered) {
+        text += "\n" + std::string(line.caption) + ": " + std::to_string(line.requested) + " lowered to " +
+                std::to_string(line.applied);
+    }
+    return text;
+}
+
 }  // namespace vantrell::planner

@@ -37,4 +37,7 @@ struct LoweredLine {
 // order. Returns the lines the rules kept below their requested level.
 std::vector<LoweredLine> ApplyPlanCode(Planner& planner, const PlanCode& code);
 
+// What to tell the user about lines a pasted plan could not reach; empty when it fitted.
+std::string DescribeLoweredLines(const std::vector<LoweredLine>& lowered);
+
 }  // namespace vantrell::planner

@@ -11,6 +11,7 @@
 
 #include "catalog/abilities.h"
 #include "catalog/control_names.h"
+#include "planner/next_unlock.h"
 #include "planner/window/clickable_label.h"
 #include "planner/window/fonts.h"
 #include "planner/window/planner_layout.h"
@@ -71,11 +72,30 @@ ClassPlannerWindow::ClassPlannerWindow(const catalog::ClassDefinition& definitio
     setObjectName(Text(definition.windowName));
     setWindowTitle(Text(definition.titleCaption));
     setFont(FontOf(kSansFaces, 8.25));
+    BuildActions();
     BuildHeader();
     const PlannerLayout layout = Layout();
     BuildAbilities(layout);
     BuildStatsFrame(layout);
+    SetKeyboardOrder();
     Render();
+}
+
+// Tab walks the level list, then every slider in screen order; the other
+// controls' own menus give way to the window's.
+void ClassPlannerWindow::SetKeyboardOrder() {
+    QWidget* previous = levelBox_;
+    for (const LineWidgets& widgets : lines_) {
+        widgets.slider->setFocusPolicy(Qt::StrongFocus);
+        widgets.slider->setContextMenuPolicy(Qt::NoContextMenu);
+        setTabOrder(previous, widgets.slider);
+        previous = widgets.slider;
+    }
+    levelBox_->setContextMenuPolicy(Qt::NoContextMenu);
+    for (auto* box : findChildren<QLineEdit*>()) {
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        box->setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 ClassPlannerWindow::~ClassPlannerWindow() = default;
@@ -190,6 +210,8 @@ void ClassPlannerWindow::BuildRow(std::size_t line, int top, int height) {
     widgets.slider->setPageStep(1);
     // A dragged thumb reports once, on release.
     widgets.slider->setTracking(false);
+    // Scroll bars invert their keys by default; a specialization slider moves right with the right arrow.
+    widgets.slider->setInvertedControls(false);
     PlaceInTwips(*widgets.slider, {1320, top, 3375, height});
     connect(widgets.slider, &QScrollBar::valueChanged, this,
             [this, line](int value) { OnSliderChanged(line, value); });
@@ -247,6 +269,10 @@ void ClassPlannerWindow::RenderLine(std::size_t line) {
     widgets.points->setText(QString::fromStdString(shown.points));
     widgets.percent->setText(QString::fromStdString(shown.percent));
     widgets.abilities->setText(QString::fromStdString(shown.abilities));
+    const SpecLineDefinition& definition = planner_.definition().lines[line];
+    widgets.abilities->setToolTip(
+        shown.enabled ? QString::fromStdString(planner::NextUnlockHint(definition, planner_.state().lines[line].level))
+                      : QString("Opens at character level %1.").arg(definition.availableFromLevel));
 }
 
 }  // namespace vantrell::window

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "catalog/records.h"
+#include "planner/plan_code.h"
 #include "planner/planner.h"
 #include "planner/window/message_sink.h"
 
@@ -24,11 +26,24 @@ class ClassPlannerWindow : public QWidget {
     Q_DISABLE_COPY_MOVE(ClassPlannerWindow)
 
 public:
+    // Finds, opening it if need be, the window of a class a pasted plan code names.
+    using PlannerOpener = std::function<ClassPlannerWindow*(const catalog::ClassDefinition&)>;
+
     explicit ClassPlannerWindow(const catalog::ClassDefinition& definition, MessageSink messages = ModalMessageBox(),
                                 QWidget* parent = nullptr);
     ~ClassPlannerWindow() override;
 
     const planner::Planner& planner() const { return planner_; }
+    void SetPlannerOpener(PlannerOpener opener) { opener_ = std::move(opener); }
+
+    void CopyPlanAsText() const;
+    void CopyPlanCode() const;
+    // Applies the plan code on the clipboard in its class's window; says why when it cannot.
+    void PastePlanCode();
+    std::vector<planner::LoweredLine> ApplyPlanCode(const planner::PlanCode& code);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     struct LineWidgets {
@@ -40,10 +55,12 @@ private:
         ClickableLabel* abilities = nullptr;
     };
 
+    void BuildActions();
     void BuildHeader();
     void BuildAbilities(const PlannerLayout& layout);
     void BuildStatsFrame(const PlannerLayout& layout);
     void BuildRow(std::size_t line, int top, int height);
+    void SetKeyboardOrder();
     PlannerLayout Layout() const;
 
     void OnLevelPicked(int index);
@@ -54,6 +71,8 @@ private:
 
     planner::Planner planner_;
     MessageSink messages_;
+    PlannerOpener opener_;
+    QList<QAction*> sharingActions_;
     QComboBox* levelBox_ = nullptr;
     QLabel* pointsLeft_ = nullptr;
     QLabel* totalPoints_ = nullptr;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -159,6 +161,20 @@ TEST_F(ShellTest, TheEmailLabelHandsTheMailLinkToTheDesktop) {
     EXPECT_EQ(links[0], "MailTo:vantrell@example.org?subject=Regarding Vantrell program");
     QTest::mouseClick(Find<QLabel>("lblQuestions"), Qt::LeftButton);
     EXPECT_EQ(links.size(), 1);
+}
+
+TEST_F(ShellTest, APastedCodeOfAnotherClassOpensThatClassWindow) {
+    ChooseRealm("Midgard");
+    ChooseClass("Healer");
+    window::ClassPlannerWindow* healer = FrontPlanner();
+    QGuiApplication::clipboard()->setText("VT1:Cleric:30:10.1.1");
+    healer->PastePlanCode();
+    EXPECT_TRUE(messages.empty());
+    ASSERT_NE(FrontPlanner(), nullptr);
+    EXPECT_EQ(FrontPlanner()->objectName(), "frmCleric");
+    EXPECT_EQ(FrontPlanner()->findChild<QLabel*>("lblRejuvinationSkill")->text(), "10");
+    EXPECT_EQ(FrontPlanner()->findChild<QLabel*>("lblPointsLeft")->text(), "410");
+    EXPECT_EQ(healer->findChild<QLabel*>("lblPointsLeft")->text(), "1274");
 }
 
 TEST(EnableMaxButton, RaisesItsOwnErrorWithoutAWindow) {

@@ -1,0 +1,78 @@
+// The window's plan sharing: copying the plan as text or as a code, pasting a code.
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+
+#include "planner/plan_text.h"
+#include "planner/window/class_planner_window.h"
+
+namespace vantrell::window {
+namespace {
+
+const QString kPasteTitle = QStringLiteral("Paste Plan Code");
+
+QAction* AddSharingAction(QWidget* window, const QString& text, const QKeySequence& keys) {
+    auto* action = new QAction(text, window);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    window->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+void ClassPlannerWindow::BuildActions() {
+    connect(AddSharingAction(this, "Copy Plan as Text", QKeySequence::Copy), &QAction::triggered, this,
+            &ClassPlannerWindow::CopyPlanAsText);
+    connect(AddSharingAction(this, "Copy Plan Code", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
+            &QAction::triggered, this, &ClassPlannerWindow::CopyPlanCode);
+    connect(AddSharingAction(this, kPasteTitle, QKeySequence::Paste), &QAction::triggered, this,
+            &ClassPlannerWindow::PastePlanCode);
+    sharingActions_ = actions();
+}
+
+void ClassPlannerWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addActions(sharingActions_);
+    menu.exec(event->globalPos());
+}
+
+void ClassPlannerWindow::CopyPlanAsText() const {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(planner::PlanAsText(planner_)));
+}
+
+void ClassPlannerWindow::CopyPlanCode() const {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(planner::EncodePlanCode(planner_)));
+}
+
+void ClassPlannerWindow::PastePlanCode() {
+    const auto decoded = planner::DecodePlanCode(QGuiApplication::clipboard()->text().toStdString());
+    if (const auto* reason = std::get_if<std::string>(&decoded)) {
+        messages_(this, {kPasteTitle, QString::fromStdString(*reason), MessageIcon::None});
+        return;
+    }
+    const planner::PlanCode& code = std::get<planner::PlanCode>(decoded);
+    ClassPlannerWindow* target = code.definition == &planner_.definition() ? this
+                                 : opener_                                  ? opener_(*code.definition)
+                                                                            : nullptr;
+    if (target == nullptr) {
+        messages_(this, {kPasteTitle,
+                         "This window cannot open the " + QString::fromUtf8(code.definition->titleCaption.data(),
+                                                                            static_cast<qsizetype>(code.definition->titleCaption.size())) +
+                             " planner.",
+                         MessageIcon::None});
+        return;
+    }
+    const std::string trimmed = planner::DescribeLoweredLines(target->ApplyPlanCode(code));
+    if (!trimmed.empty()) messages_(target, {kPasteTitle, QString::fromStdString(trimmed), MessageIcon::None});
+}
+
+std::vector<planner::LoweredLine> ClassPlannerWindow::ApplyPlanCode(const planner::PlanCode& code) {
+    auto lowered = planner::ApplyPlanCode(planner_, code);
+    Render();
+    return lowered;
+}
+
+}  // namespace vantrell::window
