@@ -62,6 +62,9 @@ int FittedWidth(const QWidget& widget, const QString& text, int minimum) {
 }
 
 constexpr std::int16_t kFirstListedLevel = 6;
+constexpr int kCaptionWidth = 1245;
+constexpr int kCaptionGap = 75;
+constexpr int kSliderRight = 4695;
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 
 }  // namespace
@@ -192,15 +195,25 @@ void ClassPlannerWindow::BuildStatsFrame(const PlannerLayout& layout) {
     AddLabel(stats_, "Pts Used", {5400, 120, 735, 255});
     AddLabel(stats_, "%", {6360, 120, 495, 255});
 
-    for (std::size_t line = 0; line < lines_.size(); ++line) BuildRow(line, layout.rowTops[line], layout.rowHeight);
+    // A caption wider than its column, such as "Stealth / Distractions", narrows every slider alike.
+    int captionWidth = kCaptionWidth;
+    for (const SpecLineDefinition& definition : planner_.definition().lines) {
+        captionWidth = std::max(captionWidth, FittedWidth(*stats_, Text(definition.caption), kCaptionWidth));
+    }
+    for (std::size_t line = 0; line < lines_.size(); ++line) {
+        BuildRow(line, {layout.rowTops[line], layout.rowHeight, captionWidth});
+    }
 }
 
-void ClassPlannerWindow::BuildRow(std::size_t line, int top, int height) {
+void ClassPlannerWindow::BuildRow(std::size_t line, const RowPlace& place) {
+    const int top = place.top;
+    const int height = place.height;
+    const int sliderLeft = place.captionWidth + kCaptionGap;
     const SpecLineDefinition& definition = planner_.definition().lines[line];
     const catalog::LineControlNames names = catalog::ControlNamesOf(definition);
     LineWidgets& widgets = lines_[line];
 
-    widgets.caption = AddLabel(stats_, Text(definition.caption), {0, top, 1245, height}, kRight);
+    widgets.caption = AddLabel(stats_, Text(definition.caption), {0, top, place.captionWidth, height}, kRight);
     SetTextColour(*widgets.caption, definition.captionColour);
 
     widgets.slider = new QScrollBar(Qt::Horizontal, stats_);
@@ -212,7 +225,7 @@ void ClassPlannerWindow::BuildRow(std::size_t line, int top, int height) {
     widgets.slider->setTracking(false);
     // Scroll bars invert their keys by default; a specialization slider moves right with the right arrow.
     widgets.slider->setInvertedControls(false);
-    PlaceInTwips(*widgets.slider, {1320, top, 3375, height});
+    PlaceInTwips(*widgets.slider, {sliderLeft, top, kSliderRight - sliderLeft, height});
     connect(widgets.slider, &QScrollBar::valueChanged, this,
             [this, line](int value) { OnSliderChanged(line, value); });
 

@@ -59,7 +59,12 @@ private:
     void BuildHeader();
     void BuildAbilities(const PlannerLayout& layout);
     void BuildStatsFrame(const PlannerLayout& layout);
-    void BuildRow(std::size_t line, int top, int height);
+    struct RowPlace {
+        int top = 0;
+        int height = 0;
+        int captionWidth = 0;
+    };
+    void BuildRow(std::size_t line, const RowPlace& place);
     void SetKeyboardOrder();
     PlannerLayout Layout() const;
 
