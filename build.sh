@@ -7,6 +7,9 @@ packages=(cmake make g++ qt6-base-dev libgtest-dev librapidcheck-dev fonts-liber
 # The fuzz target needs clang and its libFuzzer runtime; only `test` builds it.
 check_packages=(clang libclang-rt-dev)
 jobs=${JOBS:-2}
+# --- Benchmarks and desktop integration: the benchmarks are part of every
+# build, the install checks run with the tests, and cpack needs dpkg-shlibdeps and file.
+packages+=(libbenchmark-dev desktop-file-utils appstream dpkg-dev file)
 
 install_missing() {
     local missing=()
@@ -58,6 +61,81 @@ fuzz_scenario_driver() {
     grep -E '^(Done|stat::number_of_executed_units|stat::new_units_added)' build-fuzz/fuzz.log
 }
 
+# --- Desktop integration: the Debian package is built from the tested build,
+# installed on this machine (as root, or with sudo), checked, started once as
+# an unprivileged user with an empty home would start it, and removed again.
+check_debian_package() (
+    local dir=$1 id=org.example.Vantrell
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    local scratch
+    scratch=$(mktemp -d)
+    trap '"${sudo[@]}" dpkg --purge vantrell >/dev/null 2>&1 || true; "${sudo[@]}" rm -rf "$scratch"' EXIT
+
+    rm -rf "$dir/package"
+    (cd "$dir" && cpack -G DEB >/dev/null)
+    local built=("$dir"/package/vantrell_*.deb)
+    [ ${#built[@]} -eq 1 ] && [ -f "${built[0]}" ] || { echo "package: expected one vantrell_*.deb in $dir/package" >&2; return 1; }
+    # apt reads a local package as its own unprivileged user.
+    chmod 755 "$scratch"
+    cp "${built[0]}" "$scratch/" && chmod 644 "$scratch"/*.deb
+    local deb=("$scratch"/vantrell_*.deb)
+    echo "Package: installing $(basename "${deb[0]}")"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${deb[0]}" >/dev/null
+
+    local expected=(/usr/bin/vantrell /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml
+        /usr/share/icons/hicolor/scalable/apps/$id.svg /usr/share/doc/vantrell/copyright)
+    local size
+    for size in 16 22 24 32 48 64 128 256; do expected+=("/usr/share/icons/hicolor/${size}x$size/apps/$id.png"); done
+    local path owner
+    for path in "${expected[@]}"; do
+        owner=$(dpkg-query -S "$path" 2>/dev/null | cut -d: -f1) || true
+        [ -f "$path" ] && [ "$owner" = vantrell ] || { echo "package: $path is missing or not the package's" >&2; return 1; }
+    done
+    local stray
+    stray=$(dpkg-query -L vantrell | grep -vxE '/\.|/usr|/usr/(bin|share)|/usr/bin/vantrell|/usr/share/(applications|metainfo)(/[^/]+)?|/usr/share/doc(/vantrell(/copyright)?)?|/usr/share/icons(/hicolor(/.*)?)?' || true)
+    [ -z "$stray" ] || { echo "package: files outside their places:" >&2; echo "$stray" >&2; return 1; }
+    [ "$(command -v vantrell)" = /usr/bin/vantrell ] || { echo "package: vantrell is not the one on PATH" >&2; return 1; }
+    [ -x /usr/bin/vantrell ] || { echo "package: /usr/bin/vantrell is not executable" >&2; return 1; }
+    desktop-file-validate "/usr/share/applications/$id.desktop"
+    appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml" >/dev/null
+
+    # Started the way the desktop entry starts it, by a user who has never run it.
+    local home="$scratch/home" command
+    mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
+    local as_user=()
+    if [ "$(id -u)" -eq 0 ]; then
+        chown -R nobody:nogroup "$home"
+        as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    fi
+    command=$(sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop")
+    local status=0
+    "${as_user[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/runtime" \
+        LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen timeout 3 $command >"$scratch/run.log" 2>&1 || status=$?
+    if [ "$status" -ne 124 ]; then
+        cat "$scratch/run.log" >&2
+        echo "package: the installed program ended with status $status instead of running until stopped" >&2
+        return 1
+    fi
+
+    "${sudo[@]}" dpkg --purge vantrell >/dev/null
+    for path in "${expected[@]}"; do
+        [ ! -e "$path" ] || { echo "package: $path is still there after removal" >&2; return 1; }
+    done
+    echo "Package: ${#expected[@]} files in place, started as an unprivileged user, removed"
+)
+
+# --- Benchmarks: every benchmark program of the build, offscreen; arguments
+# (for example --benchmark_filter=Load) go to each of them.
+run_benchmarks() {
+    local dir=$1
+    shift
+    local program
+    for program in planner window startup; do
+        QT_QPA_PLATFORM=offscreen "$dir/bench/vantrell_${program}_bench" "$@"
+    done
+}
+
 case "${1:-}" in
 run)
     install_missing "${packages[@]}"
@@ -73,9 +151,15 @@ test)
     run_tests build-core
     run_sanitized_tests
     fuzz_scenario_driver
+    check_debian_package build
+    ;;
+bench)
+    install_missing "${packages[@]}"
+    configure_and_build build
+    run_benchmarks build "${@:2}"
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|bench" >&2
     exit 2
     ;;
 esac

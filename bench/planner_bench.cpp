@@ -1,0 +1,137 @@
+// The headless planner's costs, which bound how quickly a planner window can
+// answer the user: a slider move, the worst level change and a window's load.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "catalog/class_catalog.h"
+#include "planner/planner.h"
+
+namespace {
+
+using vantrell::catalog::ClassCatalog;
+using vantrell::catalog::ClassDefinition;
+using vantrell::planner::Planner;
+
+constexpr std::int16_t kLowestLevel = 6;
+constexpr std::int16_t kHighestLevel = 50;
+
+std::string Name(const ClassDefinition& definition) { return std::string(definition.listName); }
+
+// Every move re-runs the maxima of all lines, so the class with the most lines
+// is the dearest to move a slider in.
+const ClassDefinition* WidestClass() {
+    const ClassDefinition* widest = nullptr;
+    for (const ClassDefinition* definition : ClassCatalog::AllClasses()) {
+        if (widest == nullptr || definition->lines.size() > widest->lines.size()) widest = definition;
+    }
+    return widest;
+}
+
+void SliderMove(benchmark::State& state, const ClassDefinition* definition) {
+    if (definition == nullptr || definition->lines.size() != 8) {
+        state.SkipWithError("no class with eight lines in the catalog");
+        return;
+    }
+    Planner planner(*definition);
+    constexpr int kPlannedLevel = 10;
+    for (std::size_t line = 0; line < definition->lines.size(); ++line) planner.MoveSlider(line, kPlannedLevel);
+    // One arrow click up, one down: the plan stays the same from one pair to the next.
+    const std::size_t moved = 0;
+    const int low = planner.display().lines[moved].sliderValue;
+    const int high = low + 1;
+    if (low < 2 || planner.state().lines[moved].sliderMaximum < high) {
+        state.SkipWithError("the moved line cannot go one step either way");
+        return;
+    }
+    bool up = true;
+    for (auto _ : state) {
+        if (!planner.MoveSlider(moved, up ? high : low)) {
+            state.SkipWithError("the slider move ran no handling");
+            break;
+        }
+        up = !up;
+        benchmark::DoNotOptimize(planner.display());
+    }
+    state.SetLabel(Name(*definition) + ", line " + std::string(definition->lines[moved].stem));
+}
+
+// A plan that spends every point, each line in refresh order taking all it can.
+// A drop to the lowest level then gives the first of them up one level at a time,
+// each step nested inside the last: for the plain casters, whose first line is
+// uncapped, that nests deeper than for any other class.
+Planner FullPlan(const ClassDefinition& definition) {
+    Planner planner(definition);
+    for (std::size_t step = 0; step < definition.lines.size(); ++step) {
+        std::size_t line = step;
+        if (!definition.levelRefreshOrder.empty()) line = *planner.LineIndexOf(definition.levelRefreshOrder[step]);
+        planner.MoveSlider(line, kHighestLevel * 10);
+    }
+    return planner;
+}
+
+void WorstLevelChange(benchmark::State& state, const ClassDefinition* definition) {
+    const Planner full = FullPlan(*definition);
+    int levelsGivenUp = 0;
+    for (auto _ : state) {
+        Planner planner = full;
+        const auto start = std::chrono::steady_clock::now();
+        planner.ApplyLevelChange(kLowestLevel);
+        const auto stop = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(planner.display());
+        state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+        if (planner.state().pointsLeft < 0) {
+            state.SkipWithError("the level change left the plan over budget");
+            break;
+        }
+        levelsGivenUp = 0;
+        for (std::size_t line = 0; line < full.state().lines.size(); ++line) {
+            levelsGivenUp += full.state().lines[line].level - planner.state().lines[line].level;
+        }
+    }
+    state.counters["levels_given_up"] = levelsGivenUp;
+    state.counters["points_at_50"] = full.state().totalPoints - full.state().pointsLeft;
+}
+
+void Load(benchmark::State& state, const ClassDefinition* definition) {
+    for (auto _ : state) {
+        Planner planner(*definition);
+        benchmark::DoNotOptimize(planner.display());
+    }
+}
+
+void RegisterAll() {
+    benchmark::RegisterBenchmark("SliderMove/eight_lines", SliderMove, WidestClass())
+        ->MinTime(0.2)
+            ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+    for (const ClassDefinition* definition : ClassCatalog::AllClasses()) {
+        benchmark::RegisterBenchmark(("LevelChange50To6/" + Name(*definition)).c_str(), WorstLevelChange, definition)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond)
+            ->MinTime(0.2)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    }
+    for (const ClassDefinition* definition : ClassCatalog::AllClasses()) {
+        benchmark::RegisterBenchmark(("Load/" + Name(*definition)).c_str(), Load, definition)
+            ->Unit(benchmark::kMicrosecond)
+            ->MinTime(0.2)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    RegisterAll();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
