@@ -61,6 +61,16 @@ fuzz_scenario_driver() {
     grep -E '^(Done|stat::number_of_executed_units|stat::new_units_added)' build-fuzz/fuzz.log
 }
 
+# The whole program built with AddressSanitizer: every class's window opened
+# through the selector, then the program closed; LeakSanitizer reports what
+# is left at exit, and the check itself reports widgets that outlive the shell.
+check_leaks() {
+    cmake -S tests/leaks -B build-leaks -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build-leaks -j "$jobs" --target vantrell_leak_check
+    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 LSAN_OPTIONS=fast_unwind_on_malloc=0 \
+        ./build-leaks/vantrell_leak_check
+}
+
 # --- Desktop integration: the Debian package is built from the tested build,
 # installed on this machine (as root, or with sudo), checked, started once as
 # an unprivileged user with an empty home would start it, and removed again.
@@ -151,6 +161,7 @@ test)
     run_tests build-core
     run_sanitized_tests
     fuzz_scenario_driver
+    check_leaks
     check_debian_package build
     ;;
 bench)
