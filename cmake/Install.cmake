@@ -40,6 +40,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The Qt libraries the program links decide its dependencies, so they follow whatever Debian release builds it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows are laid out for faces with these metrics; without them DejaVu stands in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
 include(CPack)
 
