@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalog/class_catalog.h"
+#include "support/class_rows.h"
 #include "support/planner_probe.h"
 
 namespace {
@@ -362,23 +363,12 @@ TEST(AlbionFightersTexts, NoLineHasAnExplanation) {
 }
 
 TEST(AlbionFightersPoints, TotalsFollowEachClassFactor) {
-    struct Row {
-        std::string_view listName;
-        int level;
-        std::string_view total;
-    };
-    const Row rows[] = {
+    const vantrell::testing::TotalRow rows[] = {
         {"Armsman", 6, "26"},   {"Paladin", 10, "94"},    {"Mercenary", 20, "404"}, {"Friar", 6, "20"},
         {"Friar", 10, "54"},    {"Friar", 50, "1274"},    {"Minstrel", 6, "23"},    {"Minstrel", 7, "33"},
         {"Minstrel", 10, "73"}, {"Minstrel", 50, "1893"}, {"Scout", 50, "2534"},    {"Infiltrator", 6, "26"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.listName) + " at level " + std::to_string(row.level));
-        PlannerProbe probe(row.listName);
-        probe.Level(row.level);
-        EXPECT_EQ(probe.TotalPoints(), row.total);
-        EXPECT_EQ(probe.PointsLeft(), row.total);
-    }
+    vantrell::testing::ExpectFreshTotals(rows);
 }
 
 // The Friar is the one class of this group whose frame waits for the first

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "support/class_rows.h"
 #include "support/planner_probe.h"
 
 namespace {
@@ -15,13 +16,7 @@ using vantrell::testing::PlannerProbe;
 // 50 and 21; at 6 they allow 7 (23 points, Minstrel; 26 points, factor 2) and
 // at 7 they allow 8 or 9.
 TEST(AlbionHalfCaps, SliderMaximumIsHalfTheCharacterLevelRoundedDown) {
-    struct Row {
-        std::string_view listName;
-        std::string_view stem;
-        int level;
-        int maximum;
-    };
-    const Row rows[] = {
+    const vantrell::testing::CapRow rows[] = {
         {"Minstrel", "Slashing", 50, 25},
         {"Minstrel", "Slashing", 21, 10},
         {"Minstrel", "Slashing", 7, 3},
@@ -49,15 +44,7 @@ TEST(AlbionHalfCaps, SliderMaximumIsHalfTheCharacterLevelRoundedDown) {
         {"Infiltrator", "Critical", 50, 50},
         {"Infiltrator", "Critical", 21, 21},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.listName) + " " + std::string(row.stem) + " at level " +
-                     std::to_string(row.level));
-        PlannerProbe probe(row.listName);
-        probe.Level(row.level);
-        EXPECT_EQ(probe.Maximum(row.stem), row.maximum);
-        probe.Slide(row.stem, row.maximum + 1);
-        EXPECT_EQ(probe.Value(row.stem), row.maximum);
-    }
+    vantrell::testing::ExpectSlidersStopAtTheirCaps(rows);
 }
 
 // Lowering the character level pulls a half-capped line down to the new half

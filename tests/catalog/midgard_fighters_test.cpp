@@ -8,6 +8,7 @@
 
 #include "catalog/class_catalog.h"
 #include "catalog/control_names.h"
+#include "support/class_rows.h"
 #include "support/planner_probe.h"
 
 namespace {
@@ -26,55 +27,30 @@ const ClassDefinition& Definition(std::string_view listName) {
 }
 
 TEST(MidgardFightersPoints, TotalsFollowEachClassFactor) {
-    struct Row {
-        std::string_view listName;
-        int level;
-        std::string_view total;
-    };
     // The Skald's half points are dropped level by level: 14, +9, +10 (10.5), +12, +13 (13.5).
-    const Row rows[] = {
+    const vantrell::testing::TotalRow rows[] = {
         {"Skald", 6, "23"},        {"Skald", 7, "33"},     {"Skald", 8, "45"},
         {"Skald", 9, "58"},        {"Skald", 50, "1893"},  {"Berserker", 6, "26"},
         {"Berserker", 50, "2534"}, {"Warrior", 20, "404"}, {"Hunter", 25, "634"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.listName) + " at level " + std::to_string(row.level));
-        PlannerProbe probe(row.listName);
-        probe.Level(row.level);
-        EXPECT_EQ(probe.TotalPoints(), row.total);
-        EXPECT_EQ(probe.PointsLeft(), row.total);
-    }
+    vantrell::testing::ExpectFreshTotals(rows);
 }
 
 TEST(MidgardFightersCaps, SliderStopsAtTheLineCapThoughPointsAllowMore) {
-    struct Row {
-        std::string_view listName;
-        int level;
-        std::string_view stem;
-        int maximum;
-    };
     // With every line at 1, the points alone would allow: 28 at level 20, 14 at
     // level 10, 8 at 7 (Skald) or 9 at 7 (factor 2), 7 at 6, 36 at 25, 71 at 50.
-    const Row rows[] = {
-        {"Warrior", 20, "Swords", 20},       {"Warrior", 20, "Thrown", 20},
-        {"Thane", 6, "Stormcalling", 6},     {"Berserker", 10, "Hammers", 10},
-        {"Berserker", 10, "LeftAxe", 10},    {"Skald", 7, "Battlesongs", 7},
-        {"Hunter", 7, "Swords", 3},          {"Hunter", 7, "Spears", 7},
-        {"Hunter", 25, "Swords", 12},        {"Hunter", 25, "Spears", 25},
-        {"Hunter", 25, "Beastcraft", 25},    {"Shadowblade", 25, "LeftAxe", 12},
-        {"Shadowblade", 50, "Swords", 25},   {"Shadowblade", 50, "Axes", 25},
-        {"Shadowblade", 50, "LeftAxe", 25},  {"Shadowblade", 50, "Stealth", 50},
-        {"Shadowblade", 50, "Critical", 50}, {"Shadowblade", 50, "Envenom", 50},
+    const vantrell::testing::CapRow rows[] = {
+        {"Warrior", "Swords", 20, 20},       {"Warrior", "Thrown", 20, 20},
+        {"Thane", "Stormcalling", 6, 6},     {"Berserker", "Hammers", 10, 10},
+        {"Berserker", "LeftAxe", 10, 10},    {"Skald", "Battlesongs", 7, 7},
+        {"Hunter", "Swords", 7, 3},          {"Hunter", "Spears", 7, 7},
+        {"Hunter", "Swords", 25, 12},        {"Hunter", "Spears", 25, 25},
+        {"Hunter", "Beastcraft", 25, 25},    {"Shadowblade", "LeftAxe", 25, 12},
+        {"Shadowblade", "Swords", 50, 25},   {"Shadowblade", "Axes", 50, 25},
+        {"Shadowblade", "LeftAxe", 50, 25},  {"Shadowblade", "Stealth", 50, 50},
+        {"Shadowblade", "Critical", 50, 50}, {"Shadowblade", "Envenom", 50, 50},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.listName) + " " + std::string(row.stem) + " at level " +
-                     std::to_string(row.level));
-        PlannerProbe probe(row.listName);
-        probe.Level(row.level);
-        EXPECT_EQ(probe.Maximum(row.stem), row.maximum);
-        probe.Slide(row.stem, row.maximum + 5);
-        EXPECT_EQ(probe.Value(row.stem), row.maximum);
-    }
+    vantrell::testing::ExpectSlidersStopAtTheirCaps(rows);
 }
 
 TEST(MidgardFightersCaps, HunterSwordsAtItsHalfLevelCapShowsItsBand) {
