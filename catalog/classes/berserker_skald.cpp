@@ -1,30 +1,16 @@
 // Midgard's berserker and skald: no slider passes the character level, and the
 // last line carries a fixed text in place of a table.
 #include "catalog/classes/classes.h"
+#include "catalog/classes/shared_lines.h"
 #include "catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kBerserkerLines[] = {
-    {.stem = "Swords",
-     .caption = "Swords",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Swords Weapons styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Axes",
-     .caption = "Axes",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Axes styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Hammers",
-     .caption = "Hammers",
-     .captionColour = colour::kDarkGrey,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Hammers Weapons styles 1->"),
-     .cap = LineCap::CharacterLevel},
+    kMidgardSwords,
+    kMidgardAxes,
+    kMidgardHammers,
     {.stem = "Parry",
      .caption = "Parry",
      .captionColour = colour::kDarkRed,
@@ -41,29 +27,10 @@ constexpr SpecLineDefinition kBerserkerLines[] = {
 constexpr std::string_view kBerserkerRefresh[] = {"Swords", "Axes", "Parry", "Hammers", "LeftAxe"};
 
 constexpr SpecLineDefinition kSkaldLines[] = {
-    {.stem = "Swords",
-     .caption = "Swords",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Swords Weapons styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Axes",
-     .caption = "Axes",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Axes styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Hammers",
-     .caption = "Hammers",
-     .captionColour = colour::kDarkGrey,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Hammers Weapons styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
+    kMidgardSwords,
+    kMidgardAxes,
+    kMidgardHammers,
+    kMidgardParryWithoutStyles,
     {.stem = "Battlesongs",
      .caption = "Battlesongs",
      .captionColour = colour::kBlack,

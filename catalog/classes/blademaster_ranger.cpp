@@ -1,5 +1,6 @@
 // The two Celtic Dual classes; Celtic Dual stays closed until level 10 in both.
 #include "catalog/classes/classes.h"
+#include "catalog/classes/shared_lines.h"
 
 #include "catalog/band_rules.h"
 #include "catalog/style_schedules.h"
@@ -124,13 +125,7 @@ constexpr SpecLineDefinition kBlademasterLines[] = {
      .description = &kBlademasterShield,
      .cap = LineCap::CharacterLevel,
      .abilitiesLabelName = "lblLargeSkills"},
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kBlack,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableText = "Parry"},
+    kHiberniaParry,
 };
 
 constexpr std::string_view kRangerPathfindingBody[] = {

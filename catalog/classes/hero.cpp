@@ -1,5 +1,6 @@
 // The Hero: every line a style line, with large weapons closed until level 10.
 #include "catalog/classes/classes.h"
+#include "catalog/classes/shared_lines.h"
 
 #include "catalog/style_schedules.h"
 
@@ -97,13 +98,7 @@ constexpr SpecLineDefinition kHeroLines[] = {
      .styles = ShieldStyles("Shields styles 1->"),
      .description = &kHeroShield,
      .cap = LineCap::CharacterLevel},
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kBlack,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableText = "Parry"},
+    kHiberniaParry,
 };
 
 }  // namespace

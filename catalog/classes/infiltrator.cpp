@@ -1,24 +1,15 @@
 // Albion infiltrator: half-level weapon lines, a stealth and a critical-strike line, and Envenom from
 // character level 10.
 #include "catalog/classes/classes.h"
+#include "catalog/classes/shared_lines.h"
 #include "catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kInfiltratorLines[] = {
-    {.stem = "Slashing",
-     .caption = "Slashing",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Slashing Weapons styles 1->"),
-     .cap = LineCap::HalfCharacterLevel},
-    {.stem = "Thrusting",
-     .caption = "Thrusting",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Thrusting styles 1->"),
-     .cap = LineCap::HalfCharacterLevel},
+    kAlbionHalfSlashing,
+    kAlbionHalfThrusting,
     {.stem = "Stealth",
      .caption = "Stealth",
      .captionColour = colour::kDarkGreen,

@@ -1,36 +1,17 @@
 // Albion mercenary and friar: a factor-2 fighter and a factor-1 staff, spell and parry hybrid, each
 // with lines that open only from a character level.
 #include "catalog/classes/classes.h"
+#include "catalog/classes/shared_lines.h"
 #include "catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kMercenaryLines[] = {
-    {.stem = "Slashing",
-     .caption = "Slashing",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Slashing Weapons styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Crushing",
-     .caption = "Crushing",
-     .captionColour = colour::kDarkGreen,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Crushing styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Thrusting",
-     .caption = "Thrusting",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Thrusting styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Shield",
-     .caption = "Shields",
-     .captionColour = colour::kDarkGrey,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = ShieldStyles("Shields styles 1->"),
-     .cap = LineCap::CharacterLevel},
+    kAlbionSlashing,
+    kAlbionCrushing,
+    kAlbionThrusting,
+    kAlbionShield,
     {.stem = "Dual",
      .caption = "Dual Wield",
      .captionColour = colour::kDarkRed,

@@ -1,23 +1,14 @@
 // Albion minstrel and scout: hybrids whose weapon lines are held to half the character level.
 #include "catalog/classes/classes.h"
+#include "catalog/classes/shared_lines.h"
 #include "catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kMinstrelLines[] = {
-    {.stem = "Slashing",
-     .caption = "Slashing",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Slashing Weapons styles 1->"),
-     .cap = LineCap::HalfCharacterLevel},
-    {.stem = "Thrusting",
-     .caption = "Thrusting",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Thrusting styles 1->"),
-     .cap = LineCap::HalfCharacterLevel},
+    kAlbionHalfSlashing,
+    kAlbionHalfThrusting,
     {.stem = "Stealth",
      .caption = "Stealth",
      .captionColour = colour::kDarkGrey,
@@ -34,18 +25,8 @@ constexpr SpecLineDefinition kMinstrelLines[] = {
 };
 
 constexpr SpecLineDefinition kScoutLines[] = {
-    {.stem = "Slashing",
-     .caption = "Slashing",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Slashing Weapons styles 1->"),
-     .cap = LineCap::HalfCharacterLevel},
-    {.stem = "Thrusting",
-     .caption = "Thrusting",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Thrusting styles 1->"),
-     .cap = LineCap::HalfCharacterLevel},
+    kAlbionHalfSlashing,
+    kAlbionHalfThrusting,
     {.stem = "Long",
      .caption = "Long Bows",
      .captionColour = colour::kDarkGrey,

@@ -1,29 +1,21 @@
 // Midgard's shadowblade and hunter: their sword and axe lines stop at half the
 // character level, and several lines carry no abilities text at all.
 #include "catalog/classes/classes.h"
+#include "catalog/classes/shared_lines.h"
 #include "catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kShadowbladeLines[] = {
-    {.stem = "Swords",
-     .caption = "Swords",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Swords Weapons styles 1->"),
-     .cap = LineCap::HalfCharacterLevel},
+    kMidgardHalfSwords,
     {.stem = "Axes",
      .caption = "Axes",
      .captionColour = colour::kPurple,
      .abilitiesKind = AbilitiesKind::Skills,
      .styles = WeaponStyles("Axes styles 1->"),
      .cap = LineCap::HalfCharacterLevel},
-    {.stem = "Stealth",
-     .caption = "Stealth",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
+    kMidgardStealth,
     {.stem = "Critical",
      .caption = "Critical Strike",
      .captionColour = colour::kMaroon,
@@ -45,12 +37,7 @@ constexpr std::string_view kShadowbladeMaxima[] = {"Swords",  "Axes",    "Critic
                                                    "Envenom", "Stealth", "LeftAxe"};
 
 constexpr SpecLineDefinition kHunterLines[] = {
-    {.stem = "Swords",
-     .caption = "Swords",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Swords Weapons styles 1->"),
-     .cap = LineCap::HalfCharacterLevel},
+    kMidgardHalfSwords,
     {.stem = "Composite",
      .caption = "Composite Bows",
      .captionColour = colour::kPurple,
@@ -61,11 +48,7 @@ constexpr SpecLineDefinition kHunterLines[] = {
      .captionColour = colour::kDarkGrey,
      .abilitiesKind = AbilitiesKind::Skills,
      .cap = LineCap::CharacterLevel},
-    {.stem = "Stealth",
-     .caption = "Stealth",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
+    kMidgardStealth,
     {.stem = "Beastcraft",
      .caption = "Beastcraft",
      .captionColour = colour::kBlack,

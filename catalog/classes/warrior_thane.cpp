@@ -1,30 +1,16 @@
 // Midgard's warrior and thane: no slider passes the character level, and one
 // line per class carries a fixed text in place of a table.
 #include "catalog/classes/classes.h"
+#include "catalog/classes/shared_lines.h"
 #include "catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kWarriorLines[] = {
-    {.stem = "Swords",
-     .caption = "Swords",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Swords Weapons styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Axes",
-     .caption = "Axes",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Axes styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Hammers",
-     .caption = "Hammers",
-     .captionColour = colour::kDarkGrey,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Hammers Weapons styles 1->"),
-     .cap = LineCap::CharacterLevel},
+    kMidgardSwords,
+    kMidgardAxes,
+    kMidgardHammers,
     {.stem = "Thrown",
      .caption = "Thrown Weapons",
      .captionColour = colour::kMaroon,
@@ -38,45 +24,22 @@ constexpr SpecLineDefinition kWarriorLines[] = {
      .abilitiesKind = AbilitiesKind::Skills,
      .styles = ShieldStyles("Shields styles 1->"),
      .cap = LineCap::CharacterLevel},
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
+    kMidgardParryWithoutStyles,
 };
 constexpr std::string_view kWarriorRefresh[] = {"Swords", "Axes", "Parry", "Hammers", "Shields", "Thrown"};
 constexpr std::string_view kWarriorMaxima[] = {"Swords", "Axes", "Hammers", "Shields", "Parry", "Thrown"};
 
 constexpr SpecLineDefinition kThaneLines[] = {
-    {.stem = "Swords",
-     .caption = "Swords",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Swords Weapons styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Axes",
-     .caption = "Axes",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Axes styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Hammers",
-     .caption = "Hammers",
-     .captionColour = colour::kDarkGrey,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Hammers Weapons styles 1->"),
-     .cap = LineCap::CharacterLevel},
+    kMidgardSwords,
+    kMidgardAxes,
+    kMidgardHammers,
     {.stem = "Shields",
      .caption = "Shields",
      .captionColour = colour::kDarkGreen,
      .abilitiesKind = AbilitiesKind::Skills,
      .styles = ShieldStyles("Shields styles 1->"),
      .cap = LineCap::CharacterLevel},
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
+    kMidgardParryWithoutStyles,
     {.stem = "Stormcalling",
      .caption = "Stormcalling",
      .captionColour = colour::kBlack,
