@@ -81,6 +81,8 @@ struct OpeningRow {
     std::vector<std::string_view> texts;  // in line order
 };
 
+void PrintTo(const OpeningRow& row, std::ostream* out) { *out << row.listName; }
+
 class HiberniaCastersOpeningTest : public ::testing::TestWithParam<OpeningRow> {};
 
 TEST_P(HiberniaCastersOpeningTest, ShowsOnlyTheTablesStartingAtOne) {
@@ -159,6 +161,8 @@ struct CutRow {
     std::string_view second;
     std::string_view firstTextAfterCut;
 };
+
+void PrintTo(const CutRow& row, std::ostream* out) { *out << row.listName << ' ' << row.first; }
 
 class HiberniaCastersCutTest : public ::testing::TestWithParam<CutRow> {};
 

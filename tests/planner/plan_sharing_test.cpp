@@ -92,6 +92,8 @@ struct MalformedRow {
     const char* reason;
 };
 
+void PrintTo(const MalformedRow& row, std::ostream* out) { *out << '"' << row.code << '"'; }
+
 class MalformedPlanCodeTest : public ::testing::TestWithParam<MalformedRow> {};
 
 TEST_P(MalformedPlanCodeTest, SaysWhyAndYieldsNoPlan) {

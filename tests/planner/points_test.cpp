@@ -15,6 +15,8 @@ struct TotalRow {
     double total;
 };
 
+void PrintTo(const TotalRow& row, std::ostream* out) { *out << "factor " << row.factor << " level " << row.level; }
+
 class TotalPointsTest : public ::testing::TestWithParam<TotalRow> {};
 
 TEST_P(TotalPointsTest, AddsTheRoundedDownFactorPerLevelFromSix) {
@@ -73,6 +75,8 @@ struct StepsRow {
     double pointsLeft;
     std::int16_t steps;
 };
+
+void PrintTo(const StepsRow& row, std::ostream* out) { *out << "level " << row.level << " left " << row.pointsLeft; }
 
 class AffordableStepsTest : public ::testing::TestWithParam<StepsRow> {};
 

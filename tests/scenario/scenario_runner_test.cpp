@@ -30,6 +30,8 @@ struct BadInputRow {
     const char* error;
 };
 
+void PrintTo(const BadInputRow& row, std::ostream* out) { *out << JsonString(row.script); }
+
 class BadInputTest : public ::testing::TestWithParam<BadInputRow> {};
 
 TEST_P(BadInputTest, EndsWithOneErrorLineAndStatusTwo) {
