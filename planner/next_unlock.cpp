@@ -4,12 +4,6 @@
 #include "planner/points.h"
 
 namespace vantrell::planner {
-namespace {
-
-// Line levels never go beyond this, whatever the points.
-constexpr std::int16_t kHighestLineLevel = 101;
-
-}  // namespace
 
 bool HasAbilityTable(const catalog::SpecLineDefinition& line) {
     return !line.availableText && (!line.bands.empty() || line.styles.schedule != nullptr);

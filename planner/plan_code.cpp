@@ -10,7 +10,6 @@ namespace vantrell::planner {
 namespace {
 
 constexpr std::string_view kPrefix = "VT";
-constexpr int kHighestLineLevel = 101;
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
@@ -76,7 +75,8 @@ std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
     for (std::string_view part : levels) {
         const auto lineLevel = Number(part);
         if (!lineLevel || *lineLevel < 1 || *lineLevel > kHighestLineLevel) {
-            return "The plan code's line level \"" + std::string(part) + "\" is not between 1 and 101.";
+            return "The plan code's line level \"" + std::string(part) + "\" is not between 1 and " +
+                   std::to_string(kHighestLineLevel) + ".";
         }
         plan.lineLevels.push_back(static_cast<std::int16_t>(*lineLevel));
     }

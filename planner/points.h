@@ -12,6 +12,8 @@ inline constexpr double kPointsAtLevelFive = 14.0;
 inline constexpr std::int16_t kFirstPointsLevel = 6;
 inline constexpr std::int16_t kLowestCharacterLevel = 6;
 inline constexpr std::int16_t kHighestCharacterLevel = 50;
+// No line level goes beyond this, whatever the points.
+inline constexpr std::int16_t kHighestLineLevel = 101;
 
 struct LinePlan {
     std::int16_t level = 1;
