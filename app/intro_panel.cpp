@@ -26,8 +26,7 @@ QLabel* AddLabel(QWidget* parent, QLabel* label, const char* name, const QString
     label->setWordWrap(true);
     // Wider faces than the ones the panel was drawn with must not cut a text off.
     window::TwipRect fitted = rect;
-    const int needed = window::PixelsToTwips(label->fontMetrics().horizontalAdvance(text) + 4, label->logicalDpiY());
-    if (rect.height <= 255) fitted.width = std::max(rect.width, needed);
+    if (rect.height <= 255) fitted.width = window::FittedWidth(*label, text, rect.width);
     fitted.left = std::min(fitted.left, kFrameInnerRight - fitted.width);
     window::PlaceInTwips(*label, fitted);
     return label;

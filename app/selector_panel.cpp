@@ -7,12 +7,11 @@
 
 #include "catalog/class_catalog.h"
 #include "planner/window/fonts.h"
+#include "planner/window/qt_text.h"
 #include "planner/window/twips.h"
 
 namespace vantrell::app {
 namespace {
-
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QLabel* AddHeading(QWidget* parent, const QString& text, const window::TwipRect& rect) {
     auto* label = new QLabel(text, parent);
@@ -34,7 +33,7 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
     AddHeading(this, "Select Realm", {120, 0, 1365, 285});
     realms_ = new QComboBox(this);
     realms_->setObjectName("cboRealm");
-    for (catalog::Realm realm : catalog::kRealms) realms_->addItem(Text(catalog::RealmName(realm)));
+    for (catalog::Realm realm : catalog::kRealms) realms_->addItem(window::ToQString(catalog::RealmName(realm)));
     realms_->setCurrentIndex(-1);
     window::PlaceInTwips(*realms_, {120, 360, 1335, 315});
     connect(realms_, &QComboBox::activated, this, &SelectorPanel::OnRealmChosen);
@@ -61,7 +60,7 @@ void SelectorPanel::OnRealmChosen() {
     const QSignalBlocker blocker(classes_);
     classes_->clear();
     for (const catalog::ClassDefinition* definition : catalog::ClassCatalog::ClassesOf(*realm)) {
-        classes_->addItem(Text(definition->listName));
+        classes_->addItem(window::ToQString(definition->listName));
     }
 }
 

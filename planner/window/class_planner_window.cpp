@@ -15,14 +15,13 @@
 #include "planner/window/clickable_label.h"
 #include "planner/window/fonts.h"
 #include "planner/window/planner_layout.h"
+#include "planner/window/qt_text.h"
 #include "planner/window/twips.h"
 
 namespace vantrell::window {
 namespace {
 
 using catalog::SpecLineDefinition;
-
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QColor ColourOf(catalog::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
@@ -55,12 +54,6 @@ std::vector<std::string> TextsOf(const SpecLineDefinition& line) {
     return texts;
 }
 
-// At least `minimum` twips, and wide enough for `text` in `widget`'s font.
-int FittedWidth(const QWidget& widget, const QString& text, int minimum) {
-    const int pixels = widget.fontMetrics().horizontalAdvance(text) + 4;
-    return std::max(minimum, PixelsToTwips(pixels, widget.logicalDpiY()));
-}
-
 constexpr std::int16_t kFirstListedLevel = 6;
 constexpr int kCaptionWidth = 1245;
 constexpr int kCaptionGap = 75;
@@ -72,8 +65,8 @@ constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 ClassPlannerWindow::ClassPlannerWindow(const catalog::ClassDefinition& definition, MessageSink messages,
                                        QWidget* parent)
     : QWidget(parent), planner_(definition), messages_(std::move(messages)) {
-    setObjectName(Text(definition.windowName));
-    setWindowTitle(Text(definition.titleCaption));
+    setObjectName(ToQString(definition.windowName));
+    setWindowTitle(ToQString(definition.titleCaption));
     setFont(FontOf(kSansFaces, 8.25));
     BuildActions();
     BuildHeader();
@@ -106,7 +99,7 @@ ClassPlannerWindow::~ClassPlannerWindow() = default;
 void ClassPlannerWindow::BuildHeader() {
     const catalog::ClassDefinition& definition = planner_.definition();
 
-    auto* title = new QLabel(Text(definition.titleCaption), this);
+    auto* title = new QLabel(ToQString(definition.titleCaption), this);
     title->setObjectName("lblTitle");
     title->setFont(FontOf(kSerifFaces, 20.25, {.bold = true, .italic = true}));
     title->setAlignment(Qt::AlignCenter);
@@ -123,10 +116,10 @@ void ClassPlannerWindow::BuildHeader() {
     connect(levelBox_, &QComboBox::activated, this, &ClassPlannerWindow::OnLevelPicked);
 
     // A caption wider than its place, such as "Points Per Level:", pushes what follows it to the right.
-    const QString factorCaption = Text(definition.pointsPerLevelCaption);
+    const QString factorCaption = ToQString(definition.pointsPerLevelCaption);
     const int factorShift = FittedWidth(*this, factorCaption, 855) - 855;
     AddLabel(this, factorCaption, {0, 960, 855 + factorShift, 255}, kRight);
-    auto* factorBox = new QLineEdit(Text(definition.pointsPerLevelText), this);
+    auto* factorBox = new QLineEdit(ToQString(definition.pointsPerLevelText), this);
     factorBox->setReadOnly(true);
     factorBox->setObjectName("txtPointsPerLevel");
     PlaceInTwips(*factorBox, {960 + factorShift, 960, 375, 285});
@@ -198,7 +191,7 @@ void ClassPlannerWindow::BuildStatsFrame(const PlannerLayout& layout) {
     // A caption wider than its column, such as "Stealth / Distractions", narrows every slider alike.
     int captionWidth = kCaptionWidth;
     for (const SpecLineDefinition& definition : planner_.definition().lines) {
-        captionWidth = std::max(captionWidth, FittedWidth(*stats_, Text(definition.caption), kCaptionWidth));
+        captionWidth = std::max(captionWidth, FittedWidth(*stats_, ToQString(definition.caption), kCaptionWidth));
     }
     for (std::size_t line = 0; line < lines_.size(); ++line) {
         BuildRow(line, {layout.rowTops[line], layout.rowHeight, captionWidth});
@@ -213,12 +206,12 @@ void ClassPlannerWindow::BuildRow(std::size_t line, const RowPlace& place) {
     const catalog::LineControlNames names = catalog::ControlNamesOf(definition);
     LineWidgets& widgets = lines_[line];
 
-    widgets.caption = AddLabel(stats_, Text(definition.caption), {0, top, place.captionWidth, height}, kRight);
+    widgets.caption = AddLabel(stats_, ToQString(definition.caption), {0, top, place.captionWidth, height}, kRight);
     SetTextColour(*widgets.caption, definition.captionColour);
 
     widgets.slider = new QScrollBar(Qt::Horizontal, stats_);
     widgets.slider->setObjectName(QString::fromStdString(names.slider));
-    widgets.slider->setAccessibleName(Text(definition.caption));
+    widgets.slider->setAccessibleName(ToQString(definition.caption));
     widgets.slider->setSingleStep(1);
     widgets.slider->setPageStep(1);
     // A dragged thumb reports once, on release.
@@ -250,7 +243,7 @@ void ClassPlannerWindow::OnSliderChanged(std::size_t line, int value) {
 void ClassPlannerWindow::OnAbilitiesClicked(std::size_t line) {
     const catalog::DescriptionMessage* message = planner_.ExplanationFor(line);
     if (message == nullptr) return;
-    messages_(this, {Text(message->title), QString::fromStdString(catalog::ExplanationText(*message)),
+    messages_(this, {ToQString(message->title), QString::fromStdString(catalog::ExplanationText(*message)),
                      MessageIcon::None});
 }
 

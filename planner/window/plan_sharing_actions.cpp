@@ -7,6 +7,7 @@
 
 #include "planner/plan_text.h"
 #include "planner/window/class_planner_window.h"
+#include "planner/window/qt_text.h"
 
 namespace vantrell::window {
 namespace {
@@ -58,11 +59,8 @@ void ClassPlannerWindow::PastePlanCode() {
                                  : opener_                                  ? opener_(*code.definition)
                                                                             : nullptr;
     if (target == nullptr) {
-        messages_(this, {kPasteTitle,
-                         "This window cannot open the " + QString::fromUtf8(code.definition->titleCaption.data(),
-                                                                            static_cast<qsizetype>(code.definition->titleCaption.size())) +
-                             " planner.",
-                         MessageIcon::None});
+        const QString why = "This window cannot open the " + ToQString(code.definition->titleCaption) + " planner.";
+        messages_(this, {kPasteTitle, why, MessageIcon::None});
         return;
     }
     const std::string trimmed = planner::DescribeLoweredLines(target->ApplyPlanCode(code));

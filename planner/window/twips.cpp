@@ -1,6 +1,7 @@
 #include "planner/window/twips.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace vantrell::window {
@@ -19,5 +20,10 @@ QRect ToPixels(const TwipRect& rect, int logicalDpi) {
 }
 
 void PlaceInTwips(QWidget& widget, const TwipRect& rect) { widget.setGeometry(ToPixels(rect, widget.logicalDpiY())); }
+
+int FittedWidth(const QWidget& widget, const QString& text, int minimum) {
+    const int pixels = widget.fontMetrics().horizontalAdvance(text) + 4;
+    return std::max(minimum, PixelsToTwips(pixels, widget.logicalDpiY()));
+}
 
 }  // namespace vantrell::window

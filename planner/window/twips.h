@@ -20,7 +20,10 @@ int TwipsToPixels(int twips, int logicalDpi);
 int PixelsToTwips(int pixels, int logicalDpi);
 QRect ToPixels(const TwipRect& rect, int logicalDpi);
 
-// `widget`'s geometry within its parent, in twips, converted at `reference`'s logical DPI.
+// `widget`'s geometry within its parent, in twips, converted at its own logical DPI.
 void PlaceInTwips(QWidget& widget, const TwipRect& rect);
+
+// At least `minimum` twips, and wide enough for `text` in `widget`'s font.
+int FittedWidth(const QWidget& widget, const QString& text, int minimum);
 
 }  // namespace vantrell::window
