@@ -1,10 +1,10 @@
 #include "planner/plan_code.h"
 
-#include <charconv>
 #include <stdexcept>
 
 #include "catalog/class_catalog.h"
 #include "planner/points.h"
+#include "planner/whole_number.h"
 
 namespace vantrell::planner {
 namespace {
@@ -21,12 +21,10 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
+// Numbers in a code are at most four characters long.
 std::optional<int> Number(std::string_view text) {
-    if (text.empty() || text.size() > 4) return std::nullopt;
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    return value;
+    if (text.size() > 4) return std::nullopt;
+    return ParseWholeNumber(text);
 }
 
 std::string_view Trimmed(std::string_view text) {

@@ -1,12 +1,12 @@
 #include "planner/scenario/scenario_runner.h"
 
-#include <charconv>
 #include <istream>
 #include <ostream>
 #include <vector>
 
 #include "catalog/class_catalog.h"
 #include "planner/points.h"
+#include "planner/whole_number.h"
 #include "planner/scenario/planner_json.h"
 
 namespace vantrell::scenario {
@@ -24,14 +24,6 @@ std::vector<std::string_view> Words(std::string_view line) {
         words.push_back(line.substr(0, end));
         line.remove_prefix(end);
     }
-}
-
-std::optional<int> ParseNumber(std::string_view text) {
-    int value = 0;
-    const auto* const end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc{} || ptr != end) return std::nullopt;
-    return value;
 }
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
@@ -104,7 +96,7 @@ std::string ScenarioRunner::Open(std::string_view listName) {
 }
 
 std::string ScenarioRunner::PickLevel(std::string_view number) {
-    const auto level = ParseNumber(number);
+    const auto level = planner::ParseWholeNumber(number);
     if (!level) return "not a number: " + Quoted(number);
     if (*level < planner::kLowestCharacterLevel || *level > planner::kHighestCharacterLevel) {
         return "level " + std::to_string(*level) + " is outside 6 to 50";
@@ -116,7 +108,7 @@ std::string ScenarioRunner::PickLevel(std::string_view number) {
 std::string ScenarioRunner::Slide(std::string_view stem, std::string_view number) {
     const auto line = current_->LineIndexOf(stem);
     if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current_->definition().listName);
-    const auto value = ParseNumber(number);
+    const auto value = planner::ParseWholeNumber(number);
     if (!value) return "not a number: " + Quoted(number);
     current_->MoveSlider(*line, *value);
     return {};
