@@ -67,8 +67,8 @@ IntroPanel::IntroPanel(std::function<void(const QString&)> openLink, QWidget* pa
     instructions->setAlignment(Qt::AlignCenter);
     AddLabel(frame, new QLabel, "lblName", "By " + identity::kMaintainer,
              FontOf(window::kArialFaces, 9.75, {.bold = true}), {3840, 3840, 1950, 240});
-    auto* questions = AddLabel(frame, new QLabel, "lblQuestions", "Any questions or comments? Found a bug? Email me", defaultFont,
-             {360, 4200, 3735, 195});
+    auto* questions = AddLabel(frame, new QLabel, "lblQuestions", "Any questions or comments? Found a bug? Email me",
+                               defaultFont, {360, 4200, 3735, 195});
 
     auto* email = new window::ClickableLabel;
     AddLabel(frame, email, "lblEmail", identity::kContactAddress, FontOf(window::kSansFaces, 8.25, {.bold = true}),

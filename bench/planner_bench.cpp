@@ -106,7 +106,7 @@ void Load(benchmark::State& state, const ClassDefinition* definition) {
 void RegisterAll() {
     benchmark::RegisterBenchmark("SliderMove/eight_lines", SliderMove, WidestClass())
         ->MinTime(0.2)
-            ->Repetitions(5)
+        ->Repetitions(5)
         ->ReportAggregatesOnly(true);
     for (const ClassDefinition* definition : ClassCatalog::AllClasses()) {
         benchmark::RegisterBenchmark(("LevelChange50To6/" + Name(*definition)).c_str(), WorstLevelChange, definition)

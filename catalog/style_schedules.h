@@ -6,7 +6,7 @@
 namespace vantrell::catalog {
 
 inline constexpr StyleBand kWeaponStyleBands[] = {
-    {2, 3},   {4, 5},   {6, 7},   {8, 9},   {10, 11}, {12, 14}, {15, 17},       {18, 20},
+    {2, 3},   {4, 5},   {6, 7},   {8, 9},   {10, 11}, {12, 14}, {15, 17},           {18, 20},
     {21, 24}, {25, 28}, {29, 33}, {34, 38}, {39, 43}, {44, 49}, {50, std::nullopt},
 };
 
@@ -20,12 +20,8 @@ inline constexpr StyleSchedule kShieldStyleSchedule{"shield style schedule", kSh
 static_assert(BandsAscending<StyleBand>(kWeaponStyleBands));
 static_assert(BandsAscending<StyleBand>(kShieldStyleBands));
 
-constexpr StyleScheduleUse WeaponStyles(std::string_view styleText) {
-    return {&kWeaponStyleSchedule, styleText};
-}
+constexpr StyleScheduleUse WeaponStyles(std::string_view styleText) { return {&kWeaponStyleSchedule, styleText}; }
 
-constexpr StyleScheduleUse ShieldStyles(std::string_view styleText) {
-    return {&kShieldStyleSchedule, styleText};
-}
+constexpr StyleScheduleUse ShieldStyles(std::string_view styleText) { return {&kShieldStyleSchedule, styleText}; }
 
 }  // namespace vantrell::catalog

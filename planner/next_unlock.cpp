@@ -26,8 +26,8 @@ std::string NextUnlockHint(const catalog::SpecLineDefinition& line, std::int16_t
     const auto next = NextUnlockAfter(line, level);
     if (!next) return "All abilities of this line are reached.";
     const std::string what = next->text.empty() ? "no abilities listed" : next->text;
-    return "Next at level " + std::to_string(next->level) + " (" + std::to_string(next->cost) +
-           " more points):\n" + what;
+    return "Next at level " + std::to_string(next->level) + " (" + std::to_string(next->cost) + " more points):\n" +
+           what;
 }
 
 }  // namespace vantrell::planner

@@ -35,7 +35,8 @@ std::string PlanAsText(const Planner& planner) {
     text += "Points left: " + shown.pointsLeft + " / " + shown.totalPoints + "\n\n";
 
     std::size_t captionWidth = std::string_view("Line").size();
-    for (const catalog::SpecLineDefinition& line : definition.lines) captionWidth = std::max(captionWidth, line.caption.size());
+    for (const catalog::SpecLineDefinition& line : definition.lines)
+        captionWidth = std::max(captionWidth, line.caption.size());
     text += TrimmedRow(PadRight("Line", captionWidth) + "  Level  Points    %  Abilities");
     for (std::size_t index = 0; index < definition.lines.size(); ++index) {
         const LineDisplay& line = shown.lines[index];

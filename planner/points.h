@@ -28,7 +28,6 @@ struct PlannerState {
     std::vector<LinePlan> lines;
 };
 
-
 double TotalPointsAtLevel(catalog::PointsRule rule, std::int16_t characterLevel);
 
 // 2 + 3 + ... + level; a line at level 1 costs nothing.

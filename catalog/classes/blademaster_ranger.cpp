@@ -37,8 +37,10 @@ constexpr AbilityBand kPathfindingBands[] = {
     {34, 35, "Inner Strength(8), Power of Will(5), Precision Strike(5), Honed Reflexes(4), Greater Forest Spirit(4)"},
     {36, 38, "Inner Strength(8), Power of Will(5), Unerring Strike(6), Honed Reflexes(4), Greater Forest Spirit(4)"},
     {39, 39, "Inner Strength(8), Force of Will(6), Unerring Strike(6), Honed Reflexes(4), Greater Forest Spirit(4)"},
-    {40, 41, "Inner Strength(8), Force of Will(6), Unerring Strike(6), Superior Coordination(5), Greater Forest Spirit(4)"},
-    {42, 42, "Invincibility(9), Force of Will(6), Unerring Strike(6), Superior Coordination(5), Greater Forest Spirit(4)"},
+    {40, 41,
+     "Inner Strength(8), Force of Will(6), Unerring Strike(6), Superior Coordination(5), Greater Forest Spirit(4)"},
+    {42, 42,
+     "Invincibility(9), Force of Will(6), Unerring Strike(6), Superior Coordination(5), Greater Forest Spirit(4)"},
     {43, 45, "Invincibility(9), Force of Will(6), Unerring Strike(6), Superior Coordination(5), Forest Phantom(5)"},
     {46, 47, "Invincibility(9), Force of Will(6), Perfect Strike(7), Superior Coordination(5), Forest Phantom(5)"},
     {48, 49, "Invincibility(9), Force of Will(6), Perfect Strike(7), Perfect Acuity(6), Forest Phantom(5)"},
@@ -212,25 +214,23 @@ constexpr std::string_view kRangerRefresh[] = {"Blades", "Pierce", "Pathfinding"
 
 }  // namespace
 
-constinit const ClassDefinition kBlademaster{
-    .listName = "Blademaster",
-    .realm = Realm::Hibernia,
-    .windowName = "frmBlademaster",
-    .titleCaption = "Blademaster",
-    .pointsRule = {2.0},
-    .pointsPerLevelCaption = "Points/Level:",
-    .pointsPerLevelText = "2.0",
-    .lines = kBlademasterLines};
+constinit const ClassDefinition kBlademaster{.listName = "Blademaster",
+                                             .realm = Realm::Hibernia,
+                                             .windowName = "frmBlademaster",
+                                             .titleCaption = "Blademaster",
+                                             .pointsRule = {2.0},
+                                             .pointsPerLevelCaption = "Points/Level:",
+                                             .pointsPerLevelText = "2.0",
+                                             .lines = kBlademasterLines};
 
-constinit const ClassDefinition kRanger{
-    .listName = "Ranger",
-    .realm = Realm::Hibernia,
-    .windowName = "frmRanger",
-    .titleCaption = "Ranger",
-    .pointsRule = {2.0},
-    .pointsPerLevelCaption = "Points/Level:",
-    .pointsPerLevelText = "2.0",
-    .lines = kRangerLines,
-    .levelRefreshOrder = kRangerRefresh};
+constinit const ClassDefinition kRanger{.listName = "Ranger",
+                                        .realm = Realm::Hibernia,
+                                        .windowName = "frmRanger",
+                                        .titleCaption = "Ranger",
+                                        .pointsRule = {2.0},
+                                        .pointsPerLevelCaption = "Points/Level:",
+                                        .pointsPerLevelText = "2.0",
+                                        .lines = kRangerLines,
+                                        .levelRefreshOrder = kRangerRefresh};
 
 }  // namespace vantrell::catalog::classes

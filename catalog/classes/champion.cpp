@@ -33,17 +33,22 @@ constexpr AbilityBand kValorBands[] = {
     {27, 27, "Blast of Defiance(5), Enervation(5), Capitulation(5), Greater Demoralization(5), Lumber(3)"},
     {28, 29, "Blast of Defiance(5), Enervation(5), Greater Capitulation(6), Greater Demoralization(5), Lumber(3)"},
     {30, 30, "Blast of Valiance(6), Enervation(5), Greater Capitulation(6), Greater Demoralization(5), Lumber(3)"},
-    {31, 31, "Blast of Valiance(6), Greater Enervation(6), Greater Capitulation(6), Greater Demoralization(5), Lumber(3)"},
-    {32, 35, "Blast of Valiance(6), Greater Enervation(6), Greater Capitulation(6), Greater Demoralization(5), Sluggishness(4)"},
-    {36, 36, "Blast of Valiance(6), Greater Enervation(6), Greater Capitulation(6), Superior Demoralization(6), Sluggishness(4)"},
-    {37, 38, "Blast of Valiance(6), Greater Enervation(6), Resignation(7), Superior Demoralization(6), Sluggishness(4)"},
+    {31, 31,
+     "Blast of Valiance(6), Greater Enervation(6), Greater Capitulation(6), Greater Demoralization(5), Lumber(3)"},
+    {32, 35,
+     "Blast of Valiance(6), Greater Enervation(6), Greater Capitulation(6), Greater Demoralization(5), Sluggishness(4)"},
+    {36, 36,
+     "Blast of Valiance(6), Greater Enervation(6), Greater Capitulation(6), Superior Demoralization(6), Sluggishness(4)"},
+    {37, 38,
+     "Blast of Valiance(6), Greater Enervation(6), Resignation(7), Superior Demoralization(6), Sluggishness(4)"},
     {39, 39, "Blast of Valiance(6), Infirmity(7), Resignation(7), Superior Demoralization(6), Sluggishness(4)"},
     {40, 41, "Blast of Heroism(7), Infirmity(7), Resignation(7), Superior Demoralization(6), Sluggishness(4)"},
     {42, 46, "Blast of Heroism(7), Infirmity(7), Resignation(7), Superior Demoralization(6), Crawl(5)"},
     {47, 47, "Blast of Heroism(7), Infirmity(7), Greater Resignation(8), Superior Demoralization(6), Crawl(5)"},
     {48, 48, "Blast of Heroism(7), Infirmity(7), Greater Resignation(8), Ultimate Demoralization(7), Crawl(5)"},
     {49, 49, "Blast of Heroism(7), Greater Infirmity(8), Greater Resignation(8), Ultimate Demoralization(7), Crawl(5)"},
-    {50, std::nullopt, "Blast of Champion(8), Greater Infirmity(8), Greater Resignation(8), Ultimate Demoralization(7), Crawl(5)"},
+    {50, std::nullopt,
+     "Blast of Champion(8), Greater Infirmity(8), Greater Resignation(8), Ultimate Demoralization(7), Crawl(5)"},
 };
 static_assert(BandsAscending<AbilityBand>(kValorBands));
 
@@ -151,14 +156,13 @@ constexpr SpecLineDefinition kChampionLines[] = {
 
 }  // namespace
 
-constinit const ClassDefinition kChampion{
-    .listName = "Champion",
-    .realm = Realm::Hibernia,
-    .windowName = "frmChampion",
-    .titleCaption = "Champion",
-    .pointsRule = {2.0},
-    .pointsPerLevelCaption = "Points/Level:",
-    .pointsPerLevelText = "2.0",
-    .lines = kChampionLines};
+constinit const ClassDefinition kChampion{.listName = "Champion",
+                                          .realm = Realm::Hibernia,
+                                          .windowName = "frmChampion",
+                                          .titleCaption = "Champion",
+                                          .pointsRule = {2.0},
+                                          .pointsPerLevelCaption = "Points/Level:",
+                                          .pointsPerLevelText = "2.0",
+                                          .lines = kChampionLines};
 
 }  // namespace vantrell::catalog::classes

@@ -1,6 +1,6 @@
 // Two Hibernian casters on the generic planner: factor 1, no caps, every line explained.
-#include "catalog/classes/classes.h"
 #include "catalog/band_rules.h"
+#include "catalog/classes/classes.h"
 
 namespace vantrell::catalog::classes {
 namespace {
@@ -73,7 +73,8 @@ constexpr AbilityBand kEldritchMoonBands[] = {
     {47, 47, "Demobilizing Blast(7), Mana Surge(8), Disperse Health(6), Entropic Pestilence(5)"},
     {48, 48, "Demobilizing Blast(7), Mana Flood(9), Disperse Health(6), Entropic Pestilence(5)"},
     {49, 49, "Demobilizing Blast(7), Mana Flood(9), Greater Vitality Dispersal(7), Entropic Pestilence(5)"},
-    {50, std::nullopt, "Greater Demobilizing Blast(7), Mana Flood(9), Greater Vitality Dispersal(7), Entropic Pestilence(5)"},
+    {50, std::nullopt,
+     "Greater Demobilizing Blast(7), Mana Flood(9), Greater Vitality Dispersal(7), Entropic Pestilence(5)"},
 };
 static_assert(BandsAscending<AbilityBand>(kEldritchMoonBands));
 

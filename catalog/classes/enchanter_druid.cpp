@@ -1,6 +1,6 @@
 // The other two Hibernian casters on the generic planner: factor 1, no caps, every line explained.
-#include "catalog/classes/classes.h"
 #include "catalog/band_rules.h"
+#include "catalog/classes/classes.h"
 
 namespace vantrell::catalog::classes {
 namespace {
@@ -115,26 +115,45 @@ constexpr AbilityBand kDruidRegrowthBands[] = {
     {10, 10, "Major Revival(2), Cure Poison(1), Cure Disease(1), Greater Revival(1)"},
     {11, 11, "Major Regeneration(2), Cure Poison(1), Cure Disease(1), Greater Revival(1)"},
     {12, 13, "Major Regeneration(2), Cure Poison(1), Cure Disease(1), Greater Revival(1), Nature's Appreciation(1)"},
-    {14, 14, "Major Regeneration(2), Cure Poison(1), Cure Disease(1), Greater Regeneration(2), Nature's Appreciation(1)"},
+    {14, 14,
+     "Major Regeneration(2), Cure Poison(1), Cure Disease(1), Greater Regeneration(2), Nature's Appreciation(1)"},
     {15, 15, "Major Regrowth(3), Cure Poison(1), Cure Disease(1), Greater Regeneration(2), Nature's Appreciation(1)"},
-    {16, 18, "Major Regrowth(3), Cure Poison(1), Cure Disease(1), Greater Regeneration(2), Nature's Appreciation(1), Lesser Reconstitution(1)"},
-    {19, 19, "Major Regrowth(3), Cure Poison(1), Cure Disease(1), Greater Regrowth(3), Nature's Appreciation(1), Lesser Reconstitution(1)"},
-    {20, 20, "Major Restoration(4), Cure Poison(1), Cure Disease(1), Greater Regrowth(3), Nature's Appreciation(1), Lesser Reconstitution(1)"},
-    {21, 22, "Major Restoration(4), Cure Poison(1), Cure Disease(1), Greater Regrowth(3), Nature's Blessing(2), Lesser Reconstitution(1)"},
-    {23, 23, "Major Restoration(4), Cure Poison(1), Cure Disease(1), Greater Regrowth(3), Nature's Blessing(2), Lesser Reconstitution(1), Bith's Bension(1)"},
-    {24, 24, "Major Restoration(4), Cure Poison(1), Cure Disease(1), Greater Regrowth(3), Nature's Blessing(2), Reconstitution(2), Bith's Bension(1)"},
-    {25, 25, "Major Restoration(4), Cure Poison(1), Cure Disease(1), Greater Restoration(4), Nature's Blessing(2), Reconstitution(2), Bith's Bension(1)"},
-    {26, 30, "Major Resuscitation(5), Cure Poison(1), Cure Disease(1), Greater Restoration(4), Nature's Blessing(2), Reconstitution(2), Bith's Bension(1)"},
-    {31, 31, "Major Resuscitation(5), Cure Poison(1), Cure Disease(1), Greater Restoration(4), Nature's Esteem(3), Reconstitution(2), Bith's Bension(1)"},
-    {32, 32, "Major Resuscitation(5), Cure Poison(1), Cure Disease(1), Greater Resuscitation(5), Nature's Esteem(3), Reconstitution(2), Bith's Bension(1)"},
-    {33, 34, "Major Renascence(6), Cure Poison(1), Cure Disease(1), Greater Resuscitation(5), Nature's Esteem(3), Reconstitution(2), Bith's Bension(1)"},
-    {35, 39, "Major Renascence(6), Cure Poison(1), Cure Disease(1), Greater Resuscitation(5), Nature's Esteem(3), Reconstitution(2), Bith's Acclaimation(2)"},
-    {40, 40, "Major Renascence(6), Cure Poison(1), Cure Disease(1), Greater Resuscitation(5), Nature's Esteem(3), Greater Reconstitution(3), Bith's Acclaimation(2)"},
-    {41, 41, "Major Renascence(6), Cure Poison(1), Cure Disease(1), Greater Renascence(6), Nature's Esteem(3), Greater Reconstitution(3), Bith's Acclaimation(2)"},
-    {42, 42, "Major Apotheosis(7), Cure Poison(1), Cure Disease(1), Greater Renascence(6), Nature's Esteem(3), Greater Reconstitution(3), Bith's Acclaimation(2)"},
-    {43, 44, "Major Apotheosis(7), Cure Poison(1), Cure Disease(1), Greater Renascence(6), Nature's Sanction(4), Greater Reconstitution(3), Bith's Acclaimation(2)"},
-    {45, 49, "Major Apotheosis(7), Cure Poison(1), Cure Disease(1), Greater Renascence(6), Nature's Sanction(4), Greater Reconstitution(3), Bith's Benediction(3)"},
-    {50, std::nullopt, "Major Apotheosis(7), Cure Poison(1), Cure Disease(1), Greater Apotheosis(6), Nature's Sanction(4), Greater Reconstitution(3)), Bith's Benediction(3)"},
+    {16, 18,
+     "Major Regrowth(3), Cure Poison(1), Cure Disease(1), Greater Regeneration(2), Nature's Appreciation(1), Lesser Reconstitution(1)"},
+    {19, 19,
+     "Major Regrowth(3), Cure Poison(1), Cure Disease(1), Greater Regrowth(3), Nature's Appreciation(1), Lesser Reconstitution(1)"},
+    {20, 20,
+     "Major Restoration(4), Cure Poison(1), Cure Disease(1), Greater Regrowth(3), Nature's Appreciation(1), Lesser Reconstitution(1)"},
+    {21, 22,
+     "Major Restoration(4), Cure Poison(1), Cure Disease(1), Greater Regrowth(3), Nature's Blessing(2), Lesser Reconstitution(1)"},
+    {23, 23,
+     "Major Restoration(4), Cure Poison(1), Cure Disease(1), Greater Regrowth(3), Nature's Blessing(2), Lesser Reconstitution(1), Bith's Bension(1)"},
+    {24, 24,
+     "Major Restoration(4), Cure Poison(1), Cure Disease(1), Greater Regrowth(3), Nature's Blessing(2), Reconstitution(2), Bith's Bension(1)"},
+    {25, 25,
+     "Major Restoration(4), Cure Poison(1), Cure Disease(1), Greater Restoration(4), Nature's Blessing(2), Reconstitution(2), Bith's Bension(1)"},
+    {26, 30,
+     "Major Resuscitation(5), Cure Poison(1), Cure Disease(1), Greater Restoration(4), Nature's Blessing(2), Reconstitution(2), Bith's Bension(1)"},
+    {31, 31,
+     "Major Resuscitation(5), Cure Poison(1), Cure Disease(1), Greater Restoration(4), Nature's Esteem(3), Reconstitution(2), Bith's Bension(1)"},
+    {32, 32,
+     "Major Resuscitation(5), Cure Poison(1), Cure Disease(1), Greater Resuscitation(5), Nature's Esteem(3), Reconstitution(2), Bith's Bension(1)"},
+    {33, 34,
+     "Major Renascence(6), Cure Poison(1), Cure Disease(1), Greater Resuscitation(5), Nature's Esteem(3), Reconstitution(2), Bith's Bension(1)"},
+    {35, 39,
+     "Major Renascence(6), Cure Poison(1), Cure Disease(1), Greater Resuscitation(5), Nature's Esteem(3), Reconstitution(2), Bith's Acclaimation(2)"},
+    {40, 40,
+     "Major Renascence(6), Cure Poison(1), Cure Disease(1), Greater Resuscitation(5), Nature's Esteem(3), Greater Reconstitution(3), Bith's Acclaimation(2)"},
+    {41, 41,
+     "Major Renascence(6), Cure Poison(1), Cure Disease(1), Greater Renascence(6), Nature's Esteem(3), Greater Reconstitution(3), Bith's Acclaimation(2)"},
+    {42, 42,
+     "Major Apotheosis(7), Cure Poison(1), Cure Disease(1), Greater Renascence(6), Nature's Esteem(3), Greater Reconstitution(3), Bith's Acclaimation(2)"},
+    {43, 44,
+     "Major Apotheosis(7), Cure Poison(1), Cure Disease(1), Greater Renascence(6), Nature's Sanction(4), Greater Reconstitution(3), Bith's Acclaimation(2)"},
+    {45, 49,
+     "Major Apotheosis(7), Cure Poison(1), Cure Disease(1), Greater Renascence(6), Nature's Sanction(4), Greater Reconstitution(3), Bith's Benediction(3)"},
+    {50, std::nullopt,
+     "Major Apotheosis(7), Cure Poison(1), Cure Disease(1), Greater Apotheosis(6), Nature's Sanction(4), Greater Reconstitution(3)), Bith's Benediction(3)"},
 };
 static_assert(BandsAscending<AbilityBand>(kDruidRegrowthBands));
 
@@ -214,8 +233,7 @@ constexpr DescriptionMessage kDruidNature{"Druid - Nature", kDruidNatureBody};
 constexpr SpecLineDefinition kEnchanterLines[] = {
     SpellLine("Bedazzling", "Bedazzling", colour::kBlue, kEnchanterBedazzlingBands, kEnchanterBedazzling),
     SpellLine("Empowering", "Empowering", colour::kDarkGreen, kEnchanterEmpoweringBands, kEnchanterEmpowering),
-    SpellLine("Enchantment", "Enchantment Mastery", colour::kPurple, kEnchanterEnchantmentBands,
-              kEnchanterEnchantment),
+    SpellLine("Enchantment", "Enchantment Mastery", colour::kPurple, kEnchanterEnchantmentBands, kEnchanterEnchantment),
 };
 
 constexpr SpecLineDefinition NurtureLabelled(SpecLineDefinition line) {
@@ -227,8 +245,7 @@ constexpr SpecLineDefinition NurtureLabelled(SpecLineDefinition line) {
 constexpr SpecLineDefinition kDruidLines[] = {
     SpellLine("Regrowth", "Regrowth", colour::kBlue, kDruidRegrowthBands, kDruidRegrowth),
     // As on the Bard's window, the slider keeps the line's full name and its labels say "Nurture".
-    NurtureLabelled(
-        SpellLine("Nurturing", "Nurturing", colour::kDarkGreen, kDruidNurturingBands, kDruidNurturing)),
+    NurtureLabelled(SpellLine("Nurturing", "Nurturing", colour::kDarkGreen, kDruidNurturingBands, kDruidNurturing)),
     SpellLine("Nature", "Nature Affinity", colour::kPurple, kDruidNatureBands, kDruidNature),
 };
 

@@ -103,14 +103,13 @@ constexpr SpecLineDefinition kHeroLines[] = {
 
 }  // namespace
 
-constinit const ClassDefinition kHero{
-    .listName = "Hero",
-    .realm = Realm::Hibernia,
-    .windowName = "frmHero",
-    .titleCaption = "Hero",
-    .pointsRule = {2.0},
-    .pointsPerLevelCaption = "Points/Level:",
-    .pointsPerLevelText = "2.0",
-    .lines = kHeroLines};
+constinit const ClassDefinition kHero{.listName = "Hero",
+                                      .realm = Realm::Hibernia,
+                                      .windowName = "frmHero",
+                                      .titleCaption = "Hero",
+                                      .pointsRule = {2.0},
+                                      .pointsPerLevelCaption = "Points/Level:",
+                                      .pointsPerLevelText = "2.0",
+                                      .lines = kHeroLines};
 
 }  // namespace vantrell::catalog::classes

@@ -38,8 +38,7 @@ constexpr SpecLineDefinition kInfiltratorLines[] = {
 
 // Maxima follow this order too: when a lower character level caps several lines, the first of them here is
 // cut first and absorbs any shortfall.
-constexpr std::string_view kInfiltratorRefresh[] = {"Slashing", "Stealth",  "Thrusting",
-                                                    "Dual",     "Critical", "Envenom"};
+constexpr std::string_view kInfiltratorRefresh[] = {"Slashing", "Stealth", "Thrusting", "Dual", "Critical", "Envenom"};
 
 }  // namespace
 

@@ -30,8 +30,7 @@ constexpr SpecLineDefinition kMercenaryLines[] = {
 
 // Maxima follow this order too: when a lower character level caps several lines, the first of them here is
 // cut first and absorbs any shortfall.
-constexpr std::string_view kMercenaryRefresh[] = {"Slashing", "Crushing", "Thrusting",
-                                                  "Dual",     "Shield",   "Parry"};
+constexpr std::string_view kMercenaryRefresh[] = {"Slashing", "Crushing", "Thrusting", "Dual", "Shield", "Parry"};
 
 constexpr SpecLineDefinition kFriarLines[] = {
     {.stem = "Quarterstaves",

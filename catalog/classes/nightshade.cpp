@@ -25,7 +25,8 @@ constexpr std::string_view kNightshadeCriticalStrikesBody[] = {
     "The styles you recieve with higher Critical Strike skill enable you to achieve high bonus damage.",
     "Some skills need to be executed after another specific style is successful, or while hidden, or from behind the enemy.",
 };
-constexpr DescriptionMessage kNightshadeCriticalStrikes{"Nightshade - Critical Strikes", kNightshadeCriticalStrikesBody};
+constexpr DescriptionMessage kNightshadeCriticalStrikes{"Nightshade - Critical Strikes",
+                                                        kNightshadeCriticalStrikesBody};
 
 constexpr std::string_view kNightshadeCelticDualBody[] = {
     "Celtic Dual is your skill wielding two weapons at the same time.",
@@ -96,15 +97,14 @@ constexpr std::string_view kNightshadeRefresh[] = {"Blades",  "Pierce", "Envenom
 
 }  // namespace
 
-constinit const ClassDefinition kNightshade{
-    .listName = "Nightshade",
-    .realm = Realm::Hibernia,
-    .windowName = "frmNightshade",
-    .titleCaption = "Nightshade",
-    .pointsRule = {2.0},
-    .pointsPerLevelCaption = "Points/Level:",
-    .pointsPerLevelText = "2.0",
-    .lines = kNightshadeLines,
-    .levelRefreshOrder = kNightshadeRefresh};
+constinit const ClassDefinition kNightshade{.listName = "Nightshade",
+                                            .realm = Realm::Hibernia,
+                                            .windowName = "frmNightshade",
+                                            .titleCaption = "Nightshade",
+                                            .pointsRule = {2.0},
+                                            .pointsPerLevelCaption = "Points/Level:",
+                                            .pointsPerLevelText = "2.0",
+                                            .lines = kNightshadeLines,
+                                            .levelRefreshOrder = kNightshadeRefresh};
 
 }  // namespace vantrell::catalog::classes

@@ -41,26 +41,24 @@ constexpr ClassDefinition PlainCaster(std::string_view listName, Realm realm, st
 constexpr std::string_view kPointsLvll = "Points/Lvll:";
 constexpr std::string_view kPointsPerLevel = "Points Per Level:";
 
-constexpr SpecLineDefinition kCabalistLines[] = {
-    First("Matter", "Matter"), Second("Body", "Body Destruction"), Third("Spirit", "Spirit Animation")};
-constexpr SpecLineDefinition kClericLines[] = {
-    First("Rejuvination", "Rejuvination"), Second("Enhance", "Enhance"), Third("Smiting", "Smiting")};
-constexpr SpecLineDefinition kSorcerorLines[] = {
-    First("Matter", "Matter"), Second("Body", "Body Destruction"), Third("Mind", "Mind Twisting")};
-constexpr SpecLineDefinition kTheurgistLines[] = {
-    First("Earth", "Path of Earth"), Second("Ice", "Path of Ice"), Third("Air", "Path of Air")};
-constexpr SpecLineDefinition kWizardLines[] = {
-    First("Earth", "Path of Earth"), Second("Ice", "Path of Ice"), Third("Fire", "Path of Fire")};
-constexpr SpecLineDefinition kHealerLines[] = {First("Mending", "Mending"),
-                                               Second("Augmentation", "Augmentation"),
+constexpr SpecLineDefinition kCabalistLines[] = {First("Matter", "Matter"), Second("Body", "Body Destruction"),
+                                                 Third("Spirit", "Spirit Animation")};
+constexpr SpecLineDefinition kClericLines[] = {First("Rejuvination", "Rejuvination"), Second("Enhance", "Enhance"),
+                                               Third("Smiting", "Smiting")};
+constexpr SpecLineDefinition kSorcerorLines[] = {First("Matter", "Matter"), Second("Body", "Body Destruction"),
+                                                 Third("Mind", "Mind Twisting")};
+constexpr SpecLineDefinition kTheurgistLines[] = {First("Earth", "Path of Earth"), Second("Ice", "Path of Ice"),
+                                                  Third("Air", "Path of Air")};
+constexpr SpecLineDefinition kWizardLines[] = {First("Earth", "Path of Earth"), Second("Ice", "Path of Ice"),
+                                               Third("Fire", "Path of Fire")};
+constexpr SpecLineDefinition kHealerLines[] = {First("Mending", "Mending"), Second("Augmentation", "Augmentation"),
                                                Third("Pacification", "Pacification")};
-constexpr SpecLineDefinition kRunemasterLines[] = {
-    First("Darkness", "Darkness"), Second("Supression", "Supression"), Third("Runecarving", "Runecarving")};
-constexpr SpecLineDefinition kShamanLines[] = {First("Mending", "Mending"),
-                                               Second("Augmentation", "Augmentation"),
+constexpr SpecLineDefinition kRunemasterLines[] = {First("Darkness", "Darkness"), Second("Supression", "Supression"),
+                                                   Third("Runecarving", "Runecarving")};
+constexpr SpecLineDefinition kShamanLines[] = {First("Mending", "Mending"), Second("Augmentation", "Augmentation"),
                                                Third("Subterranean", "Subterranean Incantations")};
-constexpr SpecLineDefinition kSpiritmasterLines[] = {
-    First("Darkness", "Darkness"), Second("Supression", "Supression"), Third("Summoning", "Summoning")};
+constexpr SpecLineDefinition kSpiritmasterLines[] = {First("Darkness", "Darkness"), Second("Supression", "Supression"),
+                                                     Third("Summoning", "Summoning")};
 
 }  // namespace
 
@@ -80,7 +78,7 @@ constinit const ClassDefinition kRunemaster =
     PlainCaster("Runemaster", Realm::Midgard, "frmRunemaster", "Runemaster", kPointsLvll, kRunemasterLines);
 constinit const ClassDefinition kShaman =
     PlainCaster("Shaman", Realm::Midgard, "frmShaman", "Shaman", kPointsLvll, kShamanLines);
-constinit const ClassDefinition kSpiritmaster = PlainCaster("Spiritmaster", Realm::Midgard, "frmSpiritmaster",
-                                                            "Spiritmaster", kPointsLvll, kSpiritmasterLines);
+constinit const ClassDefinition kSpiritmaster =
+    PlainCaster("Spiritmaster", Realm::Midgard, "frmSpiritmaster", "Spiritmaster", kPointsLvll, kSpiritmasterLines);
 
 }  // namespace vantrell::catalog::classes

@@ -33,8 +33,7 @@ constexpr SpecLineDefinition kShadowbladeLines[] = {
      .cap = LineCap::HalfCharacterLevel,
      .availableText = "LeftAxe"},
 };
-constexpr std::string_view kShadowbladeMaxima[] = {"Swords",  "Axes",    "Critical",
-                                                   "Envenom", "Stealth", "LeftAxe"};
+constexpr std::string_view kShadowbladeMaxima[] = {"Swords", "Axes", "Critical", "Envenom", "Stealth", "LeftAxe"};
 
 constexpr SpecLineDefinition kHunterLines[] = {
     kMidgardHalfSwords,

@@ -47,8 +47,7 @@ constexpr SpecLineDefinition kThaneLines[] = {
      .cap = LineCap::CharacterLevel,
      .availableText = "Stormcalling"},
 };
-constexpr std::string_view kThaneRefresh[] = {"Swords",  "Axes",    "Parry",
-                                              "Hammers", "Shields", "Stormcalling"};
+constexpr std::string_view kThaneRefresh[] = {"Swords", "Axes", "Parry", "Hammers", "Shields", "Stormcalling"};
 
 }  // namespace
 

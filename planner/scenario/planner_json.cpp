@@ -45,8 +45,8 @@ std::string PlannerJson(const planner::Planner& planner) {
 
 std::string MessageJson(const catalog::DescriptionMessage* message) {
     if (message == nullptr) return "{\"message\":null}";
-    return "{\"message\":{\"title\":" + JsonString(message->title) + ",\"text\":" +
-           JsonString(catalog::ExplanationText(*message)) + "}}";
+    return "{\"message\":{\"title\":" + JsonString(message->title) +
+           ",\"text\":" + JsonString(catalog::ExplanationText(*message)) + "}}";
 }
 
 }  // namespace vantrell::scenario

@@ -6,8 +6,8 @@
 
 #include "catalog/class_catalog.h"
 #include "planner/points.h"
-#include "planner/whole_number.h"
 #include "planner/scenario/planner_json.h"
+#include "planner/whole_number.h"
 
 namespace vantrell::scenario {
 namespace {

@@ -128,8 +128,8 @@ void ClassPlannerWindow::BuildHeader() {
     AddLabel(this, "Points Left:", {0, 1320, 855 + pointsShift, 255}, kRight);
     pointsLeft_ = AddLabel(this, {}, {960 + pointsShift, 1320, 495, 255}, kRight, "lblPointsLeft");
     AddLabel(this, "/", {1560 + pointsShift, 1320, 135, 255}, Qt::AlignCenter);
-    totalPoints_ = AddLabel(this, {}, {1680 + pointsShift, 1320, 495, 255}, Qt::AlignLeft | Qt::AlignVCenter,
-                            "lblTotalPoints");
+    totalPoints_ =
+        AddLabel(this, {}, {1680 + pointsShift, 1320, 495, 255}, Qt::AlignLeft | Qt::AlignVCenter, "lblTotalPoints");
 
     AddLabel(this, "Skills Available", {3360, 240, 1575, 255});
     auto* hint = AddLabel(this, "(Click for an explanation)", {5040, 240, 2175, 255});
@@ -147,7 +147,8 @@ PlannerLayout ClassPlannerWindow::Layout() const {
     for (const SpecLineDefinition& line : planner_.definition().lines) {
         int height = 0;
         for (const std::string& text : TextsOf(line)) {
-            const QRect bounds = metrics.boundingRect(0, 0, width, 10000, Qt::TextWordWrap, QString::fromStdString(text));
+            const QRect bounds =
+                metrics.boundingRect(0, 0, width, 10000, Qt::TextWordWrap, QString::fromStdString(text));
             height = std::max(height, bounds.height());
         }
         needed.push_back(PixelsToTwips(height + 2, dpi));
@@ -219,8 +220,7 @@ void ClassPlannerWindow::BuildRow(std::size_t line, const RowPlace& place) {
     // Scroll bars invert their keys by default; a specialization slider moves right with the right arrow.
     widgets.slider->setInvertedControls(false);
     PlaceInTwips(*widgets.slider, {sliderLeft, top, kSliderRight - sliderLeft, height});
-    connect(widgets.slider, &QScrollBar::valueChanged, this,
-            [this, line](int value) { OnSliderChanged(line, value); });
+    connect(widgets.slider, &QScrollBar::valueChanged, this, [this, line](int value) { OnSliderChanged(line, value); });
 
     widgets.level = AddLabel(stats_, {}, {4920, top, 375, height}, kRight, QString::fromStdString(names.level));
     QFont bold = widgets.level->font();

@@ -56,8 +56,8 @@ void ClassPlannerWindow::PastePlanCode() {
     }
     const planner::PlanCode& code = std::get<planner::PlanCode>(decoded);
     ClassPlannerWindow* target = code.definition == &planner_.definition() ? this
-                                 : opener_                                  ? opener_(*code.definition)
-                                                                            : nullptr;
+                                 : opener_                                 ? opener_(*code.definition)
+                                                                           : nullptr;
     if (target == nullptr) {
         const QString why = "This window cannot open the " + ToQString(code.definition->titleCaption) + " planner.";
         messages_(this, {kPasteTitle, why, MessageIcon::None});

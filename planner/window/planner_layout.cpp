@@ -25,8 +25,8 @@ PlannerLayout LayoutPlanner(std::span<const int> abilitiesHeightsNeeded, int cli
     const int count = static_cast<int>(abilitiesHeightsNeeded.size());
     PlannerLayout layout;
 
-    const int spacing = std::clamp((kFrameTop - kGap - kAbilitiesTop) / std::max(count, 1),
-                                   kNarrowestAbilitiesSpacing, kWidestAbilitiesSpacing);
+    const int spacing = std::clamp((kFrameTop - kGap - kAbilitiesTop) / std::max(count, 1), kNarrowestAbilitiesSpacing,
+                                   kWidestAbilitiesSpacing);
     int top = kAbilitiesTop;
     for (int needed : abilitiesHeightsNeeded) {
         const int height = std::max(spacing, needed);

@@ -135,8 +135,7 @@ TEST(AlbionFightersAvailability, OnlyTheLateLinesAreClosed) {
         probe.Level(row.level);
         for (const auto& line : probe.planner().definition().lines) {
             SCOPED_TRACE(Trace(row.listName, line.stem) + " at level " + std::to_string(row.level));
-            const bool closed =
-                std::find(row.closed.begin(), row.closed.end(), line.stem) != row.closed.end();
+            const bool closed = std::find(row.closed.begin(), row.closed.end(), line.stem) != row.closed.end();
             EXPECT_EQ(probe.Enabled(line.stem), !closed);
         }
     }
@@ -255,11 +254,7 @@ TEST(AlbionFightersCuts, MaximaOrderDecidesWhichCappedLineAbsorbsTheShortfall) {
         {"Friar", {{"Enhance", 30}, {"Parry", 30}}, 25, {{"Parry", 1}, {"Enhance", 25}}, "0"},
         // Screen order, unlike its refresh order.
         {"Scout", {{"Long", 30}, {"Shields", 25}}, 25, {{"Long", 24}, {"Shields", 12}}, "258"},
-        {"Infiltrator",
-         {{"Thrusting", 25}, {"Stealth", 30}},
-         25,
-         {{"Stealth", 24}, {"Thrusting", 12}},
-         "258"},
+        {"Infiltrator", {{"Thrusting", 25}, {"Stealth", 30}}, 25, {{"Stealth", 24}, {"Thrusting", 12}}, "258"},
         {"Infiltrator", {{"Critical", 30}, {"Dual", 25}}, 25, {{"Dual", 12}, {"Critical", 25}}, "233"},
     };
     for (const CutRow& row : rows) {

@@ -44,18 +44,16 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"Bard", "Regrowth", 4, ""}, TextRow{"Bard", "Regrowth", 5, "Major Resurgance(1)"},
         TextRow{"Bard", "Regrowth", 47,
                 "Major Apotheosis(8), Euphony of Healing(5), Lesser Reconstitution(1), Chimes of Health(4)"},
-        TextRow{"Bard", "Nurturing", 2, "Rhythm of Hibernia(1)"},
-        TextRow{"Bard", "Blades", 1, ""}, TextRow{"Bard", "Blades", 12, "Blades styles 1->6"},
-        TextRow{"Bard", "Blades", 14, "Blades styles 1->6"}, TextRow{"Bard", "Blades", 15, "Blades styles 1->7"},
-        TextRow{"Bard", "Blunts", 50, "Blunts styles 1->15"},
+        TextRow{"Bard", "Nurturing", 2, "Rhythm of Hibernia(1)"}, TextRow{"Bard", "Blades", 1, ""},
+        TextRow{"Bard", "Blades", 12, "Blades styles 1->6"}, TextRow{"Bard", "Blades", 14, "Blades styles 1->6"},
+        TextRow{"Bard", "Blades", 15, "Blades styles 1->7"}, TextRow{"Bard", "Blunts", 50, "Blunts styles 1->15"},
         TextRow{"Warden", "Regrowth", 1, ""}, TextRow{"Warden", "Regrowth", 2, "Attack Unending(1)"},
         TextRow{"Warden", "Regrowth", 4, "Attack Unending(1)"},
         TextRow{"Warden", "Regrowth", 50,
                 "Attack Uninterrupted(5), Major Apotheosis(8), Solar Resuscitation(5), Lesser Reconsitution(1)"},
         TextRow{"Warden", "Nurturing", 47,
                 "Nature's Wall(6), Reckoning of Nature(7), Paragon's Encouragment(5), Nature's Reckoning(7)"},
-        TextRow{"Warden", "Blades", 2, "Blades styles 1->1"},
-        TextRow{"Warden", "Blunts", 49, "Blunts styles 1->14"},
+        TextRow{"Warden", "Blades", 2, "Blades styles 1->1"}, TextRow{"Warden", "Blunts", 49, "Blunts styles 1->14"},
         TextRow{"Eldritch", "Sun", 11, "Suncharge(3), Obliviate Sight(3), Paralyzing Wind(1)"},
         TextRow{"Eldritch", "Sun", 12, "Sunshock(4), Obliviate Sight(3), Paralyzing Wind(1)"},
         TextRow{"Eldritch", "Eclipse", 46, "Bolt of Uncreation(9), Null Tempest(8)"},
@@ -64,8 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"Mentalist", "Mind", 18, "Disable Mind(4), Major Somatic Illusionseneration(6), Paranoia(4)"},
         TextRow{"Mentalist", "Holism", 3, "Lesser Mind Jolt(1)"}, TextRow{"Mentalist", "Holism", 4, "Mind Jolt(2)"},
         TextRow{"Enchanter", "Bedazzling", 48, "Insidious Rapture(9), Agitating Scintillation(7)"},
-        TextRow{"Enchanter", "Enchantment", 2, "Craftiness(1)"},
-        TextRow{"Druid", "Regrowth", 4, ""}, TextRow{"Druid", "Regrowth", 5, "Major Resurgance(1)"},
+        TextRow{"Enchanter", "Enchantment", 2, "Craftiness(1)"}, TextRow{"Druid", "Regrowth", 4, ""},
+        TextRow{"Druid", "Regrowth", 5, "Major Resurgance(1)"},
         TextRow{"Druid", "Regrowth", 49,
                 "Major Apotheosis(7), Cure Poison(1), Cure Disease(1), Greater Renascence(6), Nature's Sanction(4), "
                 "Greater Reconstitution(3), Bith's Benediction(3)"},
@@ -95,15 +93,16 @@ TEST_P(HiberniaCastersOpeningTest, ShowsOnlyTheTablesStartingAtOne) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    NewWindows, HiberniaCastersOpeningTest,
-    ::testing::Values(OpeningRow{"Bard", {"", "", "Concussive Shout(1)", "", ""}},
-                      OpeningRow{"Warden", {"", "", "Parry", "", ""}},
-                      OpeningRow{"Eldritch", {"", "Lesser Ensnaring Blast(1)", ""}},
-                      OpeningRow{"Mentalist", {"", "Lesser Mind Jolt(1)", "Enfeeble Mind(1)"}},
-                      OpeningRow{"Enchanter", {"", "", "Craftiness(1)"}},
-                      OpeningRow{"Druid", {"", "", "Call Minor Nature Spirit(1)"}}),
-    [](const ::testing::TestParamInfo<OpeningRow>& info) { return std::string(info.param.listName); });
+INSTANTIATE_TEST_SUITE_P(NewWindows, HiberniaCastersOpeningTest,
+                         ::testing::Values(OpeningRow{"Bard", {"", "", "Concussive Shout(1)", "", ""}},
+                                           OpeningRow{"Warden", {"", "", "Parry", "", ""}},
+                                           OpeningRow{"Eldritch", {"", "Lesser Ensnaring Blast(1)", ""}},
+                                           OpeningRow{"Mentalist", {"", "Lesser Mind Jolt(1)", "Enfeeble Mind(1)"}},
+                                           OpeningRow{"Enchanter", {"", "", "Craftiness(1)"}},
+                                           OpeningRow{"Druid", {"", "", "Call Minor Nature Spirit(1)"}}),
+                         [](const ::testing::TestParamInfo<OpeningRow>& info) {
+                             return std::string(info.param.listName);
+                         });
 
 TEST(HiberniaCastersText, ReturningToLevelOneRewritesTheLabel) {
     PlannerProbe bard("Bard");
@@ -278,7 +277,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "'Nature's Ward/Shield/Wall/etc' strSpells fully absorb a single hit"},
         ExplanationRow{"Eldritch", "Moon", "Eldritch - Moonancy", 4,
                        "'Blast' strSpells are direct damage with speed reduction"},
-        ExplanationRow{"Eldritch", "Eclipse", "Eldritch - Eclipse Mastery", 2, "'Bolt' strSpells are bolt-style damage"},
+        ExplanationRow{"Eldritch", "Eclipse", "Eldritch - Eclipse Mastery", 2,
+                       "'Bolt' strSpells are bolt-style damage"},
         ExplanationRow{"Mentalist", "Mind", "Mentalist - Mind Mastery", 3, "'Mind' strSpells are paralyzing strSpells"},
         ExplanationRow{"Enchanter", "Enchantment", "Enchanter - Enchantment Mastery", 3,
                        "'Craftiness/Slyness/Guile/etc' strSpells are pet-only dexterity buffs"},

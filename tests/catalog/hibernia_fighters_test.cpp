@@ -68,7 +68,7 @@ struct LateLineCase {
     std::string_view listName;
     std::string_view stem;
     int maximumAtTen;
-    std::string_view textAtTen;   // with the slider at its level-10 maximum
+    std::string_view textAtTen;  // with the slider at its level-10 maximum
 };
 
 TEST(HiberniaFightersLateLines, StayClosedBelowTenAndOpenAtTen) {
@@ -124,10 +124,10 @@ struct MaximumCase {
 TEST(HiberniaFightersHalfCap, FollowsHalfTheCharacterLevelRoundedDown) {
     // With every line at 1 the budget allows 12 at level 9, 14 at 10 and 15 at 11.
     const MaximumCase cases[] = {
-        {"Ranger", 9, "Blades", 4},       {"Ranger", 9, "Pierce", 4},     {"Ranger", 9, "Pathfinding", 9},
-        {"Ranger", 11, "Celtic", 5},      {"Ranger", 11, "Stealth", 11},  {"Nightshade", 9, "Blades", 4},
-        {"Nightshade", 9, "Critical", 9}, {"Nightshade", 10, "Parry", 5}, {"Nightshade", 11, "Parry", 5},
-        {"Nightshade", 11, "Envenom", 11}, {"Hero", 9, "Blades", 9},      {"Champion", 11, "Parry", 11},
+        {"Ranger", 9, "Blades", 4},        {"Ranger", 9, "Pierce", 4},     {"Ranger", 9, "Pathfinding", 9},
+        {"Ranger", 11, "Celtic", 5},       {"Ranger", 11, "Stealth", 11},  {"Nightshade", 9, "Blades", 4},
+        {"Nightshade", 9, "Critical", 9},  {"Nightshade", 10, "Parry", 5}, {"Nightshade", 11, "Parry", 5},
+        {"Nightshade", 11, "Envenom", 11}, {"Hero", 9, "Blades", 9},       {"Champion", 11, "Parry", 11},
     };
     for (const MaximumCase& c : cases) {
         PlannerProbe probe(c.listName);
@@ -163,8 +163,8 @@ TEST(HiberniaFightersLevelChange, RefreshesThePiercingPercentage) {
 
 struct CutCase {
     std::string_view listName;
-    std::string_view fullLine;     // 30, refreshed after the two blade lines
-    std::string_view otherLine;    // 20
+    std::string_view fullLine;   // 30, refreshed after the two blade lines
+    std::string_view otherLine;  // 20
 };
 
 TEST(HiberniaFightersLevelChange, CutsBladesThenPiercingBeforeTheOtherLines) {
@@ -325,9 +325,8 @@ TEST(HiberniaFightersExplanations, TheSpearMessageNamesOneSpear) {
 
 TEST(HiberniaFightersExplanations, LinesWithoutAMessageShowNothing) {
     const std::pair<std::string_view, std::string_view> silent[] = {
-        {"Hero", "Parry"},       {"Champion", "Parry"},       {"Blademaster", "Parry"},
-        {"Ranger", "Recurve"},   {"Ranger", "Stealth"},       {"Nightshade", "Stealth"},
-        {"Nightshade", "Envenom"}, {"Nightshade", "Parry"},
+        {"Hero", "Parry"},     {"Champion", "Parry"},     {"Blademaster", "Parry"},  {"Ranger", "Recurve"},
+        {"Ranger", "Stealth"}, {"Nightshade", "Stealth"}, {"Nightshade", "Envenom"}, {"Nightshade", "Parry"},
     };
     for (const auto& [listName, stem] : silent) {
         PlannerProbe probe(listName);
@@ -349,9 +348,9 @@ TEST(HiberniaFightersControlNames, BlademasterShieldsUsesTheLargeLabel) {
 
 TEST(HiberniaFightersCaptions, DifferFromTheStemsWhereTheWindowSaysSo) {
     const std::pair<std::pair<std::string_view, std::string_view>, std::string_view> captions[] = {
-        {{"Hero", "Spear"}, "Celtic Spears"},   {{"Hero", "Large"}, "Lg Weapons"},
+        {{"Hero", "Spear"}, "Celtic Spears"},     {{"Hero", "Large"}, "Lg Weapons"},
         {{"Champion", "Large"}, "Large Weapons"}, {{"Blademaster", "Shield"}, "Shields"},
-        {{"Ranger", "Recurve"}, "Recurve Bows"}, {{"Nightshade", "Stealth"}, "Stealth / Distractions"},
+        {{"Ranger", "Recurve"}, "Recurve Bows"},  {{"Nightshade", "Stealth"}, "Stealth / Distractions"},
         {{"Nightshade", "Pierce"}, "Piercing"},
     };
     for (const auto& [line, caption] : captions) {

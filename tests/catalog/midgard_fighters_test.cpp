@@ -17,8 +17,7 @@ using vantrell::catalog::ClassCatalog;
 using vantrell::catalog::ClassDefinition;
 using vantrell::testing::PlannerProbe;
 
-constexpr std::string_view kMidgardFighters[] = {"Warrior", "Thane",  "Berserker",
-                                                 "Skald",   "Hunter", "Shadowblade"};
+constexpr std::string_view kMidgardFighters[] = {"Warrior", "Thane", "Berserker", "Skald", "Hunter", "Shadowblade"};
 
 const ClassDefinition& Definition(std::string_view listName) {
     const ClassDefinition* definition = ClassCatalog::Find(listName);
@@ -40,15 +39,12 @@ TEST(MidgardFightersCaps, SliderStopsAtTheLineCapThoughPointsAllowMore) {
     // With every line at 1, the points alone would allow: 28 at level 20, 14 at
     // level 10, 8 at 7 (Skald) or 9 at 7 (factor 2), 7 at 6, 36 at 25, 71 at 50.
     const vantrell::testing::CapRow rows[] = {
-        {"Warrior", "Swords", 20, 20},       {"Warrior", "Thrown", 20, 20},
-        {"Thane", "Stormcalling", 6, 6},     {"Berserker", "Hammers", 10, 10},
-        {"Berserker", "LeftAxe", 10, 10},    {"Skald", "Battlesongs", 7, 7},
-        {"Hunter", "Swords", 7, 3},          {"Hunter", "Spears", 7, 7},
-        {"Hunter", "Swords", 25, 12},        {"Hunter", "Spears", 25, 25},
-        {"Hunter", "Beastcraft", 25, 25},    {"Shadowblade", "LeftAxe", 25, 12},
-        {"Shadowblade", "Swords", 50, 25},   {"Shadowblade", "Axes", 50, 25},
-        {"Shadowblade", "LeftAxe", 50, 25},  {"Shadowblade", "Stealth", 50, 50},
-        {"Shadowblade", "Critical", 50, 50}, {"Shadowblade", "Envenom", 50, 50},
+        {"Warrior", "Swords", 20, 20},      {"Warrior", "Thrown", 20, 20},       {"Thane", "Stormcalling", 6, 6},
+        {"Berserker", "Hammers", 10, 10},   {"Berserker", "LeftAxe", 10, 10},    {"Skald", "Battlesongs", 7, 7},
+        {"Hunter", "Swords", 7, 3},         {"Hunter", "Spears", 7, 7},          {"Hunter", "Swords", 25, 12},
+        {"Hunter", "Spears", 25, 25},       {"Hunter", "Beastcraft", 25, 25},    {"Shadowblade", "LeftAxe", 25, 12},
+        {"Shadowblade", "Swords", 50, 25},  {"Shadowblade", "Axes", 50, 25},     {"Shadowblade", "LeftAxe", 50, 25},
+        {"Shadowblade", "Stealth", 50, 50}, {"Shadowblade", "Critical", 50, 50}, {"Shadowblade", "Envenom", 50, 50},
     };
     vantrell::testing::ExpectSlidersStopAtTheirCaps(rows);
 }
@@ -189,8 +185,7 @@ TEST(MidgardFightersTexts, StyleBandEdges) {
         {"Shadowblade", "Swords", 25, "Swords Weapons styles 1->10"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.listName) + " " + std::string(row.stem) + " at " +
-                     std::to_string(row.specLevel));
+        SCOPED_TRACE(std::string(row.listName) + " " + std::string(row.stem) + " at " + std::to_string(row.specLevel));
         PlannerProbe probe(row.listName);
         // Moving away first proves the label is rewritten, not left from before.
         ASSERT_TRUE(probe.Slide(row.stem, 10));

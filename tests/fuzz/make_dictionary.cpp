@@ -11,7 +11,7 @@
 
 int main() {
     std::set<std::string> words{"open ", "level ", "slide ", "click ", "show\n",
-                                "#",     "\r\n",   " 50\n",  " 6\n",    " 101\n"};
+                                "#",     "\r\n",   " 50\n",  " 6\n",   " 101\n"};
     for (const vantrell::catalog::ClassDefinition* definition : vantrell::catalog::ClassCatalog::AllClasses()) {
         words.insert(std::string(definition->listName));
         for (const vantrell::catalog::SpecLineDefinition& line : definition->lines) {
@@ -22,10 +22,14 @@ int main() {
         std::cout << '"';
         for (const char c : word) {
             // The dictionary format knows only \\, \" and \xNN escapes.
-            if (c == '\n') std::cout << "\\x0A";
-            else if (c == '\r') std::cout << "\\x0D";
-            else if (c == '"' || c == '\\') std::cout << '\\' << c;
-            else std::cout << c;
+            if (c == '\n')
+                std::cout << "\\x0A";
+            else if (c == '\r')
+                std::cout << "\\x0D";
+            else if (c == '"' || c == '\\')
+                std::cout << '\\' << c;
+            else
+                std::cout << c;
         }
         std::cout << "\"\n";
     }

@@ -77,8 +77,15 @@ private:
             value.kind = Json::Kind::String;
             value.text = String();
             break;
-        case 't': ExpectWord("true"); value.kind = Json::Kind::Bool; value.boolean = true; break;
-        case 'f': ExpectWord("false"); value.kind = Json::Kind::Bool; break;
+        case 't':
+            ExpectWord("true");
+            value.kind = Json::Kind::Bool;
+            value.boolean = true;
+            break;
+        case 'f':
+            ExpectWord("false");
+            value.kind = Json::Kind::Bool;
+            break;
         case 'n': ExpectWord("null"); break;
         default: value = Number();
         }
@@ -181,10 +188,14 @@ private:
                 const char h = Peek();
                 ++position_;
                 code <<= 4;
-                if (h >= '0' && h <= '9') code |= static_cast<unsigned>(h - '0');
-                else if (h >= 'a' && h <= 'f') code |= static_cast<unsigned>(h - 'a' + 10);
-                else if (h >= 'A' && h <= 'F') code |= static_cast<unsigned>(h - 'A' + 10);
-                else Fail("bad \\u escape");
+                if (h >= '0' && h <= '9')
+                    code |= static_cast<unsigned>(h - '0');
+                else if (h >= 'a' && h <= 'f')
+                    code |= static_cast<unsigned>(h - 'a' + 10);
+                else if (h >= 'A' && h <= 'F')
+                    code |= static_cast<unsigned>(h - 'A' + 10);
+                else
+                    Fail("bad \\u escape");
             }
             if (code >= 0x20) Fail("\\u escape for a character that needs none");
             return std::string(1, static_cast<char>(code));

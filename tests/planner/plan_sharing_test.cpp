@@ -81,7 +81,8 @@ TEST(PlanCode, NamesTheLinesTheRulesKeptLower) {
     EXPECT_EQ(lowered[0].applied, 20);
 
     PlannerProbe healer("Healer");
-    const auto overBudget = ApplyPlanCode(healer.planner(), std::get<PlanCode>(DecodePlanCode("VT1:Healer:10:10.10.1")));
+    const auto overBudget =
+        ApplyPlanCode(healer.planner(), std::get<PlanCode>(DecodePlanCode("VT1:Healer:10:10.10.1")));
     ASSERT_EQ(overBudget.size(), 1u);
     EXPECT_EQ(overBudget[0].caption, "Augmentation");
     EXPECT_EQ(overBudget[0].applied, 1);

@@ -33,8 +33,11 @@ constexpr SpecLineDefinition kMixedLines[] = {
     Line("Capped", LineCap::CharacterLevel),
     Line("Half", LineCap::HalfCharacterLevel),
     {.stem = "Fixed", .abilitiesKind = AbilitiesKind::Skills, .availableText = "Fixed"},
-    {.stem = "Late", .abilitiesKind = AbilitiesKind::Skills, .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 10, .availableText = "Late"},
+    {.stem = "Late",
+     .abilitiesKind = AbilitiesKind::Skills,
+     .cap = LineCap::CharacterLevel,
+     .availableFromLevel = 10,
+     .availableText = "Late"},
     Line("Later", LineCap::CharacterLevel, 15),
 };
 constexpr std::string_view kLateLast[] = {"Capped", "Half", "Fixed", "Later", "Late"};

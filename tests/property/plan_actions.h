@@ -18,12 +18,12 @@ namespace vantrell::property {
 // the plan at the moment it runs ("to the maximum", "one past it").
 struct Action {
     enum class Kind {
-        PickLevel,        // `value` is the character level
+        PickLevel,          // `value` is the character level
         PickPreviousLevel,  // back to the level picked before the last one
         SlideToMaximum,
         SlidePastMaximum,
         SlideToOne,
-        SlideTo,          // `value` is the position asked for, possibly out of range
+        SlideTo,  // `value` is the position asked for, possibly out of range
         StepUp,
         StepDown,
         RepeatLastSlide,

@@ -54,8 +54,7 @@ std::vector<std::size_t> RefreshOrderOf(const planner::Planner& planner) {
     return order;
 }
 
-void CheckLine(Findings& findings, const planner::Planner& planner, std::size_t index, long total,
-               long pointsLeft) {
+void CheckLine(Findings& findings, const planner::Planner& planner, std::size_t index, long total, long pointsLeft) {
     const SpecLineDefinition& line = planner.definition().lines[index];
     const planner::LinePlan& plan = planner.state().lines[index];
     const planner::LineDisplay& shown = planner.display().lines[index];
@@ -207,8 +206,8 @@ std::vector<std::string> BrokenInvariants(const planner::Planner& planner, int c
     return broken;
 }
 
-std::vector<std::string> BrokenSliderMove(const planner::Planner& planner, const PlanSnapshot& before,
-                                          std::size_t line, int value) {
+std::vector<std::string> BrokenSliderMove(const planner::Planner& planner, const PlanSnapshot& before, std::size_t line,
+                                          int value) {
     std::vector<std::string> broken;
     Findings findings(broken);
     const PlanSnapshot after = SnapshotOf(planner);
@@ -216,8 +215,8 @@ std::vector<std::string> BrokenSliderMove(const planner::Planner& planner, const
 
     for (std::size_t index = 0; index < lines.size(); ++index) {
         if (index != line && after.lines[index].level != before.lines[index].level) {
-            findings.Add("moving ", lines[line].stem, " moved ", lines[index].stem, " from ",
-                         before.lines[index].level, " to ", after.lines[index].level);
+            findings.Add("moving ", lines[line].stem, " moved ", lines[index].stem, " from ", before.lines[index].level,
+                         " to ", after.lines[index].level);
         }
     }
     const LineSnapshot& was = before.lines[line];
@@ -230,8 +229,8 @@ std::vector<std::string> BrokenSliderMove(const planner::Planner& planner, const
     int expected = target;
     if (target > was.level && CostOf(target) - CostOf(was.level) > before.pointsLeft) expected = target - 1;
     if (now != expected) {
-        findings.Add(lines[line].stem, " moved from ", was.level, " towards ", target, " (maximum ", was.maximum,
-                     ", ", before.pointsLeft, " points left) ended at ", now, " instead of ", expected);
+        findings.Add(lines[line].stem, " moved from ", was.level, " towards ", target, " (maximum ", was.maximum, ", ",
+                     before.pointsLeft, " points left) ended at ", now, " instead of ", expected);
     }
     return broken;
 }
@@ -251,8 +250,8 @@ std::vector<std::string> BrokenLevelPick(const planner::Planner& planner, const 
                          after.lines[index].level);
         }
         spentBefore += CostOf(was);
-        const bool squeezed = ClosedAt(lines[index], after.characterLevel) ||
-                              was > CapOf(lines[index], after.characterLevel);
+        const bool squeezed =
+            ClosedAt(lines[index], after.characterLevel) || was > CapOf(lines[index], after.characterLevel);
         if (was > 1 && squeezed) onlyBudgetMatters = false;
     }
     if (!onlyBudgetMatters) return broken;

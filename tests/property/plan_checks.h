@@ -53,8 +53,8 @@ std::vector<std::string> BrokenInvariants(const planner::Planner& planner, int c
 // What a slider move may change: only the moved line, and that line lands on
 // the position the user chose, or one below it when that position was one
 // level too expensive. `value` is the position asked for, before clamping.
-std::vector<std::string> BrokenSliderMove(const planner::Planner& planner, const PlanSnapshot& before,
-                                          std::size_t line, int value);
+std::vector<std::string> BrokenSliderMove(const planner::Planner& planner, const PlanSnapshot& before, std::size_t line,
+                                          int value);
 
 // What a level pick may change: no line rises, and when no cap or closed line
 // is involved, lines give up levels strictly in the class's refresh order,

@@ -50,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadInputRow{"open Healer\nlevel 5\n", "error: line 2: level 5 is outside 6 to 50\n"},
                       BadInputRow{"open Healer\nlevel 51\n", "error: line 2: level 51 is outside 6 to 50\n"},
                       BadInputRow{"open Healer\nlevel 6x\n", "error: line 2: not a number: '6x'\n"},
-                      BadInputRow{"open Healer\nlevel 99999999999\n",
-                                  "error: line 2: not a number: '99999999999'\n"},
+                      BadInputRow{"open Healer\nlevel 99999999999\n", "error: line 2: not a number: '99999999999'\n"},
                       BadInputRow{"open Healer\nslide Mending\n", "error: line 2: 'slide' takes 2 argument(s)\n"},
                       BadInputRow{"open Healer\nslide Mind 3\n", "error: line 2: unknown stem 'Mind' for Healer\n"},
                       BadInputRow{"open Healer\nslide Mending +\n", "error: line 2: not a number: '+'\n"},
@@ -67,7 +66,8 @@ TEST(ScenarioRunner, StopsAtTheFirstBadLineAfterPrintingWholeLines) {
 }
 
 TEST(ScenarioRunner, ClampsSlidesAndIgnoresBlankAndCommentLines) {
-    const Outcome outcome = RunScript("  # comment\n\r\nopen Healer\r\n\tslide Mending 9999\nslide Augmentation -4\nshow\n");
+    const Outcome outcome =
+        RunScript("  # comment\n\r\nopen Healer\r\n\tslide Mending 9999\nslide Augmentation -4\nshow\n");
     EXPECT_EQ(outcome.status, kScenarioOk);
     EXPECT_EQ(outcome.err, "");
     EXPECT_NE(outcome.out.find(R"({"stem":"Mending","value":50,"min":1,"max":50,"enabled":true,"level":"50")"),

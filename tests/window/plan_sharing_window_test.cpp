@@ -69,7 +69,8 @@ TEST_F(PlanSharingWindowTest, ATrimmedPlanNamesTheLoweredLines) {
     QGuiApplication::clipboard()->setText("VT1:Healer:10:10.10.1");
     window->PastePlanCode();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "The plan did not fit and was trimmed by the usual rules:\nAugmentation: 10 lowered to 1");
+    EXPECT_EQ(messages[0].text,
+              "The plan did not fit and was trimmed by the usual rules:\nAugmentation: 10 lowered to 1");
 }
 
 TEST_F(PlanSharingWindowTest, WithoutAnOpenerAnotherClassCannotBePasted) {

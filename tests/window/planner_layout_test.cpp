@@ -46,8 +46,8 @@ TEST(PlannerLayout, EveryAbilitiesTextAndEveryRowFitsForEveryClass) {
             EXPECT_LT(label->geometry().bottom(), frame->geometry().top()) << names.abilities;
             const QFontMetrics metrics(label->font());
             for (const std::string& text : EveryTextOf(line)) {
-                const QRect needed = metrics.boundingRect(0, 0, label->width(), 10000, Qt::TextWordWrap,
-                                                          QString::fromStdString(text));
+                const QRect needed =
+                    metrics.boundingRect(0, 0, label->width(), 10000, Qt::TextWordWrap, QString::fromStdString(text));
                 EXPECT_LE(needed.height(), label->height()) << names.abilities << ": " << text;
             }
         }
