@@ -102,8 +102,8 @@ std::string DescribeLoweredLines(const std::vector<LoweredLine>& lowered) {
     if (lowered.empty()) return {};
     std::string text = "The plan did not fit and was trimmed by the usual rules:";
     for (const LoweredLine& line : lowered) {
-        text += "\n" + std::string(line.caption) + ": " + std::to_string(line.requested) + " lowered to " +
-                std::to_string(line.applied);
+        text.append("\n").append(line.caption).append(": ");
+        text.append(std::to_string(line.requested)).append(" lowered to ").append(std::to_string(line.applied));
     }
     return text;
 }

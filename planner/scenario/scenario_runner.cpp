@@ -26,7 +26,11 @@ std::vector<std::string_view> Words(std::string_view line) {
     }
 }
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '\'');
+    quoted.append(text) += '\'';
+    return quoted;
+}
 
 }  // namespace
 
