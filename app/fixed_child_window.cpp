@@ -6,7 +6,7 @@
 
 namespace vantrell::app {
 
-FixedChildWindow::FixedChildWindow(QWidget* content, const window::TwipRect& placement, QWidget* parent)
+FixedChildWindow::FixedChildWindow(QWidget* content, const toolkit::TwipRect& placement, QWidget* parent)
     : QMdiSubWindow(parent, Qt::SubWindow | Qt::FramelessWindowHint), content_(content) {
     setObjectName(content->objectName() + "Child");
     auto* border = new QFrame(this);
@@ -20,8 +20,8 @@ FixedChildWindow::FixedChildWindow(QWidget* content, const window::TwipRect& pla
     Place(placement);
 }
 
-void FixedChildWindow::Place(const window::TwipRect& placement) {
-    const QRect pixels = window::ToPixels(placement, logicalDpiY());
+void FixedChildWindow::Place(const toolkit::TwipRect& placement) {
+    const QRect pixels = toolkit::ToPixels(placement, logicalDpiY());
     setFixedSize(pixels.size());
     move(pixels.topLeft());
 }

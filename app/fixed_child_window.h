@@ -2,7 +2,7 @@
 
 #include <QMdiSubWindow>
 
-#include "planner/window/twips.h"
+#include "toolkit/twips.h"
 
 namespace vantrell::app {
 
@@ -13,11 +13,11 @@ class FixedChildWindow : public QMdiSubWindow {
     Q_DISABLE_COPY_MOVE(FixedChildWindow)
 
 public:
-    FixedChildWindow(QWidget* content, const window::TwipRect& placement, QWidget* parent = nullptr);
+    FixedChildWindow(QWidget* content, const toolkit::TwipRect& placement, QWidget* parent = nullptr);
     ~FixedChildWindow() override = default;
 
     QWidget* content() const { return content_; }
-    void Place(const window::TwipRect& placement);
+    void Place(const toolkit::TwipRect& placement);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -5,30 +5,29 @@
 #include <QPixmap>
 
 #include "app/identity.h"
-#include "planner/window/clickable_label.h"
-#include "planner/window/fonts.h"
-#include "planner/window/twips.h"
+#include "toolkit/clickable_label.h"
+#include "toolkit/fonts.h"
+#include "toolkit/labels.h"
+#include "toolkit/twips.h"
 
 namespace vantrell::app {
 namespace {
 
-using window::FontOf;
+using toolkit::FontOf;
 
-constexpr window::TwipRect kTitleFrame{120, 0, 7200, 4635};
+constexpr toolkit::TwipRect kTitleFrame{120, 0, 7200, 4635};
 constexpr int kFrameInnerRight = kTitleFrame.width - 60;
 
-QLabel* AddLabel(QWidget* parent, QLabel* label, const char* name, const QString& text, const QFont& font,
-                 const window::TwipRect& rect) {
-    label->setParent(parent);
-    label->setObjectName(name);
-    label->setText(text);
-    label->setFont(font);
-    label->setWordWrap(true);
-    // Wider faces than the ones the panel was drawn with must not cut a text off.
-    window::TwipRect fitted = rect;
-    if (rect.height <= 255) fitted.width = window::FittedWidth(*label, text, rect.width);
+// Wider faces than the ones the panel was drawn with must not cut a one-line text off.
+template <class Label = QLabel>
+Label* AddPanelLabel(QWidget* frame, const char* name, const QString& text, const QFont& font,
+                     const toolkit::TwipRect& rect, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = toolkit::AddLabel<Label>(frame, text, rect,
+                                           {.alignment = alignment, .font = font, .wordWrap = true, .name = name});
+    toolkit::TwipRect fitted = rect;
+    if (rect.height <= 255) fitted.width = toolkit::FittedWidth(*label, text, rect.width);
     fitted.left = std::min(fitted.left, kFrameInnerRight - fitted.width);
-    window::PlaceInTwips(*label, fitted);
+    toolkit::PlaceInTwips(*label, fitted);
     return label;
 }
 
@@ -37,49 +36,47 @@ QLabel* AddLabel(QWidget* parent, QLabel* label, const char* name, const QString
 IntroPanel::IntroPanel(std::function<void(const QString&)> openLink, QWidget* parent)
     : QWidget(parent), openLink_(std::move(openLink)) {
     setObjectName("frmIntro");
-    const QFont defaultFont = FontOf(window::kSansFaces, 8.25);
+    const QFont defaultFont = FontOf(toolkit::kSansFaces, 8.25);
     setFont(defaultFont);
 
     auto* frame = new QFrame(this);
     frame->setObjectName("fraTitle");
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    window::PlaceInTwips(*frame, kTitleFrame);
+    toolkit::PlaceInTwips(*frame, kTitleFrame);
 
     auto* logo = new QLabel(frame);
     logo->setObjectName("imgLogo");
     logo->setPixmap(QPixmap(":/vantrell/logo.png"));
     logo->setScaledContents(true);
-    window::PlaceInTwips(*logo, {240, 360, 2535, 1695});
+    toolkit::PlaceInTwips(*logo, {240, 360, 2535, 1695});
 
-    AddLabel(frame, new QLabel, "lblTitle", identity::kProgramName, FontOf(window::kArialFaces, 21.75, {.bold = true}),
-             {2880, 360, 4005, 1695});
-    AddLabel(frame, new QLabel, "lblVersion", identity::kVersionCaption, defaultFont, {6120, 120, 1020, 195});
-    AddLabel(frame, new QLabel, "lblInfo",
-             "Have you not figured out who you want to be in Ostrand? Or if you have, do you not know what to train "
-             "in to get the best out of your character? This program projects potential characters and their "
-             "corresponding spells and skills in hopes that you will have a clearer future in Ostrand.",
-             FontOf(window::kArialFaces, 9.75), {120, 2160, 6855, 1035});
-    auto* instructions = AddLabel(
-        frame, new QLabel, "lblInstructions",
+    AddPanelLabel(frame, "lblTitle", identity::kProgramName, FontOf(toolkit::kArialFaces, 21.75, {.bold = true}),
+                  {2880, 360, 4005, 1695});
+    AddPanelLabel(frame, "lblVersion", identity::kVersionCaption, defaultFont, {6120, 120, 1020, 195});
+    AddPanelLabel(
+        frame, "lblInfo",
+        "Have you not figured out who you want to be in Ostrand? Or if you have, do you not know what to train "
+        "in to get the best out of your character? This program projects potential characters and their "
+        "corresponding spells and skills in hopes that you will have a clearer future in Ostrand.",
+        FontOf(toolkit::kArialFaces, 9.75), {120, 2160, 6855, 1035});
+    AddPanelLabel(
+        frame, "lblInstructions",
         "To start select a Realm then click a Class. From there use the scroll bar to increase skills in the areas "
         "of your preference.",
-        FontOf(window::kSansFaces, 9.75), {720, 3240, 5655, 495});
-    instructions->setAlignment(Qt::AlignCenter);
-    AddLabel(frame, new QLabel, "lblName", "By " + identity::kMaintainer,
-             FontOf(window::kArialFaces, 9.75, {.bold = true}), {3840, 3840, 1950, 240});
-    auto* questions = AddLabel(frame, new QLabel, "lblQuestions", "Any questions or comments? Found a bug? Email me",
-                               defaultFont, {360, 4200, 3735, 195});
+        FontOf(toolkit::kSansFaces, 9.75), {720, 3240, 5655, 495}, Qt::AlignCenter);
+    AddPanelLabel(frame, "lblName", "By " + identity::kMaintainer, FontOf(toolkit::kArialFaces, 9.75, {.bold = true}),
+                  {3840, 3840, 1950, 240});
+    auto* questions = AddPanelLabel(frame, "lblQuestions", "Any questions or comments? Found a bug? Email me",
+                                    defaultFont, {360, 4200, 3735, 195});
 
-    auto* email = new window::ClickableLabel;
-    AddLabel(frame, email, "lblEmail", identity::kContactAddress, FontOf(window::kSansFaces, 8.25, {.bold = true}),
-             {4200, 4200, 1935, 195});
-    QPalette blue = email->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    email->setPalette(blue);
+    auto* email = AddPanelLabel<toolkit::ClickableLabel>(frame, "lblEmail", identity::kContactAddress,
+                                                         FontOf(toolkit::kSansFaces, 8.25, {.bold = true}),
+                                                         {4200, 4200, 1935, 195});
+    toolkit::SetTextColour(*email, Qt::blue);
     email->setCursor(Qt::PointingHandCursor);
     // The address follows the question even where a wider face lengthens it.
     email->move(std::max(email->x(), questions->geometry().right() + 4), email->y());
-    connect(email, &window::ClickableLabel::clicked, this, [this] { openLink_(identity::kContactLink); });
+    connect(email, &toolkit::ClickableLabel::clicked, this, [this] { openLink_(identity::kContactLink); });
 }
 
 }  // namespace vantrell::app

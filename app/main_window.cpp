@@ -11,7 +11,7 @@
 #include "app/selector_panel.h"
 #include "app/shell_geometry.h"
 #include "planner/window/class_planner_window.h"
-#include "planner/window/twips.h"
+#include "toolkit/twips.h"
 
 namespace vantrell::app {
 
@@ -26,8 +26,8 @@ MainWindow::MainWindow(ShellSeams seams, QWidget* parent) : QMainWindow(parent),
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setCentralWidget(area_);
     const int dpi = logicalDpiY();
-    resize(window::TwipsToPixels(geometry::kInitialClientWidth, dpi),
-           window::TwipsToPixels(geometry::kInitialClientHeight, dpi));
+    resize(toolkit::TwipsToPixels(geometry::kInitialClientWidth, dpi),
+           toolkit::TwipsToPixels(geometry::kInitialClientHeight, dpi));
 
     EnableMaxButton(this, false);
 
@@ -68,14 +68,14 @@ void MainWindow::BringToFront(FixedChildWindow* child) {
 }
 
 void MainWindow::ShowAbout() {
-    seams_.messages(this, {identity::kAboutTitle, identity::kAboutText, window::MessageIcon::Information});
+    seams_.messages(this, {identity::kAboutTitle, identity::kAboutText, toolkit::MessageIcon::Information});
 }
 
 // The outer size is fixed; the frame the desktop adds is known only once shown.
 void MainWindow::HoldFixedSize() {
     const int dpi = logicalDpiY();
-    const QSize outer(window::TwipsToPixels(geometry::kFixedOuterWidth, dpi),
-                      window::TwipsToPixels(geometry::kFixedOuterHeight, dpi));
+    const QSize outer(toolkit::TwipsToPixels(geometry::kFixedOuterWidth, dpi),
+                      toolkit::TwipsToPixels(geometry::kFixedOuterHeight, dpi));
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize client = outer - frame;
     if (minimumSize() != client || maximumSize() != client) setFixedSize(client);

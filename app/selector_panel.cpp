@@ -6,42 +6,39 @@
 #include <QPushButton>
 
 #include "catalog/class_catalog.h"
-#include "planner/window/fonts.h"
-#include "planner/window/qt_text.h"
-#include "planner/window/twips.h"
+#include "toolkit/fonts.h"
+#include "toolkit/labels.h"
+#include "toolkit/qt_text.h"
+#include "toolkit/twips.h"
 
 namespace vantrell::app {
 namespace {
 
-QLabel* AddHeading(QWidget* parent, const QString& text, const window::TwipRect& rect) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(window::FontOf(window::kSerifFaces, 12, {.bold = true}));
-    label->setAlignment(Qt::AlignCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    label->setPalette(palette);
-    window::PlaceInTwips(*label, rect);
-    return label;
+QLabel* AddHeading(QWidget* parent, const QString& text, const toolkit::TwipRect& rect) {
+    return toolkit::AddLabel(parent, text, rect,
+                             {.alignment = Qt::AlignCenter,
+                              .font = toolkit::FontOf(toolkit::kSerifFaces, 12, {.bold = true}),
+                              .colour = Qt::blue});
 }
 
 }  // namespace
 
 SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
     setObjectName("frmMain");
-    setFont(window::FontOf(window::kSansFaces, 8.25));
+    setFont(toolkit::FontOf(toolkit::kSansFaces, 8.25));
 
     AddHeading(this, "Select Realm", {120, 0, 1365, 285});
     realms_ = new QComboBox(this);
     realms_->setObjectName("cboRealm");
-    for (catalog::Realm realm : catalog::kRealms) realms_->addItem(window::ToQString(catalog::RealmName(realm)));
+    for (catalog::Realm realm : catalog::kRealms) realms_->addItem(toolkit::ToQString(catalog::RealmName(realm)));
     realms_->setCurrentIndex(-1);
-    window::PlaceInTwips(*realms_, {120, 360, 1335, 315});
+    toolkit::PlaceInTwips(*realms_, {120, 360, 1335, 315});
     connect(realms_, &QComboBox::activated, this, &SelectorPanel::OnRealmChosen);
 
     AddHeading(this, "Select Class", {180, 720, 1245, 285});
     classes_ = new QListWidget(this);
     classes_->setObjectName("lstClasses");
-    window::PlaceInTwips(*classes_, {70, 1080, 1335, 2790});
+    toolkit::PlaceInTwips(*classes_, {70, 1080, 1335, 2790});
     // A click on the entry already selected brings its window forward again.
     connect(classes_, &QListWidget::itemClicked, this, &SelectorPanel::OnClassChosen);
     connect(classes_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -50,7 +47,7 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
 
     auto* about = new QPushButton("&About", this);
     about->setObjectName("cmdAbout");
-    window::PlaceInTwips(*about, {240, 4200, 975, 375});
+    toolkit::PlaceInTwips(*about, {240, 4200, 975, 375});
     connect(about, &QPushButton::clicked, this, &SelectorPanel::aboutRequested);
 }
 
@@ -60,7 +57,7 @@ void SelectorPanel::OnRealmChosen() {
     const QSignalBlocker blocker(classes_);
     classes_->clear();
     for (const catalog::ClassDefinition* definition : catalog::ClassCatalog::ClassesOf(*realm)) {
-        classes_->addItem(window::ToQString(definition->listName));
+        classes_->addItem(toolkit::ToQString(definition->listName));
     }
 }
 

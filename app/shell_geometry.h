@@ -1,6 +1,6 @@
 #pragma once
 
-#include "planner/window/twips.h"
+#include "toolkit/twips.h"
 
 // Where the shell puts its windows, in twips.
 namespace vantrell::app::geometry {
@@ -16,8 +16,8 @@ inline constexpr int kSelectorWidth = 1605;
 // The selector is sized while the main window still has its initial size.
 inline constexpr int kSelectorHeight = kInitialClientHeight + kStandardFrameHeight - 1345;
 
-inline constexpr window::TwipRect kSelector{0, 0, kSelectorWidth, kSelectorHeight};
-inline constexpr window::TwipRect kRightHand{kSelectorWidth, 0, kFixedOuterWidth - kSelectorWidth - 180,
-                                             kFixedOuterHeight - 470};
+inline constexpr toolkit::TwipRect kSelector{0, 0, kSelectorWidth, kSelectorHeight};
+inline constexpr toolkit::TwipRect kRightHand{kSelectorWidth, 0, kFixedOuterWidth - kSelectorWidth - 180,
+                                              kFixedOuterHeight - 470};
 
 }  // namespace vantrell::app::geometry

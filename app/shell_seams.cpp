@@ -6,7 +6,7 @@
 namespace vantrell::app {
 
 ShellSeams DesktopSeams() {
-    return {window::ModalMessageBox(), [](const QString& link) {
+    return {toolkit::ModalMessageBox(), [](const QString& link) {
                 // Nothing is reported when no handler is registered.
                 QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode));
             }};

@@ -3,13 +3,13 @@
 #include <QString>
 #include <functional>
 
-#include "planner/window/message_sink.h"
+#include "toolkit/message_sink.h"
 
 namespace vantrell::app {
 
 // Everything the shell hands to the desktop goes through these, so tests can capture it.
 struct ShellSeams {
-    window::MessageSink messages;
+    toolkit::MessageSink messages;
     std::function<void(const QString& link)> openLink;
 };
 

@@ -1,8 +1,8 @@
-#include "planner/window/clickable_label.h"
+#include "toolkit/clickable_label.h"
 
 #include <QMouseEvent>
 
-namespace vantrell::window {
+namespace vantrell::toolkit {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {}
 
@@ -11,4 +11,4 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::toolkit

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace vantrell::window {
+namespace vantrell::toolkit {
 
 class ClickableLabel : public QLabel {
     Q_OBJECT
@@ -19,4 +19,4 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-}  // namespace vantrell::window
+}  // namespace vantrell::toolkit

@@ -1,6 +1,6 @@
-#include "planner/window/fonts.h"
+#include "toolkit/fonts.h"
 
-namespace vantrell::window {
+namespace vantrell::toolkit {
 
 QFont FontOf(const QStringList& faces, double pointSize, FontStyle style) {
     QFont font;
@@ -11,4 +11,4 @@ QFont FontOf(const QStringList& faces, double pointSize, FontStyle style) {
     return font;
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::toolkit

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QStringList>
 
-namespace vantrell::window {
+namespace vantrell::toolkit {
 
 // Free faces with the metrics of the ones the windows were drawn with come first:
 // they are installed with the program and found at once, which shortens start-up.
@@ -20,4 +20,4 @@ struct FontStyle {
 
 QFont FontOf(const QStringList& faces, double pointSize, FontStyle style = {});
 
-}  // namespace vantrell::window
+}  // namespace vantrell::toolkit

@@ -1,8 +1,8 @@
-#include "planner/window/message_sink.h"
+#include "toolkit/message_sink.h"
 
 #include <QMessageBox>
 
-namespace vantrell::window {
+namespace vantrell::toolkit {
 
 MessageSink ModalMessageBox() {
     return [](QWidget* parent, const MessageRequest& request) {
@@ -12,4 +12,4 @@ MessageSink ModalMessageBox() {
     };
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::toolkit

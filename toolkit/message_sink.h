@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace vantrell::window {
+namespace vantrell::toolkit {
 
 enum class MessageIcon { None, Information };
 
@@ -22,4 +22,4 @@ using MessageSink = std::function<void(QWidget* parent, const MessageRequest& re
 // A modal box with an OK button only.
 MessageSink ModalMessageBox();
 
-}  // namespace vantrell::window
+}  // namespace vantrell::toolkit

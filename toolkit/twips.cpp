@@ -1,10 +1,10 @@
-#include "planner/window/twips.h"
+#include "toolkit/twips.h"
 
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
-namespace vantrell::window {
+namespace vantrell::toolkit {
 
 int TwipsToPixels(int twips, int logicalDpi) {
     return static_cast<int>(std::lround(static_cast<double>(twips) * logicalDpi / kTwipsPerInch));
@@ -26,4 +26,4 @@ int FittedWidth(const QWidget& widget, const QString& text, int minimum) {
     return std::max(minimum, PixelsToTwips(pixels, widget.logicalDpiY()));
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::toolkit

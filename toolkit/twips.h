@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace vantrell::window {
+namespace vantrell::toolkit {
 
 inline constexpr int kTwipsPerInch = 1440;
 
@@ -26,4 +26,4 @@ void PlaceInTwips(QWidget& widget, const TwipRect& rect);
 // At least `minimum` twips, and wide enough for `text` in `widget`'s font.
 int FittedWidth(const QWidget& widget, const QString& text, int minimum);
 
-}  // namespace vantrell::window
+}  // namespace vantrell::toolkit

@@ -12,11 +12,12 @@
 #include "catalog/abilities.h"
 #include "catalog/control_names.h"
 #include "planner/next_unlock.h"
-#include "planner/window/clickable_label.h"
-#include "planner/window/fonts.h"
 #include "planner/window/planner_layout.h"
-#include "planner/window/qt_text.h"
-#include "planner/window/twips.h"
+#include "toolkit/clickable_label.h"
+#include "toolkit/fonts.h"
+#include "toolkit/labels.h"
+#include "toolkit/qt_text.h"
+#include "toolkit/twips.h"
 
 namespace vantrell::window {
 namespace {
@@ -24,22 +25,6 @@ namespace {
 using catalog::SpecLineDefinition;
 
 QColor ColourOf(catalog::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
-
-void SetTextColour(QWidget& widget, catalog::Rgb rgb) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, ColourOf(rgb));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, ColourOf(rgb));
-    widget.setPalette(palette);
-}
-
-QLabel* AddLabel(QWidget* parent, const QString& text, const TwipRect& rect,
-                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, const QString& name = {}) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(alignment);
-    if (!name.isEmpty()) label->setObjectName(name);
-    PlaceInTwips(*label, rect);
-    return label;
-}
 
 // Every text a line can show, so its label can be sized for the longest.
 std::vector<std::string> TextsOf(const SpecLineDefinition& line) {
@@ -65,9 +50,9 @@ constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 ClassPlannerWindow::ClassPlannerWindow(const catalog::ClassDefinition& definition, MessageSink messages,
                                        QWidget* parent)
     : QWidget(parent), planner_(definition), messages_(std::move(messages)) {
-    setObjectName(ToQString(definition.windowName));
-    setWindowTitle(ToQString(definition.titleCaption));
-    setFont(FontOf(kSansFaces, 8.25));
+    setObjectName(toolkit::ToQString(definition.windowName));
+    setWindowTitle(toolkit::ToQString(definition.titleCaption));
+    setFont(toolkit::FontOf(toolkit::kSansFaces, 8.25));
     BuildActions();
     BuildHeader();
     const PlannerLayout layout = Layout();
@@ -99,50 +84,50 @@ ClassPlannerWindow::~ClassPlannerWindow() = default;
 void ClassPlannerWindow::BuildHeader() {
     const catalog::ClassDefinition& definition = planner_.definition();
 
-    auto* title = new QLabel(ToQString(definition.titleCaption), this);
+    auto* title = new QLabel(toolkit::ToQString(definition.titleCaption), this);
     title->setObjectName("lblTitle");
-    title->setFont(FontOf(kSerifFaces, 20.25, {.bold = true, .italic = true}));
+    title->setFont(toolkit::FontOf(toolkit::kSerifFaces, 20.25, {.bold = true, .italic = true}));
     title->setAlignment(Qt::AlignCenter);
-    SetTextColour(*title, catalog::colour::kBlue);
-    PlaceInTwips(*title, {0, 0, FittedWidth(*title, title->text(), 1185), 465});
+    toolkit::SetTextColour(*title, ColourOf(catalog::colour::kBlue));
+    toolkit::PlaceInTwips(*title, {0, 0, toolkit::FittedWidth(*title, title->text(), 1185), 465});
 
-    AddLabel(this, "Level:", {0, 600, 615, 255}, kRight);
+    toolkit::AddLabel(this, "Level:", {0, 600, 615, 255}, {.alignment = kRight});
     levelBox_ = new QComboBox(this);
     levelBox_->setObjectName("cboLevel");
     for (int level = kFirstListedLevel; level <= planner::kHighestCharacterLevel; ++level) {
         levelBox_->addItem(QString::number(level));
     }
-    PlaceInTwips(*levelBox_, {720, 600, 735, 315});
+    toolkit::PlaceInTwips(*levelBox_, {720, 600, 735, 315});
     connect(levelBox_, &QComboBox::activated, this, &ClassPlannerWindow::OnLevelPicked);
 
     // A caption wider than its place, such as "Points Per Level:", pushes what follows it to the right.
-    const QString factorCaption = ToQString(definition.pointsPerLevelCaption);
-    const int factorShift = FittedWidth(*this, factorCaption, 855) - 855;
-    AddLabel(this, factorCaption, {0, 960, 855 + factorShift, 255}, kRight);
-    auto* factorBox = new QLineEdit(ToQString(definition.pointsPerLevelText), this);
+    const QString factorCaption = toolkit::ToQString(definition.pointsPerLevelCaption);
+    const int factorShift = toolkit::FittedWidth(*this, factorCaption, 855) - 855;
+    toolkit::AddLabel(this, factorCaption, {0, 960, 855 + factorShift, 255}, {.alignment = kRight});
+    auto* factorBox = new QLineEdit(toolkit::ToQString(definition.pointsPerLevelText), this);
     factorBox->setReadOnly(true);
     factorBox->setObjectName("txtPointsPerLevel");
-    PlaceInTwips(*factorBox, {960 + factorShift, 960, 375, 285});
+    toolkit::PlaceInTwips(*factorBox, {960 + factorShift, 960, 375, 285});
 
-    const int pointsShift = FittedWidth(*this, "Points Left:", 855) - 855;
-    AddLabel(this, "Points Left:", {0, 1320, 855 + pointsShift, 255}, kRight);
-    pointsLeft_ = AddLabel(this, {}, {960 + pointsShift, 1320, 495, 255}, kRight, "lblPointsLeft");
-    AddLabel(this, "/", {1560 + pointsShift, 1320, 135, 255}, Qt::AlignCenter);
-    totalPoints_ =
-        AddLabel(this, {}, {1680 + pointsShift, 1320, 495, 255}, Qt::AlignLeft | Qt::AlignVCenter, "lblTotalPoints");
+    const int pointsShift = toolkit::FittedWidth(*this, "Points Left:", 855) - 855;
+    toolkit::AddLabel(this, "Points Left:", {0, 1320, 855 + pointsShift, 255}, {.alignment = kRight});
+    pointsLeft_ = toolkit::AddLabel(this, {}, {960 + pointsShift, 1320, 495, 255},
+                                    {.alignment = kRight, .name = "lblPointsLeft"});
+    toolkit::AddLabel(this, "/", {1560 + pointsShift, 1320, 135, 255}, {.alignment = Qt::AlignCenter});
+    totalPoints_ = toolkit::AddLabel(this, {}, {1680 + pointsShift, 1320, 495, 255}, {.name = "lblTotalPoints"});
 
-    AddLabel(this, "Skills Available", {3360, 240, 1575, 255});
-    auto* hint = AddLabel(this, "(Click for an explanation)", {5040, 240, 2175, 255});
+    toolkit::AddLabel(this, "Skills Available", {3360, 240, 1575, 255});
+    auto* hint = toolkit::AddLabel(this, "(Click for an explanation)", {5040, 240, 2175, 255});
     QFont italic = hint->font();
     italic.setItalic(true);
     hint->setFont(italic);
 }
 
 PlannerLayout ClassPlannerWindow::Layout() const {
-    const QFont small = FontOf(kSmallFaces, 6.75);
+    const QFont small = toolkit::FontOf(toolkit::kSmallFaces, 6.75);
     const QFontMetrics metrics(small);
     const int dpi = logicalDpiY();
-    const int width = TwipsToPixels(kAbilitiesWidth, dpi);
+    const int width = toolkit::TwipsToPixels(kAbilitiesWidth, dpi);
     std::vector<int> needed;
     for (const SpecLineDefinition& line : planner_.definition().lines) {
         int height = 0;
@@ -151,7 +136,7 @@ PlannerLayout ClassPlannerWindow::Layout() const {
                 metrics.boundingRect(0, 0, width, 10000, Qt::TextWordWrap, QString::fromStdString(text));
             height = std::max(height, bounds.height());
         }
-        needed.push_back(PixelsToTwips(height + 2, dpi));
+        needed.push_back(toolkit::PixelsToTwips(height + 2, dpi));
     }
     return LayoutPlanner(needed);
 }
@@ -163,11 +148,11 @@ void ClassPlannerWindow::BuildAbilities(const PlannerLayout& layout) {
         const SpecLineDefinition& definition = definitions[line];
         auto* label = new ClickableLabel(this);
         label->setObjectName(QString::fromStdString(catalog::ControlNamesOf(definition).abilities));
-        label->setFont(FontOf(kSmallFaces, 6.75));
+        label->setFont(toolkit::FontOf(toolkit::kSmallFaces, 6.75));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        SetTextColour(*label, definition.abilitiesColour.value_or(definition.captionColour));
-        PlaceInTwips(*label, layout.abilities[line]);
+        toolkit::SetTextColour(*label, ColourOf(definition.abilitiesColour.value_or(definition.captionColour)));
+        toolkit::PlaceInTwips(*label, layout.abilities[line]);
         if (definition.description != nullptr) label->setCursor(Qt::PointingHandCursor);
         if (!definition.abilitiesKind) label->hide();
         connect(label, &ClickableLabel::clicked, this, [this, line] { OnAbilitiesClicked(line); });
@@ -179,20 +164,21 @@ void ClassPlannerWindow::BuildStatsFrame(const PlannerLayout& layout) {
     stats_ = new QFrame(this);
     stats_->setObjectName("fraStats");
     stats_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    PlaceInTwips(*stats_, layout.frame);
+    toolkit::PlaceInTwips(*stats_, layout.frame);
 
-    auto* heading = AddLabel(stats_, "Specialization Level", {3360, 120, 1815, 255});
+    auto* heading = toolkit::AddLabel(stats_, "Specialization Level", {3360, 120, 1815, 255});
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    PlaceInTwips(*heading, {3360, 120, FittedWidth(*heading, heading->text(), 1815), 255});
-    AddLabel(stats_, "Pts Used", {5400, 120, 735, 255});
-    AddLabel(stats_, "%", {6360, 120, 495, 255});
+    toolkit::PlaceInTwips(*heading, {3360, 120, toolkit::FittedWidth(*heading, heading->text(), 1815), 255});
+    toolkit::AddLabel(stats_, "Pts Used", {5400, 120, 735, 255});
+    toolkit::AddLabel(stats_, "%", {6360, 120, 495, 255});
 
     // A caption wider than its column, such as "Stealth / Distractions", narrows every slider alike.
     int captionWidth = kCaptionWidth;
     for (const SpecLineDefinition& definition : planner_.definition().lines) {
-        captionWidth = std::max(captionWidth, FittedWidth(*stats_, ToQString(definition.caption), kCaptionWidth));
+        captionWidth = std::max(captionWidth,
+                                toolkit::FittedWidth(*stats_, toolkit::ToQString(definition.caption), kCaptionWidth));
     }
     for (std::size_t line = 0; line < lines_.size(); ++line) {
         BuildRow(line, {layout.rowTops[line], layout.rowHeight, captionWidth});
@@ -207,27 +193,31 @@ void ClassPlannerWindow::BuildRow(std::size_t line, const RowPlace& place) {
     const catalog::LineControlNames names = catalog::ControlNamesOf(definition);
     LineWidgets& widgets = lines_[line];
 
-    widgets.caption = AddLabel(stats_, ToQString(definition.caption), {0, top, place.captionWidth, height}, kRight);
-    SetTextColour(*widgets.caption, definition.captionColour);
+    widgets.caption = toolkit::AddLabel(stats_, toolkit::ToQString(definition.caption),
+                                        {0, top, place.captionWidth, height}, {.alignment = kRight});
+    toolkit::SetTextColour(*widgets.caption, ColourOf(definition.captionColour));
 
     widgets.slider = new QScrollBar(Qt::Horizontal, stats_);
     widgets.slider->setObjectName(QString::fromStdString(names.slider));
-    widgets.slider->setAccessibleName(ToQString(definition.caption));
+    widgets.slider->setAccessibleName(toolkit::ToQString(definition.caption));
     widgets.slider->setSingleStep(1);
     widgets.slider->setPageStep(1);
     // A dragged thumb reports once, on release.
     widgets.slider->setTracking(false);
     // Scroll bars invert their keys by default; a specialization slider moves right with the right arrow.
     widgets.slider->setInvertedControls(false);
-    PlaceInTwips(*widgets.slider, {sliderLeft, top, kSliderRight - sliderLeft, height});
+    toolkit::PlaceInTwips(*widgets.slider, {sliderLeft, top, kSliderRight - sliderLeft, height});
     connect(widgets.slider, &QScrollBar::valueChanged, this, [this, line](int value) { OnSliderChanged(line, value); });
 
-    widgets.level = AddLabel(stats_, {}, {4920, top, 375, height}, kRight, QString::fromStdString(names.level));
+    widgets.level = toolkit::AddLabel(stats_, {}, {4920, top, 375, height},
+                                      {.alignment = kRight, .name = QString::fromStdString(names.level)});
     QFont bold = widgets.level->font();
     bold.setBold(true);
     widgets.level->setFont(bold);
-    widgets.points = AddLabel(stats_, {}, {5760, top, 495, height}, kRight, QString::fromStdString(names.points));
-    widgets.percent = AddLabel(stats_, {}, {6600, top, 495, height}, kRight, QString::fromStdString(names.percent));
+    widgets.points = toolkit::AddLabel(stats_, {}, {5760, top, 495, height},
+                                       {.alignment = kRight, .name = QString::fromStdString(names.points)});
+    widgets.percent = toolkit::AddLabel(stats_, {}, {6600, top, 495, height},
+                                        {.alignment = kRight, .name = QString::fromStdString(names.percent)});
 }
 
 void ClassPlannerWindow::OnLevelPicked(int index) {
@@ -243,7 +233,7 @@ void ClassPlannerWindow::OnSliderChanged(std::size_t line, int value) {
 void ClassPlannerWindow::OnAbilitiesClicked(std::size_t line) {
     const catalog::DescriptionMessage* message = planner_.ExplanationFor(line);
     if (message == nullptr) return;
-    messages_(this, {ToQString(message->title), QString::fromStdString(catalog::ExplanationText(*message)),
+    messages_(this, {toolkit::ToQString(message->title), QString::fromStdString(catalog::ExplanationText(*message)),
                      MessageIcon::None});
 }
 

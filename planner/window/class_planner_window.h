@@ -7,17 +7,25 @@
 #include "catalog/records.h"
 #include "planner/plan_code.h"
 #include "planner/planner.h"
-#include "planner/window/message_sink.h"
+#include "toolkit/message_sink.h"
 
 class QComboBox;
 class QFrame;
 class QLabel;
 class QScrollBar;
 
+namespace vantrell::toolkit {
+class ClickableLabel;
+}
+
 namespace vantrell::window {
 
-class ClickableLabel;
 struct PlannerLayout;
+using toolkit::ClickableLabel;
+using toolkit::MessageIcon;
+using toolkit::MessageRequest;
+using toolkit::MessageSink;
+using toolkit::ModalMessageBox;
 
 // One class's planner window. Every number and text comes from the headless
 // planner; the window forwards the user's events to it and renders its state.

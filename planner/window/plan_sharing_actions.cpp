@@ -7,7 +7,7 @@
 
 #include "planner/plan_text.h"
 #include "planner/window/class_planner_window.h"
-#include "planner/window/qt_text.h"
+#include "toolkit/qt_text.h"
 
 namespace vantrell::window {
 namespace {
@@ -59,7 +59,8 @@ void ClassPlannerWindow::PastePlanCode() {
                                  : opener_                                 ? opener_(*code.definition)
                                                                            : nullptr;
     if (target == nullptr) {
-        const QString why = "This window cannot open the " + ToQString(code.definition->titleCaption) + " planner.";
+        const QString why =
+            "This window cannot open the " + toolkit::ToQString(code.definition->titleCaption) + " planner.";
         messages_(this, {kPasteTitle, why, MessageIcon::None});
         return;
     }

@@ -3,9 +3,11 @@
 #include <span>
 #include <vector>
 
-#include "planner/window/twips.h"
+#include "toolkit/twips.h"
 
 namespace vantrell::window {
+
+using toolkit::TwipRect;
 
 // Where a planner window puts its abilities texts and its rows, in twips.
 // The three-line window is the reference; more lines are spaced evenly, and

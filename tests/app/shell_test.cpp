@@ -19,12 +19,12 @@
 namespace vantrell::app {
 namespace {
 
-using window::ToPixels;
+using toolkit::ToPixels;
 
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ShellSeams seams{[this](QWidget*, const window::MessageRequest& request) { messages.push_back(request); },
+        ShellSeams seams{[this](QWidget*, const toolkit::MessageRequest& request) { messages.push_back(request); },
                          [this](const QString& link) { links.push_back(link); }};
         shell = std::make_unique<MainWindow>(std::move(seams));
         shell->show();
@@ -66,7 +66,7 @@ protected:
 
     int Dpi() const { return shell->logicalDpiY(); }
 
-    std::vector<window::MessageRequest> messages;
+    std::vector<toolkit::MessageRequest> messages;
     QStringList links;
     std::unique_ptr<MainWindow> shell;
 };
@@ -151,7 +151,7 @@ TEST_F(ShellTest, AboutShowsOneInformationBox) {
     QTest::mouseClick(Find<QPushButton>("cmdAbout"), Qt::LeftButton);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "About Vantrell");
-    EXPECT_EQ(messages[0].icon, window::MessageIcon::Information);
+    EXPECT_EQ(messages[0].icon, toolkit::MessageIcon::Information);
     EXPECT_TRUE(messages[0].text.contains("vantrell@example.org"));
 }
 

@@ -91,7 +91,7 @@ public:
     explicit WindowSession(const catalog::ClassDefinition& definition)
         : definition_(definition),
           window_(std::make_unique<window::ClassPlannerWindow>(
-              definition, [this](QWidget*, const window::MessageRequest& request) { shown_.push_back(request); })),
+              definition, [this](QWidget*, const toolkit::MessageRequest& request) { shown_.push_back(request); })),
           twin_(definition) {
         window_->resize(640, 480);
         window_->show();
@@ -157,7 +157,7 @@ public:
         if (expectedMessage_ != nullptr) {
             const QString text = QString::fromStdString(catalog::ExplanationText(*expectedMessage_));
             if (shown_.size() != 1 || shown_.front().title != Text(expectedMessage_->title) ||
-                shown_.front().text != text || shown_.front().icon != window::MessageIcon::None) {
+                shown_.front().text != text || shown_.front().icon != toolkit::MessageIcon::None) {
                 differences.push_back("the explanation \"" + std::string(expectedMessage_->title) +
                                       "\" was not shown exactly once, as it reads, without an icon");
             }
@@ -219,7 +219,7 @@ private:
     }
 
     const catalog::ClassDefinition& definition_;
-    std::vector<window::MessageRequest> shown_;
+    std::vector<toolkit::MessageRequest> shown_;
     std::unique_ptr<window::ClassPlannerWindow> window_;
     planner::Planner twin_;
     const catalog::DescriptionMessage* expectedMessage_ = nullptr;

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "catalog/class_catalog.h"
-#include "planner/window/twips.h"
+#include "toolkit/twips.h"
 
 namespace vantrell::window {
 namespace {
@@ -127,11 +127,11 @@ TEST_F(PlannerWindowTest, AnAbilitiesLabelWithoutAnExplanationShowsNothing) {
 TEST_F(PlannerWindowTest, ControlsSitAtTheirTwipPositions) {
     Open("Healer");
     const int dpi = window->logicalDpiY();
-    EXPECT_EQ(Find<QWidget>("cboLevel")->geometry(), ToPixels({720, 600, 735, 315}, dpi));
-    EXPECT_EQ(Find<QWidget>("fraStats")->geometry(), ToPixels({120, 1680, 7215, 2415}, dpi));
-    EXPECT_EQ(Find<QWidget>("sldMending")->geometry(), ToPixels({1320, 480, 3375, 255}, dpi));
-    EXPECT_EQ(Find<QWidget>("sldPacification")->geometry(), ToPixels({1320, 1920, 3375, 255}, dpi));
-    EXPECT_EQ(Find<QWidget>("lblAugmentationSpells")->geometry(), ToPixels({2280, 840, 5055, 360}, dpi));
+    EXPECT_EQ(Find<QWidget>("cboLevel")->geometry(), toolkit::ToPixels({720, 600, 735, 315}, dpi));
+    EXPECT_EQ(Find<QWidget>("fraStats")->geometry(), toolkit::ToPixels({120, 1680, 7215, 2415}, dpi));
+    EXPECT_EQ(Find<QWidget>("sldMending")->geometry(), toolkit::ToPixels({1320, 480, 3375, 255}, dpi));
+    EXPECT_EQ(Find<QWidget>("sldPacification")->geometry(), toolkit::ToPixels({1320, 1920, 3375, 255}, dpi));
+    EXPECT_EQ(Find<QWidget>("lblAugmentationSpells")->geometry(), toolkit::ToPixels({2280, 840, 5055, 360}, dpi));
 }
 
 }  // namespace

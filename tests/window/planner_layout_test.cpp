@@ -9,7 +9,7 @@
 #include "catalog/control_names.h"
 #include "planner/window/class_planner_window.h"
 #include "planner/window/planner_layout.h"
-#include "planner/window/twips.h"
+#include "toolkit/twips.h"
 
 namespace vantrell::window {
 namespace {
@@ -27,7 +27,7 @@ TEST(PlannerLayout, EveryAbilitiesTextAndEveryRowFitsForEveryClass) {
     for (const catalog::ClassDefinition* definition : catalog::ClassCatalog::AllClasses()) {
         SCOPED_TRACE(std::string(definition->listName));
         ClassPlannerWindow window(*definition, [](QWidget*, const MessageRequest&) {});
-        const int clientHeight = TwipsToPixels(kPlannerClientHeight, window.logicalDpiY());
+        const int clientHeight = toolkit::TwipsToPixels(kPlannerClientHeight, window.logicalDpiY());
         const QWidget* frame = window.findChild<QWidget*>("fraStats");
         EXPECT_LE(frame->geometry().bottom(), clientHeight);
 
