@@ -2,11 +2,14 @@
 
 #include <QString>
 
+#include "toolkit/qt_text.h"
+#include "vantrell_version.h"
+
 // Who the program is and how to reach its maintainers.
 namespace vantrell::app::identity {
 
 inline const QString kProgramName = QStringLiteral("Vantrell");
-inline const QString kVersionCaption = QStringLiteral("Version 1.3.17");
+inline const QString kVersionCaption = QStringLiteral("Version ") + toolkit::ToQString(kVersion);
 inline const QString kMaintainer = QStringLiteral("the Vantrell maintainers");
 inline const QString kContactAddress = QStringLiteral("vantrell@example.org");
 inline const QString kContactLink =

@@ -5,10 +5,13 @@
 #include "app/look.h"
 #include "app/main_window.h"
 #include "app/max_button.h"
+#include "toolkit/qt_text.h"
+#include "vantrell_version.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vantrell");
+    QApplication::setApplicationVersion(vantrell::toolkit::ToQString(vantrell::kVersion));
     vantrell::app::ApplyLook(application);
     try {
         vantrell::app::MainWindow window;

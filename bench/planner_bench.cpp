@@ -9,6 +9,7 @@
 
 #include "catalog/class_catalog.h"
 #include "planner/planner.h"
+#include "vantrell_version.h"
 
 namespace {
 
@@ -129,6 +130,7 @@ void RegisterAll() {
 
 int main(int argc, char** argv) {
     RegisterAll();
+    benchmark::AddCustomContext("vantrell_version", std::string(vantrell::kVersion));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "vantrell_version.h"
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -195,4 +196,11 @@ BENCHMARK(StartUpSideBySide)->UseManualTime()->Unit(benchmark::kMillisecond)->It
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::AddCustomContext("vantrell_version", std::string(vantrell::kVersion));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -16,6 +16,7 @@
 #include "app/main_window.h"
 #include "catalog/class_catalog.h"
 #include "planner/window/class_planner_window.h"
+#include "vantrell_version.h"
 
 namespace {
 
@@ -167,6 +168,7 @@ int main(int argc, char** argv) {
         ->Repetitions(3)
         ->ReportAggregatesOnly(true);
 
+    benchmark::AddCustomContext("vantrell_version", std::string(vantrell::kVersion));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
