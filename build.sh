@@ -7,7 +7,7 @@ packages=(cmake make g++ qt6-base-dev libgtest-dev librapidcheck-dev fonts-liber
 # The fuzz target needs clang and its libFuzzer runtime; only `test` builds it.
 check_packages=(clang libclang-rt-dev)
 jobs=${JOBS:-2}
-# --- Benchmarks and desktop integration: the benchmarks are part of every
+# --- Benchmarks and desktop integration: the benchmarks are part of the default
 # build, the install checks run with the tests, and cpack needs dpkg-shlibdeps and file.
 packages+=(libbenchmark-dev desktop-file-utils appstream dpkg-dev file)
 
@@ -24,30 +24,31 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Each build is a preset of CMakePresets.json, so an IDE or `cmake --preset`
+# makes exactly what this script makes.
 configure_and_build() {
-    local dir=$1
+    local preset=$1
     shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j "$jobs"
+    cmake --preset "$preset" "$@" >/dev/null
+    cmake --build --preset "$preset" -j "$jobs"
 }
 
 run_tests() {
-    local dir=$1
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+    local preset=$1
+    QT_QPA_PLATFORM=offscreen ctest --preset "$preset" -j "$jobs"
 }
 
 # The core, its tests and the scenario driver under AddressSanitizer and
 # UndefinedBehaviorSanitizer; the first report fails the run.
 run_sanitized_tests() {
-    configure_and_build build-sanitize -DVANTRELL_SANITIZE=ON -DVANTRELL_BUILD_GUI=OFF
-    ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1 \
-        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 run_tests build-sanitize
+    configure_and_build sanitize
+    run_tests sanitize
 }
 
 # Random scripts into the scenario driver for a bounded time (FUZZ_SECONDS,
 # default 60), starting from the committed seeds; the log is shown on failure.
 fuzz_scenario_driver() {
-    cmake -S tests/fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S tests/fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTRELL_WERROR=ON >/dev/null
     cmake --build build-fuzz -j "$jobs"
     mkdir -p build-fuzz/corpus
     echo "Fuzzing the scenario driver for ${FUZZ_SECONDS:-60} s"
@@ -65,74 +66,131 @@ fuzz_scenario_driver() {
 # through the selector, then the program closed; LeakSanitizer reports what
 # is left at exit, and the check itself reports widgets that outlive the shell.
 check_leaks() {
-    cmake -S tests/leaks -B build-leaks -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S tests/leaks -B build-leaks -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTRELL_WERROR=ON >/dev/null
     cmake --build build-leaks -j "$jobs" --target vantrell_leak_check
     QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 LSAN_OPTIONS=fast_unwind_on_malloc=0 \
         ./build-leaks/vantrell_leak_check
 }
 
-# --- Desktop integration: the Debian package is built from the tested build,
-# installed on this machine (as root, or with sudo), checked, started once as
-# an unprivileged user with an empty home would start it, and removed again.
-check_debian_package() (
-    local dir=$1 id=org.example.Vantrell
+# --- Desktop integration: the Debian package is made from the packager's build
+# (Release, Debian's hardening flags, no tests) and checked without touching
+# the machine: its metadata and file list with dpkg-deb, its desktop files
+# validated, and the program started from the unpacked package. Installing it
+# system-wide, starting it from there and purging it again runs only in CI or
+# when asked for with --install-package.
+readonly app_id=org.example.Vantrell
+
+# The test libraries are hidden from it, to prove that it never looks for them.
+build_release() {
+    configure_and_build release --no-warn-unused-cli -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+        -DCMAKE_DISABLE_FIND_PACKAGE_rapidcheck=ON \
+        -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+        -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
+}
+
+# The package's files, as installed.
+package_files() {
+    local size
+    printf '%s\n' /usr/bin/vantrell /usr/share/applications/$app_id.desktop /usr/share/metainfo/$app_id.metainfo.xml \
+        /usr/share/icons/hicolor/scalable/apps/$app_id.svg /usr/share/doc/vantrell/copyright
+    for size in 16 22 24 32 48 64 128 256; do echo "/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png"; done
+}
+
+# Paths (one a line) that lie outside the package's places.
+stray_paths() {
+    grep -vxE '/\.?|/usr|/usr/(bin|share)|/usr/bin/vantrell|/usr/share/(applications|metainfo)(/[^/]+)?|/usr/share/doc(/vantrell(/copyright)?)?|/usr/share/icons(/hicolor(/.*)?)?' || true
+}
+
+built_package() {
+    rm -rf build-release/package
+    (cd build-release && cpack -G DEB >/dev/null)
+    local built=(build-release/package/vantrell_*.deb)
+    [ ${#built[@]} -eq 1 ] && [ -f "${built[0]}" ] || { echo "package: expected one vantrell_*.deb" >&2; return 1; }
+    echo "${built[0]}"
+}
+
+# Starts the program the way the desktop entry starts it, by a user who has
+# never run it (nobody, when run as root), with an empty home and offscreen; it
+# must keep running until it is stopped 3 s later.
+start_as_new_user() {
+    local scratch=$1 bin_dir=$2 desktop_file=$3
+    local home="$scratch/home" command status=0
+    mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
+    local as_user=()
+    if [ "$(id -u)" -eq 0 ]; then
+        chmod 755 "$scratch"
+        chown -R nobody:nogroup "$home"
+        as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    fi
+    command=$(sed -n 's/^Exec=//p' "$desktop_file")
+    "${as_user[@]}" env -i PATH="$bin_dir:/usr/local/bin:/usr/bin:/bin" HOME="$home" XDG_RUNTIME_DIR="$home/runtime" \
+        LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen timeout 3 $command >"$scratch/run.log" 2>&1 || status=$?
+    if [ "$status" -ne 124 ]; then
+        cat "$scratch/run.log" >&2
+        echo "package: the program ended with status $status instead of running until stopped" >&2
+        return 1
+    fi
+}
+
+check_package_contents() (
+    local deb=$1 version
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-release/CMakeCache.txt)
+    local scratch
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    field() { dpkg-deb --field "$deb" "$1"; }
+    [ "$(field Package)" = vantrell ] && [ "$(field Version)" = "$version" ] && [ "$(field Section)" = games ] &&
+        [ "$(field Recommends)" = fonts-liberation ] && field Depends | grep -q libqt6widgets6 ||
+        { echo "package: unexpected metadata:" >&2; dpkg-deb --info "$deb" >&2; return 1; }
+
+    local listed path stray
+    listed=$(dpkg-deb --contents "$deb" | awk '{print $6}' | sed -E 's|^\.||; s|/$||')
+    for path in $(package_files); do
+        grep -qxF "$path" <<<"$listed" || { echo "package: $path is missing" >&2; return 1; }
+    done
+    stray=$(stray_paths <<<"$listed")
+    [ -z "$stray" ] || { echo "package: files outside their places:" >&2; echo "$stray" >&2; return 1; }
+
+    dpkg-deb --extract "$deb" "$scratch/root"
+    [ -x "$scratch/root/usr/bin/vantrell" ] || { echo "package: usr/bin/vantrell is not executable" >&2; return 1; }
+    desktop-file-validate "$scratch/root/usr/share/applications/$app_id.desktop"
+    appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null
+    start_as_new_user "$scratch" "$scratch/root/usr/bin" "$scratch/root/usr/share/applications/$app_id.desktop"
+    echo "Package: $(basename "$deb"), metadata and $(package_files | wc -l) files checked, started unpacked"
+)
+
+# Installs the package on this machine (as root, or with sudo), checks that
+# each file is there and the package's, starts the installed program and
+# purges the package again.
+check_package_install() (
+    local deb=$1
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     local scratch
     scratch=$(mktemp -d)
     trap '"${sudo[@]}" dpkg --purge vantrell >/dev/null 2>&1 || true; "${sudo[@]}" rm -rf "$scratch"' EXIT
-
-    rm -rf "$dir/package"
-    (cd "$dir" && cpack -G DEB >/dev/null)
-    local built=("$dir"/package/vantrell_*.deb)
-    [ ${#built[@]} -eq 1 ] && [ -f "${built[0]}" ] || { echo "package: expected one vantrell_*.deb in $dir/package" >&2; return 1; }
     # apt reads a local package as its own unprivileged user.
     chmod 755 "$scratch"
-    cp "${built[0]}" "$scratch/" && chmod 644 "$scratch"/*.deb
-    local deb=("$scratch"/vantrell_*.deb)
-    echo "Package: installing $(basename "${deb[0]}")"
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${deb[0]}" >/dev/null
+    cp "$deb" "$scratch/" && chmod 644 "$scratch"/*.deb
+    local copy=("$scratch"/vantrell_*.deb)
+    echo "Package: installing $(basename "${copy[0]}")"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${copy[0]}" >/dev/null
 
-    local expected=(/usr/bin/vantrell /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml
-        /usr/share/icons/hicolor/scalable/apps/$id.svg /usr/share/doc/vantrell/copyright)
-    local size
-    for size in 16 22 24 32 48 64 128 256; do expected+=("/usr/share/icons/hicolor/${size}x$size/apps/$id.png"); done
-    local path owner
-    for path in "${expected[@]}"; do
+    local path owner stray
+    for path in $(package_files); do
         owner=$(dpkg-query -S "$path" 2>/dev/null | cut -d: -f1) || true
         [ -f "$path" ] && [ "$owner" = vantrell ] || { echo "package: $path is missing or not the package's" >&2; return 1; }
     done
-    local stray
-    stray=$(dpkg-query -L vantrell | grep -vxE '/\.|/usr|/usr/(bin|share)|/usr/bin/vantrell|/usr/share/(applications|metainfo)(/[^/]+)?|/usr/share/doc(/vantrell(/copyright)?)?|/usr/share/icons(/hicolor(/.*)?)?' || true)
+    stray=$(dpkg-query -L vantrell | stray_paths)
     [ -z "$stray" ] || { echo "package: files outside their places:" >&2; echo "$stray" >&2; return 1; }
     [ "$(command -v vantrell)" = /usr/bin/vantrell ] || { echo "package: vantrell is not the one on PATH" >&2; return 1; }
-    [ -x /usr/bin/vantrell ] || { echo "package: /usr/bin/vantrell is not executable" >&2; return 1; }
-    desktop-file-validate "/usr/share/applications/$id.desktop"
-    appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml" >/dev/null
-
-    # Started the way the desktop entry starts it, by a user who has never run it.
-    local home="$scratch/home" command
-    mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
-    local as_user=()
-    if [ "$(id -u)" -eq 0 ]; then
-        chown -R nobody:nogroup "$home"
-        as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-    fi
-    command=$(sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop")
-    local status=0
-    "${as_user[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/runtime" \
-        LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen timeout 3 $command >"$scratch/run.log" 2>&1 || status=$?
-    if [ "$status" -ne 124 ]; then
-        cat "$scratch/run.log" >&2
-        echo "package: the installed program ended with status $status instead of running until stopped" >&2
-        return 1
-    fi
+    start_as_new_user "$scratch" /usr/bin "/usr/share/applications/$app_id.desktop"
 
     "${sudo[@]}" dpkg --purge vantrell >/dev/null
-    for path in "${expected[@]}"; do
+    for path in $(package_files); do
         [ ! -e "$path" ] || { echo "package: $path is still there after removal" >&2; return 1; }
     done
-    echo "Package: ${#expected[@]} files in place, started as an unprivileged user, removed"
+    echo "Package: installed, $(package_files | wc -l) files in place, started as an unprivileged user, purged"
 )
 
 # --- Benchmarks: every benchmark program of the build, offscreen; arguments
@@ -149,28 +207,39 @@ run_benchmarks() {
 case "${1:-}" in
 run)
     install_missing "${packages[@]}"
-    configure_and_build build
+    configure_and_build default
     exec ./build/app/vantrell
     ;;
 test)
+    install_package=false
+    [ "${CI:-}" = true ] && install_package=true
+    for option in "${@:2}"; do
+        case "$option" in
+        --install-package) install_package=true ;;
+        *) echo "usage: $0 test [--install-package]" >&2; exit 2 ;;
+        esac
+    done
     install_missing "${packages[@]}" "${check_packages[@]}"
-    configure_and_build build
-    run_tests build
-    # The core and its tests build and pass without Qt.
-    configure_and_build build-core -DVANTRELL_BUILD_GUI=OFF
-    run_tests build-core
+    configure_and_build default
+    run_tests default
+    # The core and its tests build and pass without Qt, optimised as a release is.
+    configure_and_build core
+    run_tests core
     run_sanitized_tests
     fuzz_scenario_driver
     check_leaks
-    check_debian_package build
+    build_release
+    deb=$(built_package)
+    check_package_contents "$deb"
+    if [ "$install_package" = true ]; then check_package_install "$deb"; fi
     ;;
 bench)
     install_missing "${packages[@]}"
-    configure_and_build build
+    configure_and_build default
     run_benchmarks build "${@:2}"
     ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test [--install-package]|bench" >&2
     exit 2
     ;;
 esac

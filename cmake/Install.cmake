@@ -45,7 +45,7 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
 include(CPack)
 
-if(VANTRELL_BUILD_TESTS)
+if(BUILD_TESTING)
     # A missing validator fails its test rather than the configuration, and says what to install.
     find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
     find_program(APPSTREAMCLI appstreamcli)

@@ -16,6 +16,4 @@ constexpr std::int16_t CheckedInt16(int value) {
 
 constexpr std::int16_t CheckedAdd(std::int16_t a, std::int16_t b) { return CheckedInt16(int{a} + int{b}); }
 
-constexpr std::int16_t CheckedMultiply(std::int16_t a, std::int16_t b) { return CheckedInt16(int{a} * int{b}); }
-
 }  // namespace vantrell::planner

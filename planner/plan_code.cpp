@@ -61,7 +61,8 @@ std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
     if (plan.definition == nullptr) return "The plan code names an unknown class \"" + std::string(parts[1]) + "\".";
     const auto level = Number(parts[2]);
     if (!level || *level < kLowestCharacterLevel || *level > kHighestCharacterLevel) {
-        return "The plan code's character level \"" + std::string(parts[2]) + "\" is not between 6 and 50.";
+        return "The plan code's character level \"" + std::string(parts[2]) + "\" is not between " +
+               std::to_string(kLowestCharacterLevel) + " and " + std::to_string(kHighestCharacterLevel) + ".";
     }
     plan.characterLevel = static_cast<std::int16_t>(*level);
     const auto levels = Split(parts[3], '.');

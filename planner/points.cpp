@@ -32,7 +32,8 @@ double PointsLeft(double totalPoints, std::span<const LinePlan> lines) {
 }
 
 std::int16_t AffordableSteps(std::int16_t level, double pointsLeft) {
-    constexpr std::int16_t kLastCountedLevel = 100;
+    // A step from level v reaches v + 1, so the last step counted starts one below the highest line level.
+    constexpr std::int16_t kLastCountedLevel = kHighestLineLevel - 1;
     std::int16_t count = 0;
     std::int16_t sum = 0;
     for (std::int16_t step = level; step <= kLastCountedLevel; step = CheckedAdd(step, 1)) {

@@ -103,7 +103,8 @@ std::string ScenarioRunner::PickLevel(std::string_view number) {
     const auto level = planner::ParseWholeNumber(number);
     if (!level) return "not a number: " + Quoted(number);
     if (*level < planner::kLowestCharacterLevel || *level > planner::kHighestCharacterLevel) {
-        return "level " + std::to_string(*level) + " is outside 6 to 50";
+        return "level " + std::to_string(*level) + " is outside " + std::to_string(planner::kLowestCharacterLevel) +
+               " to " + std::to_string(planner::kHighestCharacterLevel);
     }
     current_->ApplyLevelChange(static_cast<std::int16_t>(*level));
     return {};
