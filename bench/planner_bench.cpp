@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "bench/run_benchmarks.h"
 #include "catalog/class_catalog.h"
 #include "planner/planner.h"
-#include "vantrell_version.h"
 
 namespace {
 
@@ -130,10 +130,5 @@ void RegisterAll() {
 
 int main(int argc, char** argv) {
     RegisterAll();
-    benchmark::AddCustomContext("vantrell_version", std::string(vantrell::kVersion));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vantrell::bench::RunBenchmarks(argc, argv);
 }

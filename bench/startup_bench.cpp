@@ -12,7 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "vantrell_version.h"
+#include "bench/run_benchmarks.h"
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -196,11 +196,4 @@ BENCHMARK(StartUpSideBySide)->UseManualTime()->Unit(benchmark::kMillisecond)->It
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::AddCustomContext("vantrell_version", std::string(vantrell::kVersion));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return vantrell::bench::RunBenchmarks(argc, argv); }

@@ -14,9 +14,9 @@
 #include "app/fixed_child_window.h"
 #include "app/look.h"
 #include "app/main_window.h"
+#include "bench/run_benchmarks.h"
 #include "catalog/class_catalog.h"
 #include "planner/window/class_planner_window.h"
-#include "vantrell_version.h"
 
 namespace {
 
@@ -168,10 +168,5 @@ int main(int argc, char** argv) {
         ->Repetitions(3)
         ->ReportAggregatesOnly(true);
 
-    benchmark::AddCustomContext("vantrell_version", std::string(vantrell::kVersion));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vantrell::bench::RunBenchmarks(argc, argv);
 }
