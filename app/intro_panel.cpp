@@ -5,8 +5,10 @@
 #include <QPixmap>
 
 #include "app/identity.h"
+#include "app/shell_texts.h"
 #include "planner/window/clickable_label.h"
 #include "planner/window/fonts.h"
+#include "planner/window/qt_text.h"
 #include "planner/window/twips.h"
 
 namespace vantrell::app {
@@ -54,21 +56,15 @@ IntroPanel::IntroPanel(std::function<void(const QString&)> openLink, QWidget* pa
     AddLabel(frame, new QLabel, "lblTitle", identity::kProgramName, FontOf(window::kArialFaces, 21.75, {.bold = true}),
              {2880, 360, 4005, 1695});
     AddLabel(frame, new QLabel, "lblVersion", identity::kVersionCaption, defaultFont, {6120, 120, 1020, 195});
-    AddLabel(frame, new QLabel, "lblInfo",
-             "Have you not figured out who you want to be in Ostrand? Or if you have, do you not know what to train "
-             "in to get the best out of your character? This program projects potential characters and their "
-             "corresponding spells and skills in hopes that you will have a clearer future in Ostrand.",
-             FontOf(window::kArialFaces, 9.75), {120, 2160, 6855, 1035});
-    auto* instructions = AddLabel(
-        frame, new QLabel, "lblInstructions",
-        "To start select a Realm then click a Class. From there use the scroll bar to increase skills in the areas "
-        "of your preference.",
-        FontOf(window::kSansFaces, 9.75), {720, 3240, 5655, 495});
+    AddLabel(frame, new QLabel, "lblInfo", window::ToQString(texts::kIntroInfo), FontOf(window::kArialFaces, 9.75),
+             {120, 2160, 6855, 1035});
+    auto* instructions = AddLabel(frame, new QLabel, "lblInstructions", window::ToQString(texts::kIntroInstructions),
+                                  FontOf(window::kSansFaces, 9.75), {720, 3240, 5655, 495});
     instructions->setAlignment(Qt::AlignCenter);
-    AddLabel(frame, new QLabel, "lblName", "By " + identity::kMaintainer,
+    AddLabel(frame, new QLabel, "lblName", window::ToQString(texts::kByLinePrefix) + identity::kMaintainer,
              FontOf(window::kArialFaces, 9.75, {.bold = true}), {3840, 3840, 1950, 240});
-    auto* questions = AddLabel(frame, new QLabel, "lblQuestions", "Any questions or comments? Found a bug? Email me",
-                               defaultFont, {360, 4200, 3735, 195});
+    auto* questions = AddLabel(frame, new QLabel, "lblQuestions", window::ToQString(texts::kQuestions), defaultFont,
+                               {360, 4200, 3735, 195});
 
     auto* email = new window::ClickableLabel;
     AddLabel(frame, email, "lblEmail", identity::kContactAddress, FontOf(window::kSansFaces, 8.25, {.bold = true}),

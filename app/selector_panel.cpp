@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/shell_texts.h"
 #include "catalog/class_catalog.h"
 #include "planner/window/fonts.h"
 #include "planner/window/qt_text.h"
@@ -30,7 +31,7 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
     setObjectName("frmMain");
     setFont(window::FontOf(window::kSansFaces, 8.25));
 
-    AddHeading(this, "Select Realm", {120, 0, 1365, 285});
+    AddHeading(this, window::ToQString(texts::kSelectRealm), {120, 0, 1365, 285});
     realms_ = new QComboBox(this);
     realms_->setObjectName("cboRealm");
     for (catalog::Realm realm : catalog::kRealms) realms_->addItem(window::ToQString(catalog::RealmName(realm)));
@@ -38,7 +39,7 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
     window::PlaceInTwips(*realms_, {120, 360, 1335, 315});
     connect(realms_, &QComboBox::activated, this, &SelectorPanel::OnRealmChosen);
 
-    AddHeading(this, "Select Class", {180, 720, 1245, 285});
+    AddHeading(this, window::ToQString(texts::kSelectClass), {180, 720, 1245, 285});
     classes_ = new QListWidget(this);
     classes_->setObjectName("lstClasses");
     window::PlaceInTwips(*classes_, {70, 1080, 1335, 2790});

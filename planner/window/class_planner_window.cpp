@@ -11,6 +11,7 @@
 
 #include "catalog/abilities.h"
 #include "catalog/control_names.h"
+#include "planner/captions.h"
 #include "planner/next_unlock.h"
 #include "planner/window/clickable_label.h"
 #include "planner/window/fonts.h"
@@ -106,7 +107,7 @@ void ClassPlannerWindow::BuildHeader() {
     SetTextColour(*title, catalog::colour::kBlue);
     PlaceInTwips(*title, {0, 0, FittedWidth(*title, title->text(), 1185), 465});
 
-    AddLabel(this, "Level:", {0, 600, 615, 255}, kRight);
+    AddLabel(this, ToQString(planner::captions::kLevel), {0, 600, 615, 255}, kRight);
     levelBox_ = new QComboBox(this);
     levelBox_->setObjectName("cboLevel");
     for (int level = kFirstListedLevel; level <= planner::kHighestCharacterLevel; ++level) {
@@ -124,15 +125,16 @@ void ClassPlannerWindow::BuildHeader() {
     factorBox->setObjectName("txtPointsPerLevel");
     PlaceInTwips(*factorBox, {960 + factorShift, 960, 375, 285});
 
-    const int pointsShift = FittedWidth(*this, "Points Left:", 855) - 855;
-    AddLabel(this, "Points Left:", {0, 1320, 855 + pointsShift, 255}, kRight);
+    const QString pointsCaption = ToQString(planner::captions::kPointsLeft);
+    const int pointsShift = FittedWidth(*this, pointsCaption, 855) - 855;
+    AddLabel(this, pointsCaption, {0, 1320, 855 + pointsShift, 255}, kRight);
     pointsLeft_ = AddLabel(this, {}, {960 + pointsShift, 1320, 495, 255}, kRight, "lblPointsLeft");
     AddLabel(this, "/", {1560 + pointsShift, 1320, 135, 255}, Qt::AlignCenter);
     totalPoints_ =
         AddLabel(this, {}, {1680 + pointsShift, 1320, 495, 255}, Qt::AlignLeft | Qt::AlignVCenter, "lblTotalPoints");
 
-    AddLabel(this, "Skills Available", {3360, 240, 1575, 255});
-    auto* hint = AddLabel(this, "(Click for an explanation)", {5040, 240, 2175, 255});
+    AddLabel(this, ToQString(planner::captions::kSkillsAvailable), {3360, 240, 1575, 255});
+    auto* hint = AddLabel(this, ToQString(planner::captions::kClickForExplanation), {5040, 240, 2175, 255});
     QFont italic = hint->font();
     italic.setItalic(true);
     hint->setFont(italic);
@@ -181,13 +183,13 @@ void ClassPlannerWindow::BuildStatsFrame(const PlannerLayout& layout) {
     stats_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     PlaceInTwips(*stats_, layout.frame);
 
-    auto* heading = AddLabel(stats_, "Specialization Level", {3360, 120, 1815, 255});
+    auto* heading = AddLabel(stats_, ToQString(planner::captions::kSpecializationLevel), {3360, 120, 1815, 255});
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     PlaceInTwips(*heading, {3360, 120, FittedWidth(*heading, heading->text(), 1815), 255});
-    AddLabel(stats_, "Pts Used", {5400, 120, 735, 255});
-    AddLabel(stats_, "%", {6360, 120, 495, 255});
+    AddLabel(stats_, ToQString(planner::captions::kPointsUsed), {5400, 120, 735, 255});
+    AddLabel(stats_, ToQString(planner::captions::kPercent), {6360, 120, 495, 255});
 
     // A caption wider than its column, such as "Stealth / Distractions", narrows every slider alike.
     int captionWidth = kCaptionWidth;
@@ -276,9 +278,8 @@ void ClassPlannerWindow::RenderLine(std::size_t line) {
     widgets.percent->setText(QString::fromStdString(shown.percent));
     widgets.abilities->setText(QString::fromStdString(shown.abilities));
     const SpecLineDefinition& definition = planner_.definition().lines[line];
-    widgets.abilities->setToolTip(
-        shown.enabled ? QString::fromStdString(planner::NextUnlockHint(definition, planner_.state().lines[line].level))
-                      : QString("Opens at character level %1.").arg(definition.availableFromLevel));
+    widgets.abilities->setToolTip(QString::fromStdString(
+        planner::AbilitiesTooltip(definition, planner_.state().lines[line].level, shown.enabled)));
 }
 
 }  // namespace vantrell::window
