@@ -146,6 +146,27 @@ run_benchmarks() {
     done
 }
 
+# --- Web edition: the core built with emscripten into build-web/vantrell.html,
+# one self-contained page; its tests drive the WebAssembly core in Node and
+# the page in Debian's Chromium (playwright-core from npm, no browser download).
+build_web() {
+    install_missing cmake make emscripten chromium
+    command -v node >/dev/null || install_missing nodejs
+    if [ ! -d web/node_modules/playwright-core ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
+        (cd web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
+    fi
+    # Debian's emscripten finds its JavaScript optimizer's modules here.
+    export NODE_PATH=/usr/share/nodejs
+    emcmake cmake -S web -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+    cmake --build build-web -j "$jobs"
+}
+
+run_web_tests() {
+    local driver=$1
+    build_web
+    (cd web && VANTRELL_SCENARIO="$PWD/../$driver" node --test tests/)
+}
+
 case "${1:-}" in
 run)
     install_missing "${packages[@]}"
@@ -156,6 +177,7 @@ test)
     install_missing "${packages[@]}" "${check_packages[@]}"
     configure_and_build build
     run_tests build
+    run_web_tests build/planner/scenario/vantrell-scenario
     # The core and its tests build and pass without Qt.
     configure_and_build build-core -DVANTRELL_BUILD_GUI=OFF
     run_tests build-core
@@ -164,13 +186,21 @@ test)
     check_leaks
     check_debian_package build
     ;;
+web)
+    build_web
+    echo "$PWD/build-web/vantrell.html"
+    if [ "${2:-}" = --open ]; then
+        command -v xdg-open >/dev/null || install_missing xdg-utils
+        xdg-open "$PWD/build-web/vantrell.html"
+    fi
+    ;;
 bench)
     install_missing "${packages[@]}"
     configure_and_build build
     run_benchmarks build "${@:2}"
     ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|bench|web [--open]" >&2
     exit 2
     ;;
 esac

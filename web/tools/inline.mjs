@@ -12,15 +12,19 @@ const read = (path) => readFileSync(path, 'utf8');
 const scriptSafe = (text) => text.replace(/<\/script/gi, '<\\/script');
 
 const wasm = gzipSync(readFileSync(`${modulePath}.wasm`), { level: 9 }).toString('base64');
-const core = `${read(`${modulePath}.js`)}\nvar vantrellWasmGzip = "${wasm}";`;
+const core = read(`${modulePath}.js`);
 
 let html = read(join(pageDir, 'index.html'));
+// Pictures are the desktop program's own, taken from its resources.
+html = html.replace(/(src|href)="(\.\.\/[^"]+\.svg)"/g, (_, attribute, path) =>
+    `${attribute}="data:image/svg+xml;base64,${readFileSync(join(pageDir, path)).toString('base64')}"`);
 const replaceOnce = (marker, replacement) => {
     if (!html.includes(marker)) throw new Error(`index.html lacks ${marker}`);
     html = html.replace(marker, () => replacement);
 };
 replaceOnce('<link rel="stylesheet" href="style.css">', `<style>\n${read(join(pageDir, 'style.css'))}</style>`);
-replaceOnce('<script src="core.js"></script>', `<script>\n${scriptSafe(core)}\n</script>`);
+replaceOnce('<script src="core.js"></script>',
+    `<script type="application/octet-stream" id="vantrellWasm">${wasm}</script>\n<script>\n${scriptSafe(core)}\n</script>`);
 replaceOnce('<script type="module" src="app.js"></script>',
     `<script type="module">\n${scriptSafe(read(join(pageDir, 'app.js')))}\n</script>`);
 writeFileSync(output, html);
