@@ -189,31 +189,59 @@ describe('keyboard', () => {
 });
 
 describe('sharing', () => {
-    test('copy link, copy text and paste go through the clipboard', async () => {
+    const code = 'VT1:Healer:20:12.5.1';
+    const otherLink = 'https://example.org/vantrell.html#VT1:Cleric:30:10.8.1';
+
+    test('copy and paste go through the clipboard where the browser allows it', async () => {
         const context = await browser.newContext();
         await context.grantPermissions(['clipboard-read', 'clipboard-write']);
         const page = await context.newPage();
-        await page.goto(`${pageUrl}#VT1:Healer:20:12.5.1`);
+        await page.goto(`${pageUrl}#${code}`);
         await page.waitForSelector('#lblClassTitle');
         await page.click('#cmdCopyLink');
-        const copied = await page.evaluate(async () => {
-            const box = document.getElementById('txtCopy');
-            return box.hidden ? navigator.clipboard.readText() : box.value;
-        });
-        assert.equal(copied, page.url());
+        assert.equal(await page.evaluate(() => navigator.clipboard.readText()), page.url());
+        assert.equal(await page.isHidden('#txtCopy'), true);
 
-        // Another class's link, pasted as a user would; the box stands in where the clipboard is refused.
+        await page.evaluate((text) => navigator.clipboard.writeText(text), otherLink);
         await page.click('#cmdPaste');
-        const link = `https://example.org/vantrell.html#VT1:Cleric:30:10.8.1`;
-        if (await page.isVisible('#txtPaste')) {
-            await page.fill('#txtPaste', link);
-            await page.press('#txtPaste', 'Enter');
-        } else {
-            await page.evaluate((text) => navigator.clipboard.writeText(text), link);
-            await page.click('#cmdPaste');
-        }
         assert.equal(await page.textContent('#lblClassTitle'), 'Cleric');
         assert.equal(fragmentOf(page), 'VT1:Cleric:30:10.8.1');
+        await context.close();
+    });
+
+    test('where the clipboard is refused, the text is selected and a box takes the paste', async () => {
+        const context = await browser.newContext();
+        await context.addInitScript(() => {
+            const refuse = () => Promise.reject(new DOMException('refused', 'NotAllowedError'));
+            Object.defineProperty(navigator, 'clipboard', { value: { writeText: refuse, readText: refuse } });
+        });
+        const page = await context.newPage();
+        const errors = [];
+        page.on('pageerror', (error) => errors.push(error.message));
+        await page.goto(`${pageUrl}#${code}`);
+        await page.waitForSelector('#lblClassTitle');
+
+        const planners = new core.Planners();
+        planners.applyFragment(code);
+        const planText = planners.planText();
+        planners.delete();
+        for (const [button, expected] of [['#cmdCopyText', planText], ['#cmdCopyLink', page.url()]]) {
+            await page.click(button);
+            const box = await page.evaluate(() => {
+                const area = document.activeElement;
+                return { id: area.id, value: area.value, selected: area.selectionEnd - area.selectionStart };
+            });
+            assert.deepEqual(box, { id: 'txtCopy', value: expected, selected: expected.length }, button);
+            assert.match(await page.textContent('#msgStatus'), /selected/);
+        }
+
+        await page.click('#cmdPaste');
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'txtPaste');
+        await page.keyboard.type(otherLink);
+        await page.keyboard.press('Enter');
+        assert.equal(await page.textContent('#lblClassTitle'), 'Cleric');
+        assert.equal(fragmentOf(page), 'VT1:Cleric:30:10.8.1');
+        assert.deepEqual(errors, []);
         await context.close();
     });
 });
