@@ -199,11 +199,13 @@ describe('sharing', () => {
         await page.goto(`${pageUrl}#${code}`);
         await page.waitForSelector('#lblClassTitle');
         await page.click('#cmdCopyLink');
+        await page.waitForSelector('#msgStatus:not(:empty)');
         assert.equal(await page.evaluate(() => navigator.clipboard.readText()), page.url());
         assert.equal(await page.isHidden('#txtCopy'), true);
 
         await page.evaluate((text) => navigator.clipboard.writeText(text), otherLink);
         await page.click('#cmdPaste');
+        await page.waitForFunction(() => document.getElementById('lblClassTitle').textContent !== 'Healer');
         assert.equal(await page.textContent('#lblClassTitle'), 'Cleric');
         assert.equal(fragmentOf(page), 'VT1:Cleric:30:10.8.1');
         await context.close();
@@ -227,6 +229,7 @@ describe('sharing', () => {
         planners.delete();
         for (const [button, expected] of [['#cmdCopyText', planText], ['#cmdCopyLink', page.url()]]) {
             await page.click(button);
+            await page.waitForFunction((text) => document.getElementById('txtCopy').value === text, expected);
             const box = await page.evaluate(() => {
                 const area = document.activeElement;
                 return { id: area.id, value: area.value, selected: area.selectionEnd - area.selectionStart };
@@ -236,6 +239,7 @@ describe('sharing', () => {
         }
 
         await page.click('#cmdPaste');
+        await page.waitForSelector('#txtPaste', { state: 'visible' });
         assert.equal(await page.evaluate(() => document.activeElement.id), 'txtPaste');
         await page.keyboard.type(otherLink);
         await page.keyboard.press('Enter');
@@ -252,7 +256,10 @@ describe('looks', () => {
             const page = await openPage(browser, { width, height: 800, hash: '#VT1:Nightshade:40:20.15.1.1.1.1.1' });
             for (const [name, prepare] of [
                 ['start', async () => page.goto(pageUrl)],
-                ['planner', async () => page.goto(`${pageUrl}#VT1:Nightshade:40:20.15.1.1.1.1.1`)],
+                ['planner', async () => {
+                    await page.goto(`${pageUrl}#VT1:Nightshade:40:20.15.1.1.1.1.1`);
+                    await page.waitForSelector('#lblClassTitle');
+                }],
                 ['explanation', async () => page.click('[data-part="abilities"].explained')],
             ]) {
                 await prepare();
