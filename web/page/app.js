@@ -24,7 +24,13 @@ async function loadCore() {
     });
 }
 
-const core = await loadCore();
+let core;
+try {
+    core = await loadCore();
+} catch (error) {
+    $('msgAlert').textContent = `This browser could not start the planner: ${error.message}`;
+    throw error;
+}
 const texts = core.shellTexts();
 const planners = new core.Planners();
 // The controls of the planner on screen, one entry a line.
