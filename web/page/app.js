@@ -228,11 +228,20 @@ function afterChange() {
     render();
 }
 
+// Only what changed is written, so a move costs the page as little layout as it can.
+function setText(node, text) {
+    if (node.textContent !== text) node.textContent = text;
+}
+
+function setProperty(node, name, value) {
+    if (node[name] !== value) node[name] = value;
+}
+
 function render() {
     const state = planners.state();
-    $('cboLevel').value = String(state.level);
-    $('lblPointsLeft').textContent = state.pointsLeft;
-    $('lblTotalPoints').textContent = state.totalPoints;
+    setProperty($('cboLevel'), 'value', String(state.level));
+    setText($('lblPointsLeft'), state.pointsLeft);
+    setText($('lblTotalPoints'), state.totalPoints);
     $('fraStats').classList.toggle('disabled', !state.statsEnabled);
     state.lines.forEach((shown, index) => renderLine(rows[index], shown));
     history.replaceState(null, '', `#${planners.planCode()}`);
@@ -240,19 +249,19 @@ function render() {
 
 function renderLine(row, shown) {
     const { slider } = row;
-    slider.min = String(shown.min);
-    slider.max = String(shown.max);
-    slider.value = String(shown.value);
-    slider.disabled = !shown.enabled;
-    row.level.textContent = shown.level;
-    row.points.textContent = shown.points;
-    row.percent.textContent = shown.percent;
-    row.abilities.textContent = shown.abilities;
-    row.abilities.title = shown.tooltip;
-    row.hint.textContent = shown.tooltip;
+    setProperty(slider, 'min', String(shown.min));
+    setProperty(slider, 'max', String(shown.max));
+    setProperty(slider, 'value', String(shown.value));
+    setProperty(slider, 'disabled', !shown.enabled);
+    setText(row.level, shown.level);
+    setText(row.points, shown.points);
+    setText(row.percent, shown.percent);
+    setText(row.abilities, shown.abilities);
+    setProperty(row.abilities, 'title', shown.tooltip);
+    setText(row.hint, shown.tooltip);
     // A closed line says why in words as well as by its greyed slider.
-    row.closedNote.hidden = shown.lineOpen;
-    row.closedNote.textContent = shown.lineOpen ? '' : shown.tooltip;
+    setProperty(row.closedNote, 'hidden', shown.lineOpen);
+    setText(row.closedNote, shown.lineOpen ? '' : shown.tooltip);
     row.node.classList.toggle('closed', !shown.lineOpen);
 }
 
