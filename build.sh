@@ -204,6 +204,28 @@ run_benchmarks() {
     done
 }
 
+# --- Web edition: the core built with emscripten into build-web/vantrell.html,
+# one self-contained page; its tests drive the WebAssembly core in Node and
+# the page in Debian's Chromium (playwright-core from npm, no browser download).
+build_web() {
+    install_missing cmake make emscripten chromium
+    # The machine's own Node.js may bring npm; Debian's packages are taken only when it is missing.
+    command -v npm >/dev/null || install_missing nodejs npm
+    if [ ! -d web/node_modules/playwright-core ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
+        (cd web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
+    fi
+    # Debian's emscripten finds its JavaScript optimizer's modules here.
+    export NODE_PATH=/usr/share/nodejs
+    emcmake cmake -S web -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel -DVANTRELL_WERROR=ON >/dev/null
+    cmake --build build-web -j "$jobs"
+}
+
+run_web_tests() {
+    local driver=$1
+    build_web
+    (cd web && VANTRELL_SCENARIO="$PWD/../$driver" node --test tests/)
+}
+
 case "${1:-}" in
 run)
     install_missing "${packages[@]}"
@@ -222,6 +244,7 @@ test)
     install_missing "${packages[@]}" "${check_packages[@]}"
     configure_and_build default
     run_tests default
+    run_web_tests build/planner/scenario/vantrell-scenario
     # The core and its tests build and pass without Qt, optimised as a release is.
     configure_and_build core
     run_tests core
@@ -233,13 +256,21 @@ test)
     check_package_contents "$deb"
     if [ "$install_package" = true ]; then check_package_install "$deb"; fi
     ;;
+web)
+    build_web
+    echo "$PWD/build-web/vantrell.html"
+    if [ "${2:-}" = --open ]; then
+        command -v xdg-open >/dev/null || install_missing xdg-utils
+        xdg-open "$PWD/build-web/vantrell.html"
+    fi
+    ;;
 bench)
     install_missing "${packages[@]}"
     configure_and_build default
     run_benchmarks build "${@:2}"
     ;;
 *)
-    echo "usage: $0 run|test [--install-package]|bench" >&2
+    echo "usage: $0 run|test [--install-package]|bench|web [--open]" >&2
     exit 2
     ;;
 esac

@@ -5,9 +5,11 @@
 #include <QPixmap>
 
 #include "app/identity.h"
+#include "app/shell_texts.h"
 #include "toolkit/clickable_label.h"
 #include "toolkit/fonts.h"
 #include "toolkit/labels.h"
+#include "toolkit/qt_text.h"
 #include "toolkit/twips.h"
 
 namespace vantrell::app {
@@ -53,21 +55,14 @@ IntroPanel::IntroPanel(std::function<void(const QString&)> openLink, QWidget* pa
     AddPanelLabel(frame, "lblTitle", identity::kProgramName, FontOf(toolkit::kArialFaces, 21.75, {.bold = true}),
                   {2880, 360, 4005, 1695});
     AddPanelLabel(frame, "lblVersion", identity::kVersionCaption, defaultFont, {6120, 120, 1020, 195});
-    AddPanelLabel(
-        frame, "lblInfo",
-        "Have you not figured out who you want to be in Ostrand? Or if you have, do you not know what to train "
-        "in to get the best out of your character? This program projects potential characters and their "
-        "corresponding spells and skills in hopes that you will have a clearer future in Ostrand.",
-        FontOf(toolkit::kArialFaces, 9.75), {120, 2160, 6855, 1035});
-    AddPanelLabel(
-        frame, "lblInstructions",
-        "To start select a Realm then click a Class. From there use the scroll bar to increase skills in the areas "
-        "of your preference.",
-        FontOf(toolkit::kSansFaces, 9.75), {720, 3240, 5655, 495}, Qt::AlignCenter);
-    AddPanelLabel(frame, "lblName", "By " + identity::kMaintainer, FontOf(toolkit::kArialFaces, 9.75, {.bold = true}),
-                  {3840, 3840, 1950, 240});
-    auto* questions = AddPanelLabel(frame, "lblQuestions", "Any questions or comments? Found a bug? Email me",
-                                    defaultFont, {360, 4200, 3735, 195});
+    AddPanelLabel(frame, "lblInfo", toolkit::ToQString(texts::kIntroInfo), FontOf(toolkit::kArialFaces, 9.75),
+                  {120, 2160, 6855, 1035});
+    AddPanelLabel(frame, "lblInstructions", toolkit::ToQString(texts::kIntroInstructions),
+                  FontOf(toolkit::kSansFaces, 9.75), {720, 3240, 5655, 495}, Qt::AlignCenter);
+    AddPanelLabel(frame, "lblName", toolkit::ToQString(texts::kByLinePrefix) + identity::kMaintainer,
+                  FontOf(toolkit::kArialFaces, 9.75, {.bold = true}), {3840, 3840, 1950, 240});
+    auto* questions = AddPanelLabel(frame, "lblQuestions", toolkit::ToQString(texts::kQuestions), defaultFont,
+                                    {360, 4200, 3735, 195});
 
     auto* email = AddPanelLabel<toolkit::ClickableLabel>(frame, "lblEmail", identity::kContactAddress,
                                                          FontOf(toolkit::kSansFaces, 8.25, {.bold = true}),

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/shell_texts.h"
 #include "catalog/class_catalog.h"
 #include "toolkit/fonts.h"
 #include "toolkit/labels.h"
@@ -27,7 +28,7 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
     setObjectName("frmMain");
     setFont(toolkit::FontOf(toolkit::kSansFaces, 8.25));
 
-    AddHeading(this, "Select Realm", {120, 0, 1365, 285});
+    AddHeading(this, toolkit::ToQString(texts::kSelectRealm), {120, 0, 1365, 285});
     realms_ = new QComboBox(this);
     realms_->setObjectName("cboRealm");
     for (catalog::Realm realm : catalog::kRealms) realms_->addItem(toolkit::ToQString(catalog::RealmName(realm)));
@@ -35,7 +36,7 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
     toolkit::PlaceInTwips(*realms_, {120, 360, 1335, 315});
     connect(realms_, &QComboBox::activated, this, &SelectorPanel::OnRealmChosen);
 
-    AddHeading(this, "Select Class", {180, 720, 1245, 285});
+    AddHeading(this, toolkit::ToQString(texts::kSelectClass), {180, 720, 1245, 285});
     classes_ = new QListWidget(this);
     classes_->setObjectName("lstClasses");
     toolkit::PlaceInTwips(*classes_, {70, 1080, 1335, 2790});

@@ -30,4 +30,9 @@ std::string NextUnlockHint(const catalog::SpecLineDefinition& line, std::int16_t
            what;
 }
 
+std::string AbilitiesTooltip(const catalog::SpecLineDefinition& line, std::int16_t level, bool lineOpen) {
+    if (lineOpen) return NextUnlockHint(line, level);
+    return "Opens at character level " + std::to_string(line.availableFromLevel) + ".";
+}
+
 }  // namespace vantrell::planner

@@ -24,4 +24,8 @@ std::optional<NextUnlock> NextUnlockAfter(const catalog::SpecLineDefinition& lin
 // What hovering a line's abilities text tells; empty for a line without a table.
 std::string NextUnlockHint(const catalog::SpecLineDefinition& line, std::int16_t level);
 
+// The abilities text's tooltip: the next-unlock hint, or for a line not yet
+// open, the character level that opens it.
+std::string AbilitiesTooltip(const catalog::SpecLineDefinition& line, std::int16_t level, bool lineOpen);
+
 }  // namespace vantrell::planner

@@ -82,6 +82,12 @@ std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
     return plan;
 }
 
+std::string_view PlanCodeTextOf(std::string_view codeOrLink) {
+    const std::string_view text = Trimmed(codeOrLink);
+    const auto fragment = text.find('#');
+    return fragment == std::string_view::npos ? text : text.substr(fragment + 1);
+}
+
 std::vector<LoweredLine> ApplyPlanCode(Planner& planner, const PlanCode& code) {
     if (code.definition != &planner.definition()) throw std::invalid_argument("plan code of another class");
     const std::size_t count = planner.state().lines.size();

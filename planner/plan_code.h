@@ -26,6 +26,10 @@ std::string EncodePlanCode(const Planner& planner);
 // The decoded plan, or why the text is not one this version reads.
 std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text);
 
+// What a user pasted, reduced to the text to decode: a link carries its plan
+// after the first '#', anything else is taken as a code.
+std::string_view PlanCodeTextOf(std::string_view codeOrLink);
+
 struct LoweredLine {
     std::string_view caption;
     std::int16_t requested = 0;

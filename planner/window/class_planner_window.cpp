@@ -11,6 +11,7 @@
 
 #include "catalog/abilities.h"
 #include "catalog/control_names.h"
+#include "planner/captions.h"
 #include "planner/next_unlock.h"
 #include "planner/window/planner_layout.h"
 #include "toolkit/clickable_label.h"
@@ -91,7 +92,7 @@ void ClassPlannerWindow::BuildHeader() {
     toolkit::SetTextColour(*title, ColourOf(catalog::colour::kBlue));
     toolkit::PlaceInTwips(*title, {0, 0, toolkit::FittedWidth(*title, title->text(), 1185), 465});
 
-    toolkit::AddLabel(this, "Level:", {0, 600, 615, 255}, {.alignment = kRight});
+    toolkit::AddLabel(this, toolkit::ToQString(planner::captions::kLevel), {0, 600, 615, 255}, {.alignment = kRight});
     levelBox_ = new QComboBox(this);
     levelBox_->setObjectName("cboLevel");
     for (int level = kFirstListedLevel; level <= planner::kHighestCharacterLevel; ++level) {
@@ -109,15 +110,17 @@ void ClassPlannerWindow::BuildHeader() {
     factorBox->setObjectName("txtPointsPerLevel");
     toolkit::PlaceInTwips(*factorBox, {960 + factorShift, 960, 375, 285});
 
-    const int pointsShift = toolkit::FittedWidth(*this, "Points Left:", 855) - 855;
-    toolkit::AddLabel(this, "Points Left:", {0, 1320, 855 + pointsShift, 255}, {.alignment = kRight});
+    const QString pointsCaption = toolkit::ToQString(planner::captions::kPointsLeft);
+    const int pointsShift = toolkit::FittedWidth(*this, pointsCaption, 855) - 855;
+    toolkit::AddLabel(this, pointsCaption, {0, 1320, 855 + pointsShift, 255}, {.alignment = kRight});
     pointsLeft_ = toolkit::AddLabel(this, {}, {960 + pointsShift, 1320, 495, 255},
                                     {.alignment = kRight, .name = "lblPointsLeft"});
     toolkit::AddLabel(this, "/", {1560 + pointsShift, 1320, 135, 255}, {.alignment = Qt::AlignCenter});
     totalPoints_ = toolkit::AddLabel(this, {}, {1680 + pointsShift, 1320, 495, 255}, {.name = "lblTotalPoints"});
 
-    toolkit::AddLabel(this, "Skills Available", {3360, 240, 1575, 255});
-    auto* hint = toolkit::AddLabel(this, "(Click for an explanation)", {5040, 240, 2175, 255});
+    toolkit::AddLabel(this, toolkit::ToQString(planner::captions::kSkillsAvailable), {3360, 240, 1575, 255});
+    auto* hint =
+        toolkit::AddLabel(this, toolkit::ToQString(planner::captions::kClickForExplanation), {5040, 240, 2175, 255});
     QFont italic = hint->font();
     italic.setItalic(true);
     hint->setFont(italic);
@@ -166,13 +169,14 @@ void ClassPlannerWindow::BuildStatsFrame(const PlannerLayout& layout) {
     stats_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     toolkit::PlaceInTwips(*stats_, layout.frame);
 
-    auto* heading = toolkit::AddLabel(stats_, "Specialization Level", {3360, 120, 1815, 255});
+    auto* heading =
+        toolkit::AddLabel(stats_, toolkit::ToQString(planner::captions::kSpecializationLevel), {3360, 120, 1815, 255});
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     toolkit::PlaceInTwips(*heading, {3360, 120, toolkit::FittedWidth(*heading, heading->text(), 1815), 255});
-    toolkit::AddLabel(stats_, "Pts Used", {5400, 120, 735, 255});
-    toolkit::AddLabel(stats_, "%", {6360, 120, 495, 255});
+    toolkit::AddLabel(stats_, toolkit::ToQString(planner::captions::kPointsUsed), {5400, 120, 735, 255});
+    toolkit::AddLabel(stats_, toolkit::ToQString(planner::captions::kPercent), {6360, 120, 495, 255});
 
     // A caption wider than its column, such as "Stealth / Distractions", narrows every slider alike.
     int captionWidth = kCaptionWidth;
@@ -266,9 +270,8 @@ void ClassPlannerWindow::RenderLine(std::size_t line) {
     widgets.percent->setText(QString::fromStdString(shown.percent));
     widgets.abilities->setText(QString::fromStdString(shown.abilities));
     const SpecLineDefinition& definition = planner_.definition().lines[line];
-    widgets.abilities->setToolTip(
-        shown.enabled ? QString::fromStdString(planner::NextUnlockHint(definition, planner_.state().lines[line].level))
-                      : QString("Opens at character level %1.").arg(definition.availableFromLevel));
+    widgets.abilities->setToolTip(QString::fromStdString(
+        planner::AbilitiesTooltip(definition, planner_.state().lines[line].level, shown.enabled)));
 }
 
 }  // namespace vantrell::window

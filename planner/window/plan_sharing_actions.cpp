@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 
+#include "planner/captions.h"
 #include "planner/plan_text.h"
 #include "planner/window/class_planner_window.h"
 #include "toolkit/qt_text.h"
@@ -12,7 +13,7 @@
 namespace vantrell::window {
 namespace {
 
-const QString kPasteTitle = QStringLiteral("Paste Plan Code");
+const QString kPasteTitle = toolkit::ToQString(planner::captions::kPastePlanCode);
 
 QAction* AddSharingAction(QWidget* window, const QString& text, const QKeySequence& keys) {
     auto* action = new QAction(text, window);
@@ -25,9 +26,10 @@ QAction* AddSharingAction(QWidget* window, const QString& text, const QKeySequen
 }  // namespace
 
 void ClassPlannerWindow::BuildActions() {
-    connect(AddSharingAction(this, "Copy Plan as Text", QKeySequence::Copy), &QAction::triggered, this,
-            &ClassPlannerWindow::CopyPlanAsText);
-    connect(AddSharingAction(this, "Copy Plan Code", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
+    connect(AddSharingAction(this, toolkit::ToQString(planner::captions::kCopyPlanAsText), QKeySequence::Copy),
+            &QAction::triggered, this, &ClassPlannerWindow::CopyPlanAsText);
+    connect(AddSharingAction(this, toolkit::ToQString(planner::captions::kCopyPlanCode),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
             &QAction::triggered, this, &ClassPlannerWindow::CopyPlanCode);
     connect(AddSharingAction(this, kPasteTitle, QKeySequence::Paste), &QAction::triggered, this,
             &ClassPlannerWindow::PastePlanCode);
@@ -49,7 +51,8 @@ void ClassPlannerWindow::CopyPlanCode() const {
 }
 
 void ClassPlannerWindow::PastePlanCode() {
-    const auto decoded = planner::DecodePlanCode(QGuiApplication::clipboard()->text().toStdString());
+    const auto decoded =
+        planner::DecodePlanCode(planner::PlanCodeTextOf(QGuiApplication::clipboard()->text().toStdString()));
     if (const auto* reason = std::get_if<std::string>(&decoded)) {
         messages_(this, {kPasteTitle, QString::fromStdString(*reason), MessageIcon::None});
         return;

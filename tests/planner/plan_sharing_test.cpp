@@ -124,6 +124,27 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedRow{"VT1:Healer:50:1.102.1", "The plan code's line level \"102\" is not between 1 and 101."},
         MalformedRow{"VT1:Healer:50:1.-3.1", "The plan code's line level \"-3\" is not between 1 and 101."}));
 
+// Whatever surrounds a code in a link, the same plan or the same reason comes out.
+TEST(PlanCodeText, ALinkCarriesItsCodeAfterTheFirstHash) {
+    for (const std::string code : {"VT1:Healer:20:12.5.1", "VT1:Healer:60:1.1.1", "VT2:x", ""}) {
+        SCOPED_TRACE(code);
+        const auto direct = DecodePlanCode(code);
+        for (const std::string& link :
+             {"#" + code, "file:///home/a b/vantrell.html#" + code, " https://example.org/p?q=1#" + code + "\r\n"}) {
+            SCOPED_TRACE(link);
+            EXPECT_EQ(PlanCodeTextOf(link), code);
+            const auto viaLink = DecodePlanCode(PlanCodeTextOf(link));
+            ASSERT_EQ(viaLink.index(), direct.index());
+            if (const auto* reason = std::get_if<std::string>(&direct)) {
+                EXPECT_EQ(std::get<std::string>(viaLink), *reason);
+            } else {
+                EXPECT_EQ(std::get<PlanCode>(viaLink).lineLevels, std::get<PlanCode>(direct).lineLevels);
+                EXPECT_EQ(std::get<PlanCode>(viaLink).characterLevel, std::get<PlanCode>(direct).characterLevel);
+            }
+        }
+    }
+}
+
 TEST(PlanText, ListsTheHeadingAndOneAlignedRowPerLine) {
     PlannerProbe sorceror("Sorceror");
     sorceror.Level(20);

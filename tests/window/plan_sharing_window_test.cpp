@@ -42,15 +42,18 @@ TEST_F(PlanSharingWindowTest, CopiesThePlanAsTextAndAsACode) {
     EXPECT_EQ(Clipboard(), "VT1:Healer:50:10.1.1");
 }
 
-TEST_F(PlanSharingWindowTest, PastingACodeAppliesItAsAUserWould) {
-    auto window = Open("Healer");
-    QGuiApplication::clipboard()->setText("VT1:Healer:20:12.5.1");
-    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(window->findChild<QComboBox*>("cboLevel")->currentText(), "20");
-    EXPECT_EQ(window->findChild<QLabel*>("lblMendingSkill")->text(), "12");
-    EXPECT_EQ(window->findChild<QLabel*>("lblAugmentationSkill")->text(), "5");
-    EXPECT_EQ(window->findChild<QLabel*>("lblPointsLeft")->text(), "118");
+TEST_F(PlanSharingWindowTest, PastingACodeOrALinkAppliesItAsAUserWould) {
+    for (const char* pasted : {"VT1:Healer:20:12.5.1", " https://example.org/vantrell.html#VT1:Healer:20:12.5.1\n"}) {
+        SCOPED_TRACE(pasted);
+        auto window = Open("Healer");
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(window->findChild<QComboBox*>("cboLevel")->currentText(), "20");
+        EXPECT_EQ(window->findChild<QLabel*>("lblMendingSkill")->text(), "12");
+        EXPECT_EQ(window->findChild<QLabel*>("lblAugmentationSkill")->text(), "5");
+        EXPECT_EQ(window->findChild<QLabel*>("lblPointsLeft")->text(), "118");
+    }
 }
 
 TEST_F(PlanSharingWindowTest, AMalformedCodeChangesNothingAndSaysWhy) {

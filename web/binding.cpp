@@ -1,0 +1,258 @@
+// What the page asks of the core: every text, colour and rule comes from here,
+// so the page itself only lays out and forwards the user's gestures.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/shell_texts.h"
+#include "catalog/abilities.h"
+#include "catalog/class_catalog.h"
+#include "planner/captions.h"
+#include "planner/next_unlock.h"
+#include "planner/plan_code.h"
+#include "planner/plan_text.h"
+#include "planner/planner.h"
+#include "planner/scenario/scenario_runner.h"
+#include "vantrell_version.h"
+
+namespace vantrell::web {
+namespace {
+
+using emscripten::val;
+
+val Text(std::string_view text) { return val(std::string(text)); }
+
+std::string CssColour(catalog::Rgb rgb) {
+    char css[8];
+    std::snprintf(css, sizeof css, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+    return css;
+}
+
+val Realms() {
+    val names = val::array();
+    for (catalog::Realm realm : catalog::kRealms) names.call<void>("push", Text(catalog::RealmName(realm)));
+    return names;
+}
+
+val ClassesOf(const std::string& realmName) {
+    val names = val::array();
+    if (const auto realm = catalog::RealmNamed(realmName)) {
+        for (const catalog::ClassDefinition* definition : catalog::ClassCatalog::ClassesOf(*realm)) {
+            names.call<void>("push", Text(definition->listName));
+        }
+    }
+    return names;
+}
+
+val ShellTexts() {
+    namespace shell = app::texts;
+    namespace window = planner::captions;
+    val texts = val::object();
+    const std::pair<const char*, std::string_view> entries[] = {
+        {"programName", shell::kProgramName},
+        {"maintainer", shell::kMaintainer},
+        {"byLinePrefix", shell::kByLinePrefix},
+        {"contactAddress", shell::kContactAddress},
+        {"contactSubject", shell::kContactSubject},
+        {"aboutTitle", shell::kAboutTitle},
+        {"introInfo", shell::kIntroInfo},
+        {"introInstructions", shell::kIntroInstructions},
+        {"questions", shell::kQuestions},
+        {"selectRealm", shell::kSelectRealm},
+        {"selectClass", shell::kSelectClass},
+        {"level", window::kLevel},
+        {"pointsLeft", window::kPointsLeft},
+        {"skillsAvailable", window::kSkillsAvailable},
+        {"clickForExplanation", window::kClickForExplanation},
+        {"specializationLevel", window::kSpecializationLevel},
+        {"pointsUsed", window::kPointsUsed},
+        {"percent", window::kPercent},
+        {"copyPlanAsText", window::kCopyPlanAsText},
+        {"copyPlanCode", window::kCopyPlanCode},
+        {"pastePlanCode", window::kPastePlanCode},
+    };
+    for (const auto& [key, text] : entries) texts.set(key, Text(text));
+    texts.set("versionCaption", Text("Version " + std::string(kVersion)));
+    texts.set("aboutText", std::string(shell::kAboutTextLead) + std::string(shell::kContactAddress) + ".");
+    texts.set("titleColour", CssColour(catalog::colour::kBlue));
+    return texts;
+}
+
+// Runs a scenario script as the native driver does, for comparing the two builds.
+val RunScenario(const std::string& script) {
+    std::istringstream in(script);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = scenario::ScenarioRunner(out, err).Run(in);
+    val result = val::object();
+    result.set("status", status);
+    result.set("out", out.str());
+    result.set("err", err.str());
+    return result;
+}
+
+// Every class's planner the page has opened, each keeping its plan while the
+// page stays open, and the one on screen.
+class Planners {
+public:
+    bool Open(const std::string& listName) {
+        const catalog::ClassDefinition* definition = catalog::ClassCatalog::Find(listName);
+        if (definition == nullptr) return false;
+        current_ = &PlannerOf(*definition);
+        return true;
+    }
+
+    // What never changes while a class is on screen.
+    val Layout() const {
+        const catalog::ClassDefinition& definition = Current().definition();
+        val layout = val::object();
+        layout.set("listName", Text(definition.listName));
+        layout.set("realm", Text(catalog::RealmName(definition.realm)));
+        layout.set("title", Text(definition.titleCaption));
+        layout.set("pointsPerLevelCaption", Text(definition.pointsPerLevelCaption));
+        layout.set("pointsPerLevelText", Text(definition.pointsPerLevelText));
+        layout.set("lowestLevel", planner::kLowestCharacterLevel);
+        layout.set("highestLevel", planner::kHighestCharacterLevel);
+        val lines = val::array();
+        for (const catalog::SpecLineDefinition& line : definition.lines) {
+            val entry = val::object();
+            entry.set("stem", Text(line.stem));
+            entry.set("caption", Text(line.caption));
+            entry.set("captionColour", CssColour(line.captionColour));
+            entry.set("abilitiesColour", CssColour(line.abilitiesColour.value_or(line.captionColour)));
+            entry.set("showsAbilities", line.abilitiesKind.has_value());
+            entry.set("explained", line.description != nullptr);
+            lines.call<void>("push", entry);
+        }
+        layout.set("lines", lines);
+        return layout;
+    }
+
+    // What the controls show now.
+    val State() const {
+        const planner::Planner& planner = Current();
+        const planner::PlannerDisplay& display = planner.display();
+        val state = val::object();
+        state.set("level", planner.state().characterLevel);
+        state.set("pointsLeft", display.pointsLeft);
+        state.set("totalPoints", display.totalPoints);
+        state.set("statsEnabled", display.statsFrameEnabled);
+        val lines = val::array();
+        for (std::size_t index = 0; index < display.lines.size(); ++index) {
+            const planner::LineDisplay& shown = display.lines[index];
+            const planner::LinePlan& plan = planner.state().lines[index];
+            val entry = val::object();
+            entry.set("value", shown.sliderValue);
+            entry.set("min", planner::kSliderMinimum);
+            entry.set("max", plan.sliderMaximum);
+            entry.set("enabled", planner.SliderEnabled(index));
+            entry.set("lineOpen", shown.enabled);
+            entry.set("level", shown.level);
+            entry.set("points", shown.points);
+            entry.set("percent", shown.percent);
+            entry.set("abilities", shown.abilities);
+            entry.set("tooltip",
+                      planner::AbilitiesTooltip(planner.definition().lines[index], plan.level, shown.enabled));
+            lines.call<void>("push", entry);
+        }
+        state.set("lines", lines);
+        return state;
+    }
+
+    bool PickLevel(int level) {
+        if (level < planner::kLowestCharacterLevel || level > planner::kHighestCharacterLevel) return false;
+        Current().ApplyLevelChange(static_cast<std::int16_t>(level));
+        return true;
+    }
+
+    bool Slide(int line, int value) {
+        if (line < 0 || static_cast<std::size_t>(line) >= Current().state().lines.size()) return false;
+        return Current().MoveSlider(static_cast<std::size_t>(line), value);
+    }
+
+    // The explanation's title and body lines joined by "\n"; null without one.
+    val Explanation(int line) const {
+        if (line < 0 || static_cast<std::size_t>(line) >= Current().state().lines.size()) return val::null();
+        const catalog::DescriptionMessage* message = Current().ExplanationFor(static_cast<std::size_t>(line));
+        if (message == nullptr) return val::null();
+        std::string body;
+        for (std::size_t index = 0; index < message->bodyLines.size(); ++index) {
+            if (index > 0) body += '\n';
+            body += message->bodyLines[index];
+        }
+        val explanation = val::object();
+        explanation.set("title", Text(message->title));
+        explanation.set("text", body);
+        return explanation;
+    }
+
+    std::string PlanCode() const { return planner::EncodePlanCode(Current()); }
+    std::string PlanText() const { return planner::PlanAsText(Current()); }
+
+    // A fragment must be a plan code as it stands.
+    val ApplyFragment(const std::string& fragment) { return Apply(fragment); }
+    // What the user pastes may be a code or a whole link.
+    val ApplyPasted(const std::string& pasted) { return Apply(planner::PlanCodeTextOf(pasted)); }
+
+    bool HasCurrent() const { return current_ != nullptr; }
+
+private:
+    // Opens the code's class and applies the plan as a user would; says why not, or which lines were lowered.
+    val Apply(std::string_view text) {
+        auto decoded = planner::DecodePlanCode(text);
+        val result = val::object();
+        if (const auto* reason = std::get_if<std::string>(&decoded)) {
+            result.set("ok", false);
+            result.set("reason", *reason);
+            return result;
+        }
+        const planner::PlanCode& code = std::get<planner::PlanCode>(decoded);
+        current_ = &PlannerOf(*code.definition);
+        result.set("ok", true);
+        result.set("lowered", planner::DescribeLoweredLines(planner::ApplyPlanCode(*current_, code)));
+        return result;
+    }
+
+    planner::Planner& PlannerOf(const catalog::ClassDefinition& definition) {
+        auto& slot = planners_[std::string(definition.listName)];
+        if (!slot) slot = std::make_unique<planner::Planner>(definition);
+        return *slot;
+    }
+
+    planner::Planner& Current() const {
+        if (current_ == nullptr) throw std::logic_error("no class is open");
+        return *current_;
+    }
+
+    std::map<std::string, std::unique_ptr<planner::Planner>, std::less<>> planners_;
+    planner::Planner* current_ = nullptr;
+};
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(vantrell) {
+    emscripten::function("realms", &Realms);
+    emscripten::function("classesOf", &ClassesOf);
+    emscripten::function("shellTexts", &ShellTexts);
+    emscripten::function("runScenario", &RunScenario);
+    emscripten::class_<Planners>("Planners")
+        .constructor<>()
+        .function("open", &Planners::Open)
+        .function("hasCurrent", &Planners::HasCurrent)
+        .function("layout", &Planners::Layout)
+        .function("state", &Planners::State)
+        .function("pickLevel", &Planners::PickLevel)
+        .function("slide", &Planners::Slide)
+        .function("explanation", &Planners::Explanation)
+        .function("planCode", &Planners::PlanCode)
+        .function("planText", &Planners::PlanText)
+        .function("applyFragment", &Planners::ApplyFragment)
+        .function("applyPasted", &Planners::ApplyPasted);
+}
+
+}  // namespace vantrell::web

@@ -1,0 +1,354 @@
+// The page: it lays out what the core computes and forwards the user's
+// gestures to it. No rule and no catalog text lives here.
+
+const $ = (id) => document.getElementById(id);
+
+function decodeBase64(text) {
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+    const binary = atob(text);
+    const bytes = new Uint8Array(binary.length);
+    for (let index = 0; index < binary.length; ++index) bytes[index] = binary.charCodeAt(index);
+    return bytes;
+}
+
+// The module travels gzip-compressed inside the page; it is compiled while it inflates.
+async function loadCore() {
+    const packed = decodeBase64(document.getElementById('vantrellWasm').textContent);
+    const inflated = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
+    const wasm = new Response(inflated, { headers: { 'Content-Type': 'application/wasm' } });
+    return globalThis.createVantrellCore({
+        instantiateWasm(imports, receive) {
+            WebAssembly.instantiateStreaming(wasm, imports).then((result) => receive(result.instance));
+            return {};
+        },
+    });
+}
+
+let core;
+try {
+    core = await loadCore();
+} catch (error) {
+    $('msgAlert').textContent = `This browser could not start the planner: ${error.message}`;
+    throw error;
+}
+const texts = core.shellTexts();
+const planners = new core.Planners();
+// The controls of the planner on screen, one entry a line.
+let rows = [];
+// Where focus goes back to when an explanation closes.
+let explainedFrom = null;
+
+function element(tag, properties = {}, children = []) {
+    const node = document.createElement(tag);
+    for (const [key, value] of Object.entries(properties)) {
+        if (key === 'data') Object.assign(node.dataset, value);
+        else if (key === 'style') Object.assign(node.style, value);
+        else if (key in node) node[key] = value;
+        else node.setAttribute(key, value);
+    }
+    node.append(...children);
+    return node;
+}
+
+function say(text) {
+    $('msgStatus').textContent = text;
+}
+
+function warn(text) {
+    $('msgAlert').textContent = text;
+}
+
+// ---- Start view -------------------------------------------------------
+
+function fillShell() {
+    document.title = texts.programName;
+    $('lblSelectRealm').textContent = texts.selectRealm;
+    $('lblSelectClass').textContent = texts.selectClass;
+    $('lblTitle').textContent = texts.programName;
+    $('lblVersion').textContent = texts.versionCaption;
+    $('lblInfo').textContent = texts.introInfo;
+    $('lblInstructions').textContent = texts.introInstructions;
+    $('lblName').textContent = texts.byLinePrefix + texts.maintainer;
+    $('lblQuestions').textContent = texts.questions;
+    const mail = $('lblEmail');
+    mail.textContent = texts.contactAddress;
+    mail.href = `mailto:${texts.contactAddress}?subject=${encodeURIComponent(texts.contactSubject)}`;
+    $('dlgAboutTitle').textContent = texts.aboutTitle;
+    $('dlgAboutText').textContent = texts.aboutText;
+    $('cmdAbout').addEventListener('click', () => $('dlgAbout').showModal());
+
+    const realms = $('cboRealm');
+    realms.replaceChildren(...core.realms().map((name) => element('option', { value: name, textContent: name })));
+    realms.selectedIndex = -1;
+    realms.addEventListener('change', () => fillClasses(realms.value));
+}
+
+function fillClasses(realm) {
+    const buttons = core.classesOf(realm).map((name) =>
+        element('li', {}, [element('button', { type: 'button', textContent: name, data: { class: name } })]));
+    $('lstClasses').replaceChildren(...buttons);
+    markCurrentClass();
+}
+
+function markCurrentClass() {
+    const current = planners.hasCurrent() ? planners.layout().listName : null;
+    for (const button of $('lstClasses').querySelectorAll('button')) {
+        if (button.dataset.class === current) button.setAttribute('aria-current', 'true');
+        else button.removeAttribute('aria-current');
+    }
+}
+
+$('lstClasses').addEventListener('click', (event) => {
+    const button = event.target.closest('button[data-class]');
+    if (!button) return;
+    warn('');
+    say('');
+    if (planners.open(button.dataset.class)) showCurrentPlanner();
+});
+
+// ---- The planner ------------------------------------------------------
+
+function showCurrentPlanner() {
+    const layout = planners.layout();
+    const realms = $('cboRealm');
+    if (realms.value !== layout.realm) {
+        realms.value = layout.realm;
+        fillClasses(layout.realm);
+    }
+    buildPlanner(layout);
+    markCurrentClass();
+    $('frmIntro').hidden = true;
+    $('frmPlanner').hidden = false;
+    render();
+}
+
+function buildPlanner(layout) {
+    const levels = element('select', { id: 'cboLevel' });
+    for (let level = layout.lowestLevel; level <= layout.highestLevel; ++level) {
+        levels.append(element('option', { value: String(level), textContent: String(level) }));
+    }
+    levels.addEventListener('change', () => {
+        planners.pickLevel(Number(levels.value));
+        afterChange();
+    });
+
+    const header = element('div', { className: 'figures' }, [
+        element('label', { htmlFor: 'cboLevel', textContent: texts.level }), levels,
+        element('span', { id: 'lblPointsPerLevelCaption', textContent: layout.pointsPerLevelCaption }),
+        element('output', { id: 'txtPointsPerLevel', textContent: layout.pointsPerLevelText,
+            'aria-labelledby': 'lblPointsPerLevelCaption' }),
+        element('span', { id: 'lblPointsLeftCaption', textContent: texts.pointsLeft }),
+        element('span', { className: 'budget' }, [
+            element('output', { id: 'lblPointsLeft', 'aria-labelledby': 'lblPointsLeftCaption' }),
+            element('span', { textContent: ' / ', 'aria-hidden': 'true' }),
+            element('output', { id: 'lblTotalPoints' }),
+        ]),
+    ]);
+
+    const headings = element('div', { className: 'line headings', 'aria-hidden': 'true' }, [
+        element('span', { className: 'col-level', textContent: texts.specializationLevel }),
+        element('span', { className: 'col-points', textContent: texts.pointsUsed }),
+        element('span', { className: 'col-percent', textContent: texts.percent }),
+        element('span', { className: 'col-abilities' }, [
+            texts.skillsAvailable, ' ', element('i', { textContent: texts.clickForExplanation })]),
+    ]);
+
+    rows = layout.lines.map((line, index) => buildLine(line, index));
+    const stats = element('div', { id: 'fraStats', className: 'stats', role: 'group',
+        'aria-label': texts.specializationLevel }, [headings, ...rows.map((row) => row.node)]);
+
+    const sharing = element('div', { className: 'sharing' }, [
+        element('button', { type: 'button', id: 'cmdCopyText', textContent: texts.copyPlanAsText,
+            onclick: () => copy(planners.planText()) }),
+        element('button', { type: 'button', id: 'cmdCopyLink', textContent: 'Copy Link',
+            onclick: () => copy(linkToPlan()) }),
+        element('button', { type: 'button', id: 'cmdPaste', textContent: texts.pastePlanCode, onclick: paste }),
+    ]);
+    const pasteBox = element('form', { id: 'frmPaste', className: 'paste', hidden: true }, [
+        element('label', { htmlFor: 'txtPaste', textContent: texts.pastePlanCode }),
+        element('input', { id: 'txtPaste', type: 'text', autocomplete: 'off', spellcheck: false }),
+        element('button', { type: 'submit', textContent: 'Apply' }),
+    ]);
+    pasteBox.addEventListener('submit', (event) => {
+        event.preventDefault();
+        pasteBox.hidden = true;
+        applyPasted($('txtPaste').value);
+    });
+    const copyBox = element('textarea', { id: 'txtCopy', className: 'copy', readOnly: true, hidden: true,
+        rows: 4, 'aria-label': 'Text to copy' });
+
+    $('frmPlanner').replaceChildren(
+        element('h2', { id: 'lblClassTitle', textContent: layout.title,
+            style: { color: texts.titleColour }, tabIndex: -1 }),
+        header, stats, sharing, pasteBox, copyBox);
+}
+
+function buildLine(line, index) {
+    const part = (name) => ({ data: { stem: line.stem, part: name } });
+    const sliderId = `sldLine${index}`;
+    const caption = element('label', { ...part('caption'), htmlFor: sliderId, textContent: line.caption,
+        className: 'caption', style: { color: line.captionColour } });
+    const slider = element('input', { ...part('slider'), type: 'range', id: sliderId, step: '1' });
+    const level = element('b', { ...part('level'), className: 'col-level' });
+    const points = element('span', { ...part('points'), className: 'col-points' });
+    const percent = element('span', { ...part('percent'), className: 'col-percent' });
+    const abilities = element(line.explained ? 'button' : 'p', { ...part('abilities'),
+        className: `col-abilities abilities${line.explained ? ' explained' : ''}`,
+        style: { color: line.abilitiesColour }, hidden: !line.showsAbilities });
+    if (line.explained) abilities.type = 'button';
+    // The hint a tooltip gives a mouse, spoken to a screen reader with the slider.
+    const hint = element('span', { ...part('hint'), id: `hintLine${index}`, className: 'hint' });
+    slider.setAttribute('aria-describedby', hint.id);
+    const closedNote = element('span', { ...part('closed'), className: 'closed-note', hidden: true });
+
+    slider.addEventListener('change', () => move(index, Number(slider.value)));
+    slider.addEventListener('keydown', (event) => {
+        // A page step is one level, as on the desktop's sliders.
+        const step = { PageUp: 1, PageDown: -1 }[event.key];
+        if (step === undefined || slider.disabled) return;
+        event.preventDefault();
+        slider.value = String(Number(slider.value) + step);
+        move(index, Number(slider.value));
+    });
+    if (line.explained) abilities.addEventListener('click', () => explain(index, abilities));
+
+    const node = element('div', { className: 'line' }, [
+        element('div', { className: 'caption-cell' }, [caption, closedNote]),
+        slider, level, points, percent, abilities, hint]);
+    return { node, slider, level, points, percent, abilities, hint, closedNote };
+}
+
+function move(index, value) {
+    planners.slide(index, value);
+    afterChange();
+}
+
+function afterChange() {
+    say('');
+    render();
+}
+
+// Only what changed is written, so a move costs the page as little layout as it can.
+function setText(node, text) {
+    if (node.textContent !== text) node.textContent = text;
+}
+
+function setProperty(node, name, value) {
+    if (node[name] !== value) node[name] = value;
+}
+
+function render() {
+    const state = planners.state();
+    setProperty($('cboLevel'), 'value', String(state.level));
+    setText($('lblPointsLeft'), state.pointsLeft);
+    setText($('lblTotalPoints'), state.totalPoints);
+    $('fraStats').classList.toggle('disabled', !state.statsEnabled);
+    state.lines.forEach((shown, index) => renderLine(rows[index], shown));
+    history.replaceState(null, '', `#${planners.planCode()}`);
+}
+
+function renderLine(row, shown) {
+    const { slider } = row;
+    setProperty(slider, 'min', String(shown.min));
+    setProperty(slider, 'max', String(shown.max));
+    setProperty(slider, 'value', String(shown.value));
+    setProperty(slider, 'disabled', !shown.enabled);
+    setText(row.level, shown.level);
+    setText(row.points, shown.points);
+    setText(row.percent, shown.percent);
+    setText(row.abilities, shown.abilities);
+    setProperty(row.abilities, 'title', shown.tooltip);
+    setText(row.hint, shown.tooltip);
+    // A closed line says why in words as well as by its greyed slider.
+    setProperty(row.closedNote, 'hidden', shown.lineOpen);
+    setText(row.closedNote, shown.lineOpen ? '' : shown.tooltip);
+    row.node.classList.toggle('closed', !shown.lineOpen);
+}
+
+function explain(index, from) {
+    const explanation = planners.explanation(index);
+    if (!explanation) return;
+    $('dlgExplanationTitle').textContent = explanation.title;
+    $('dlgExplanationText').textContent = explanation.text;
+    explainedFrom = from;
+    $('dlgExplanation').showModal();
+}
+
+$('dlgExplanation').addEventListener('close', () => {
+    if (explainedFrom?.isConnected) explainedFrom.focus();
+    explainedFrom = null;
+});
+
+// ---- Sharing ----------------------------------------------------------
+
+function linkToPlan() {
+    const url = new URL(location.href);
+    url.hash = planners.planCode();
+    return url.href;
+}
+
+async function copy(text) {
+    const box = $('txtCopy');
+    try {
+        await navigator.clipboard.writeText(text);
+        box.hidden = true;
+        say('Copied to the clipboard.');
+    } catch {
+        box.value = text;
+        box.hidden = false;
+        box.focus();
+        box.select();
+        say('The browser did not let the page copy. The text is selected: press Ctrl+C (or Command+C) to copy it.');
+    }
+}
+
+async function paste() {
+    try {
+        applyPasted(await navigator.clipboard.readText());
+    } catch {
+        const box = $('frmPaste');
+        box.hidden = false;
+        $('txtPaste').value = '';
+        $('txtPaste').focus();
+        say('The browser did not let the page read the clipboard. Paste the code or link here, then press Apply.');
+    }
+}
+
+function applyPasted(text) {
+    showApplied(planners.applyPasted(text), `${texts.pastePlanCode}: `);
+}
+
+function showApplied(result, prefix = '') {
+    if (!result.ok) {
+        warn(prefix + result.reason);
+        return;
+    }
+    warn(result.lowered ? prefix + result.lowered : '');
+    say('');
+    showCurrentPlanner();
+}
+
+// ---- Links --------------------------------------------------------------
+
+function fragmentText() {
+    const raw = location.hash.slice(1);
+    try {
+        return decodeURIComponent(raw);
+    } catch {
+        return raw;
+    }
+}
+
+function applyFragment() {
+    const text = fragmentText();
+    if (text === '') return;
+    if (planners.hasCurrent() && text === planners.planCode()) return;
+    showApplied(planners.applyFragment(text));
+}
+
+fillShell();
+// What the benchmark measures the page's start-up by.
+performance.mark('vantrell-ready');
+applyFragment();
+window.addEventListener('hashchange', applyFragment);
+document.documentElement.dataset.ready = 'true';

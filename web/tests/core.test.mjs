@@ -1,0 +1,38 @@
+// The WebAssembly build of the core against the native one: the golden
+// scripts, and seeded scripts for every class through both drivers.
+import assert from 'node:assert/strict';
+import { readFileSync, readdirSync } from 'node:fs';
+import { join } from 'node:path';
+import { test } from 'node:test';
+
+import { classNames, generateScript, loadCore, root, runNative } from './support.mjs';
+
+const core = await loadCore();
+const goldenDir = join(root, 'tests/scenario/golden');
+
+for (const name of readdirSync(goldenDir).filter((file) => file.endsWith('.scenario'))) {
+    test(`golden script ${name} prints the expected lines`, () => {
+        const script = readFileSync(join(goldenDir, name), 'utf8');
+        const expected = readFileSync(join(goldenDir, name.replace(/\.scenario$/, '.expected')), 'utf8');
+        const run = core.runScenario(script);
+        assert.equal(run.err, '');
+        assert.equal(run.status, 0);
+        assert.equal(run.out, expected);
+    });
+}
+
+test('seeded scripts for every class print what the native driver prints', () => {
+    classNames(core).forEach((listName, index) => {
+        const script = generateScript(core, listName, 1000 + index, 60);
+        const web = core.runScenario(script);
+        const native = runNative(script);
+        assert.deepEqual(web, native, `${listName}, script:\n${script}`);
+    });
+});
+
+test('bad input ends with the same error line in both drivers', () => {
+    for (const script of ['show\n', 'open Nobody\n', 'open Healer\nslide Mending x\n', 'open Healer\nlevel 51\n',
+        'open Healer\nslide Mending 99999999999999999999\n', 'bogus\n']) {
+        assert.deepEqual(core.runScenario(script), runNative(script), script);
+    }
+});

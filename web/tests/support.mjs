@@ -1,0 +1,178 @@
+// What the web tests share: the core module in Node, the native scenario
+// driver, seeded scripts, and a page driven only through its test contract.
+import { spawnSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+export const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
+export const webBuild = resolve(root, process.env.VANTRELL_WEB_BUILD ?? 'build-web');
+export const pagePath = join(webBuild, 'vantrell.html');
+export const pageUrl = pathToFileURL(pagePath).href;
+const driverPath = resolve(root, process.env.VANTRELL_SCENARIO ?? 'build/planner/scenario/vantrell-scenario');
+
+export async function loadCore() {
+    const require = createRequire(import.meta.url);
+    const createCore = require(join(webBuild, 'vantrell_core.js'));
+    // Handed over as bytes: Node's fetch cannot read the module from a path.
+    return createCore({ wasmBinary: readFileSync(join(webBuild, 'vantrell_core.wasm')) });
+}
+
+export function runNative(script) {
+    if (!existsSync(driverPath)) throw new Error(`no scenario driver at ${driverPath}; build vantrell-scenario first`);
+    const run = spawnSync(driverPath, { input: script, encoding: 'utf8' });
+    return { status: run.status, out: run.stdout, err: run.stderr };
+}
+
+// A small, seedable generator, so a failing script can be run again.
+export function random(seed) {
+    let state = seed >>> 0;
+    const next = () => {
+        state = (state + 0x6d2b79f5) >>> 0;
+        let t = state;
+        t = Math.imul(t ^ (t >>> 15), t | 1);
+        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+    };
+    const below = (n) => Math.floor(next() * n);
+    return { next, below, pick: (items) => items[below(items.length)] };
+}
+
+export function classNames(core) {
+    return core.realms().flatMap((realm) => core.classesOf(realm));
+}
+
+export function stemsOf(core, listName) {
+    const planners = new core.Planners();
+    planners.open(listName);
+    const stems = planners.layout().lines.map((line) => line.stem);
+    planners.delete();
+    return stems;
+}
+
+export function realmOf(core, listName) {
+    const planners = new core.Planners();
+    planners.open(listName);
+    const realm = planners.layout().realm;
+    planners.delete();
+    return realm;
+}
+
+// Level picks favour the ends and go back and forth; slides go anywhere from
+// below 1 to past any maximum; every command is followed by `show`.
+export function generateScript(core, listName, seed, steps) {
+    const dice = random(seed);
+    const stems = stemsOf(core, listName);
+    const lines = [`open ${listName}`, 'show'];
+    for (let step = 0; step < steps; ++step) {
+        const roll = dice.next();
+        if (roll < 0.25) {
+            lines.push(`level ${dice.pick([6, 50, 6 + dice.below(45), 6 + dice.below(45)])}`);
+        } else if (roll < 0.9) {
+            const value = dice.pick([0, 1, 2, 101, 5 + dice.below(20), 1 + dice.below(60), 1 + dice.below(60)]);
+            lines.push(`slide ${dice.pick(stems)} ${value}`);
+        } else {
+            lines.push(`click ${dice.pick(stems)}`);
+        }
+        if (!lines.at(-1).startsWith('click')) lines.push('show');
+    }
+    return `${lines.join('\n')}\n`;
+}
+
+export async function launch(playwright) {
+    return playwright.chromium.launch({
+        executablePath: process.env.VANTRELL_CHROMIUM ?? '/usr/bin/chromium',
+        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    });
+}
+
+export function scratchDir() {
+    return mkdtempSync(join(tmpdir(), 'vantrell-web-'));
+}
+
+export async function openPage(browser, { width = 1280, height = 900, hash = '' } = {}) {
+    const page = await browser.newPage({ viewport: { width, height } });
+    page.errors = [];
+    page.on('pageerror', (error) => page.errors.push(error.message));
+    await page.goto(pageUrl + hash);
+    await page.waitForFunction(() => document.querySelectorAll('#cboRealm option').length > 0);
+    return page;
+}
+
+// The planner on screen in the scenario driver's `show` form, read through the contract.
+export async function showOf(page) {
+    return page.evaluate(() => {
+        const part = (stem, name) => document.querySelector(`[data-stem="${CSS.escape(stem)}"][data-part="${name}"]`);
+        const sliders = [...document.querySelectorAll('[data-part="slider"]')];
+        const text = (id) => document.getElementById(id).textContent;
+        return {
+            class: document.querySelector('#lstClasses [aria-current="true"]')?.dataset.class ?? null,
+            title: text('lblClassTitle'),
+            level: Number(document.getElementById('cboLevel').value),
+            total: text('lblTotalPoints'),
+            left: text('lblPointsLeft'),
+            lines: sliders.map((slider) => {
+                const stem = slider.dataset.stem;
+                return {
+                    stem,
+                    value: Number(slider.value),
+                    min: Number(slider.getAttribute('min')),
+                    max: Number(slider.getAttribute('max')),
+                    enabled: !slider.matches(':disabled'),
+                    level: part(stem, 'level').textContent,
+                    points: part(stem, 'points').textContent,
+                    percent: part(stem, 'percent').textContent,
+                    abilities: part(stem, 'abilities').textContent,
+                };
+            }),
+        };
+    });
+}
+
+// Runs one scenario command on the page as a user would; returns what
+// `show` or `click` prints, as parsed JSON, or nothing.
+export async function drive(page, core, command) {
+    const [verb, ...args] = command.trim().split(/\s+/);
+    if (verb === 'open') {
+        await page.selectOption('#cboRealm', realmOf(core, args[0]));
+        await page.click(`#lstClasses [data-class="${args[0]}"]`);
+    } else if (verb === 'level') {
+        await page.selectOption('#cboLevel', args[0]);
+    } else if (verb === 'slide') {
+        await page.evaluate(([stem, value]) => {
+            const slider = document.querySelector(`[data-stem="${CSS.escape(stem)}"][data-part="slider"]`);
+            slider.value = value;
+            slider.dispatchEvent(new Event('change', { bubbles: true }));
+        }, args);
+    } else if (verb === 'click') {
+        await page.evaluate((stem) => {
+            document.querySelector(`[data-stem="${CSS.escape(stem)}"][data-part="abilities"]`).click();
+        }, args[0]);
+        const open = await page.evaluate(() => document.getElementById('dlgExplanation').open);
+        if (!open) return { message: null };
+        const message = {
+            title: await page.textContent('#dlgExplanationTitle'),
+            text: await page.textContent('#dlgExplanationText'),
+        };
+        await page.click('#dlgExplanationOk');
+        return { message };
+    } else if (verb === 'show') {
+        return showOf(page);
+    }
+    return undefined;
+}
+
+// The native driver's lines in the form the page is read in: an explanation's
+// body lines joined by "\n", as the dialog shows them.
+export function nativeLines(script) {
+    const run = runNative(script);
+    if (run.status !== 0) throw new Error(`vantrell-scenario failed: ${run.err}`);
+    return run.out.trim().split('\n').map((line) => {
+        const parsed = JSON.parse(line);
+        if (parsed.message) parsed.message.text = parsed.message.text.replaceAll('\r\n', '\n');
+        return parsed;
+    });
+}
