@@ -56,7 +56,18 @@ INSTANTIATE_TEST_SUITE_P(
                       BadInputRow{"open Healer\nslide Mending +\n", "error: line 2: not a number: '+'\n"},
                       BadInputRow{"open Healer\nclick\n", "error: line 2: 'click' takes 1 argument(s)\n"},
                       BadInputRow{"open Healer\nshow now\n", "error: line 2: 'show' takes 0 argument(s)\n"},
-                      BadInputRow{"open\n", "error: line 1: 'open' takes 1 argument(s)\n"}));
+                      BadInputRow{"open\n", "error: line 1: 'open' takes 1 argument(s)\n"},
+                      BadInputRow{"path\n", "error: line 1: 'path' before any 'open'\n"},
+                      BadInputRow{"priority Mending\n", "error: line 1: 'priority' before any 'open'\n"},
+                      BadInputRow{"open Healer\npath 6\n", "error: line 2: 'path' takes 0 argument(s)\n"},
+                      BadInputRow{"open Healer\npriority\n",
+                                  "error: line 2: the priority leaves out 'Mending', 'Augmentation', 'Pacification'\n"},
+                      BadInputRow{"open Healer\npriority Pacification Mending\n",
+                                  "error: line 2: the priority leaves out 'Augmentation'\n"},
+                      BadInputRow{"open Healer\npriority Mending Mending Augmentation Pacification\n",
+                                  "error: line 2: 'Mending' is named twice\n"},
+                      BadInputRow{"open Healer\npriority Mending Augmentation Pacification Slashing\n",
+                                  "error: line 2: unknown stem 'Slashing' for Healer\n"}));
 
 TEST(ScenarioRunner, StopsAtTheFirstBadLineAfterPrintingWholeLines) {
     const Outcome outcome = RunScript("open Healer\nshow\nlevel 4\nshow\n");
@@ -85,6 +96,23 @@ TEST(JsonString, EscapesQuotesBackslashesAndControlCharacters) {
     EXPECT_EQ(JsonString("one\r\ntwo"), "\"one\\r\\ntwo\"");
     EXPECT_EQ(JsonString(std::string("\x01", 1)), "\"\\u0001\"");
     EXPECT_EQ(JsonString("Löwe"), "\"Löwe\"");
+}
+
+// Each planner keeps its own priority: switching classes and back leaves it set.
+TEST(ScenarioRunner, PathFollowsEachPlannersOwnPriority) {
+    const Outcome outcome = RunScript(
+        "open Armsman\nlevel 30\nslide Slashing 30\nslide Shield 15\nslide Parry 10\n"
+        "priority Shield Slashing Crushing Thrusting Polearms Two Crossbow Parry\n"
+        "open Healer\nlevel 6\npath\nopen Armsman\npath\n");
+    EXPECT_EQ(outcome.status, kScenarioOk);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_TRUE(outcome.out.starts_with(R"({"path":[{"level":6,"lines":[1,1,1],"left":20,"changed":[]}]})"
+                                        "\n"));
+    EXPECT_NE(outcome.out.find("\n"
+                               R"({"path":[{"level":6,"lines":[3,1,1,1,1,1,6,1],"left":1,"changed":[)"
+                               R"({"stem":"Slashing","abilities":"Slashing Weapons styles 1->1"},)"
+                               R"({"stem":"Shield","abilities":"Shields styles 1->1"}]},{"level":7,)"),
+              std::string::npos);
 }
 
 }  // namespace
