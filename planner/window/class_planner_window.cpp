@@ -16,6 +16,7 @@
 #include "planner/window/fonts.h"
 #include "planner/window/planner_layout.h"
 #include "planner/window/qt_text.h"
+#include "planner/window/training_path_dialog.h"
 #include "planner/window/twips.h"
 
 namespace vantrell::window {
@@ -69,6 +70,7 @@ ClassPlannerWindow::ClassPlannerWindow(const catalog::ClassDefinition& definitio
     setWindowTitle(ToQString(definition.titleCaption));
     setFont(FontOf(kSansFaces, 8.25));
     BuildActions();
+    BuildTrainingPathAction();
     BuildHeader();
     const PlannerLayout layout = Layout();
     BuildAbilities(layout);
@@ -257,6 +259,7 @@ void ClassPlannerWindow::Render() {
     totalPoints_->setText(QString::fromStdString(display.totalPoints));
     stats_->setEnabled(display.statsFrameEnabled);
     for (std::size_t line = 0; line < lines_.size(); ++line) RenderLine(line);
+    if (trainingPath_ != nullptr && trainingPath_->isVisible()) trainingPath_->Follow();
 }
 
 void ClassPlannerWindow::RenderLine(std::size_t line) {

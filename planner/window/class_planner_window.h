@@ -17,6 +17,7 @@ class QScrollBar;
 namespace vantrell::window {
 
 class ClickableLabel;
+class TrainingPathDialog;
 struct PlannerLayout;
 
 // One class's planner window. Every number and text comes from the headless
@@ -41,6 +42,8 @@ public:
     // Applies the plan code on the clipboard in its class's window; says why when it cannot.
     void PastePlanCode();
     std::vector<planner::LoweredLine> ApplyPlanCode(const planner::PlanCode& code);
+    // Opens the class's training path, or brings it to the front; it follows this window's plan.
+    TrainingPathDialog* ShowTrainingPath();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -56,6 +59,7 @@ private:
     };
 
     void BuildActions();
+    void BuildTrainingPathAction();
     void BuildHeader();
     void BuildAbilities(const PlannerLayout& layout);
     void BuildStatsFrame(const PlannerLayout& layout);
@@ -78,6 +82,8 @@ private:
     MessageSink messages_;
     PlannerOpener opener_;
     QList<QAction*> sharingActions_;
+    QAction* trainingPathAction_ = nullptr;
+    TrainingPathDialog* trainingPath_ = nullptr;
     QComboBox* levelBox_ = nullptr;
     QLabel* pointsLeft_ = nullptr;
     QLabel* totalPoints_ = nullptr;
