@@ -98,22 +98,5 @@ TEST(JsonString, EscapesQuotesBackslashesAndControlCharacters) {
     EXPECT_EQ(JsonString("Löwe"), "\"Löwe\"");
 }
 
-// Each planner keeps its own priority: switching classes and back leaves it set.
-TEST(ScenarioRunner, PathFollowsEachPlannersOwnPriority) {
-    const Outcome outcome = RunScript(
-        "open Armsman\nlevel 30\nslide Slashing 30\nslide Shield 15\nslide Parry 10\n"
-        "priority Shield Slashing Crushing Thrusting Polearms Two Crossbow Parry\n"
-        "open Healer\nlevel 6\npath\nopen Armsman\npath\n");
-    EXPECT_EQ(outcome.status, kScenarioOk);
-    EXPECT_EQ(outcome.err, "");
-    EXPECT_TRUE(outcome.out.starts_with(R"({"path":[{"level":6,"lines":[1,1,1],"left":20,"changed":[]}]})"
-                                        "\n"));
-    EXPECT_NE(outcome.out.find("\n"
-                               R"({"path":[{"level":6,"lines":[3,1,1,1,1,1,6,1],"left":1,"changed":[)"
-                               R"({"stem":"Slashing","abilities":"Slashing Weapons styles 1->1"},)"
-                               R"({"stem":"Shield","abilities":"Shields styles 1->1"}]},{"level":7,)"),
-              std::string::npos);
-}
-
 }  // namespace
 }  // namespace vantrell::scenario
