@@ -25,6 +25,7 @@ namespace {
 constexpr int kLevelColumn = 0;
 constexpr int kFirstLineColumn = 1;
 constexpr int kAbilitiesMinimumWidth = 360;
+constexpr int kPriorityPanelWidth = 200;
 constexpr int kPreferredHeight = 620;
 const QString kRoseMarker = QStringLiteral("\u25B2");
 
@@ -101,7 +102,7 @@ QWidget* TrainingPathDialog::BuildPriorityPanel() {
     layout->addWidget(priorityList_, 1);
     layout->addLayout(moves);
     layout->addWidget(hint);
-    panel->setMaximumWidth(std::max(panel->sizeHint().width(), 180));
+    panel->setMaximumWidth(kPriorityPanelWidth);
     return panel;
 }
 
@@ -121,12 +122,8 @@ QWidget* TrainingPathDialog::BuildTable() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    table_->horizontalHeader()->setStretchLastSection(true);
     table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    // Wrapped abilities need taller rows as their column narrows.
-    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
-        if (column == table_->columnCount() - 1) table_->resizeRowsToContents();
-    });
+    table_->viewport()->installEventFilter(this);
     return table_;
 }
 
@@ -138,6 +135,7 @@ void TrainingPathDialog::showEvent(QShowEvent* event) {
 // The list takes Alt+Up and Alt+Down as plain cursor moves before the buttons'
 // shortcuts see them, so it hands them over itself.
 bool TrainingPathDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_->viewport() && event->type() == QEvent::Resize) FitAbilitiesColumn();
     if (watched == priorityList_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::AltModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
@@ -186,6 +184,19 @@ void TrainingPathDialog::RenderTable() {
     table_->setRowCount(static_cast<int>(path_.size()));
     for (int row = 0; row < table_->rowCount(); ++row) FillStepRow(row);
     for (int column = 0; column + 1 < table_->columnCount(); ++column) table_->resizeColumnToContents(column);
+    FitAbilitiesColumn();
+    table_->resizeRowsToContents();
+}
+
+// The abilities fill the room the level columns leave, but never get so narrow
+// that every row wraps into a tall block; below that the table scrolls sideways.
+void TrainingPathDialog::FitAbilitiesColumn() {
+    const int last = table_->columnCount() - 1;
+    int levelColumns = 0;
+    for (int column = 0; column < last; ++column) levelColumns += table_->columnWidth(column);
+    const int width = std::max(kAbilitiesMinimumWidth, table_->viewport()->width() - levelColumns);
+    if (table_->columnWidth(last) == width) return;
+    table_->setColumnWidth(last, width);
     table_->resizeRowsToContents();
 }
 
@@ -234,7 +245,7 @@ QSize TrainingPathDialog::FittingSize() const {
     int tableWidth = table_->verticalScrollBar()->sizeHint().width() + 2 * table_->frameWidth();
     for (int column = 0; column + 1 < table_->columnCount(); ++column) tableWidth += table_->columnWidth(column);
     tableWidth += kAbilitiesMinimumWidth;
-    const QSize wanted(priorityList_->parentWidget()->maximumWidth() + tableWidth + 40, kPreferredHeight);
+    const QSize wanted(kPriorityPanelWidth + tableWidth + 40, kPreferredHeight);
     const QScreen* shown = screen();
     if (shown == nullptr) return wanted;
     const QSize room = shown->availableGeometry().size() * 9 / 10;

@@ -44,6 +44,7 @@ private:
     void RenderTable();
     void FillStepRow(int row);
     void UpdateMoveButtons();
+    void FitAbilitiesColumn();
     QSize FittingSize() const;
 
     const planner::Planner& planner_;
