@@ -3,27 +3,9 @@
 #include <algorithm>
 
 #include "planner/plain_decimal.h"
+#include "planner/text_columns.h"
 
 namespace vantrell::planner {
-namespace {
-
-std::string PadRight(std::string_view text, std::size_t width) {
-    std::string padded(text);
-    if (padded.size() < width) padded.append(width - padded.size(), ' ');
-    return padded;
-}
-
-std::string PadLeft(std::string_view text, std::size_t width) {
-    std::string padded(text.size() < width ? width - text.size() : 0, ' ');
-    return padded.append(text);
-}
-
-std::string TrimmedRow(std::string row) {
-    row.erase(row.find_last_not_of(' ') + 1);
-    return row + '\n';
-}
-
-}  // namespace
 
 std::string PlanAsText(const Planner& planner) {
     const catalog::ClassDefinition& definition = planner.definition();

@@ -7,6 +7,7 @@
 #include "catalog/class_catalog.h"
 #include "planner/points.h"
 #include "planner/scenario/planner_json.h"
+#include "planner/scenario/training_path_json.h"
 #include "planner/whole_number.h"
 
 namespace vantrell::scenario {
@@ -71,10 +72,18 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
         if (auto bad = expect(1); !bad.empty()) return bad;
         return Open(words[1]);
     }
-    if (command == "level" || command == "slide" || command == "click" || command == "show") {
-        const std::size_t arguments = command == "slide" ? 2 : command == "show" ? 0 : 1;
+    if (command == "level" || command == "slide" || command == "click" || command == "show" || command == "path") {
+        const std::size_t arguments = command == "slide" ? 2 : command == "show" || command == "path" ? 0 : 1;
         if (auto bad = expect(arguments); !bad.empty()) return bad;
         if (auto bad = needPlanner(); !bad.empty()) return bad;
+    }
+    if (command == "priority") {
+        if (auto bad = needPlanner(); !bad.empty()) return bad;
+        return SetPriority(std::span(words).subspan(1));
+    }
+    if (command == "path") {
+        PrintPath();
+        return {};
     }
     if (command == "level") return PickLevel(words[1]);
     if (command == "slide") return Slide(words[1], words[2]);
@@ -124,6 +133,20 @@ std::string ScenarioRunner::Click(std::string_view stem) {
     if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current_->definition().listName);
     out_ << MessageJson(current_->ExplanationFor(*line)) << '\n';
     return {};
+}
+
+std::string ScenarioRunner::SetPriority(std::span<const std::string_view> stems) {
+    auto priority = planner::PriorityFromStems(current_->definition(), stems);
+    if (auto* fault = std::get_if<std::string>(&priority)) return std::move(*fault);
+    priorities_[current_] = std::get<planner::TrainingPriority>(std::move(priority));
+    return {};
+}
+
+void ScenarioRunner::PrintPath() {
+    const auto chosen = priorities_.find(current_);
+    const planner::TrainingPriority priority =
+        chosen != priorities_.end() ? chosen->second : planner::ScreenOrderPriority(current_->definition());
+    out_ << TrainingPathJson(current_->definition(), planner::TrainingPath(*current_, priority)) << '\n';
 }
 
 }  // namespace vantrell::scenario

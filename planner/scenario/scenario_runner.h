@@ -3,10 +3,12 @@
 #include <iosfwd>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "planner/planner.h"
+#include "planner/training_path.h"
 
 namespace vantrell::scenario {
 
@@ -14,7 +16,7 @@ inline constexpr int kScenarioOk = 0;
 inline constexpr int kScenarioBadInput = 2;
 
 // Drives headless planners from a script, one command a line, and prints what
-// `show` and `click` ask for. Bad input ends the run with one error line.
+// `show`, `click` and `path` ask for. Bad input ends the run with one error line.
 class ScenarioRunner {
 public:
     ScenarioRunner(std::ostream& out, std::ostream& err);
@@ -29,11 +31,15 @@ private:
     std::string PickLevel(std::string_view number);
     std::string Slide(std::string_view stem, std::string_view number);
     std::string Click(std::string_view stem);
+    std::string SetPriority(std::span<const std::string_view> stems);
+    void PrintPath();
 
     std::ostream& out_;
     std::ostream& err_;
     std::map<std::string, std::unique_ptr<planner::Planner>, std::less<>> planners_;
     planner::Planner* current_ = nullptr;
+    // Each planner's training priority; screen order until a `priority` sets one.
+    std::map<const planner::Planner*, planner::TrainingPriority> priorities_;
 };
 
 }  // namespace vantrell::scenario

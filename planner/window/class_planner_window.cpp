@@ -14,6 +14,7 @@
 #include "planner/captions.h"
 #include "planner/next_unlock.h"
 #include "planner/window/planner_layout.h"
+#include "planner/window/training_path_dialog.h"
 #include "toolkit/clickable_label.h"
 #include "toolkit/fonts.h"
 #include "toolkit/labels.h"
@@ -55,6 +56,7 @@ ClassPlannerWindow::ClassPlannerWindow(const catalog::ClassDefinition& definitio
     setWindowTitle(toolkit::ToQString(definition.titleCaption));
     setFont(toolkit::FontOf(toolkit::kSansFaces, 8.25));
     BuildActions();
+    BuildTrainingPathAction();
     BuildHeader();
     const PlannerLayout layout = Layout();
     BuildAbilities(layout);
@@ -251,6 +253,7 @@ void ClassPlannerWindow::Render() {
     totalPoints_->setText(QString::fromStdString(display.totalPoints));
     stats_->setEnabled(display.statsFrameEnabled);
     for (std::size_t line = 0; line < lines_.size(); ++line) RenderLine(line);
+    if (trainingPath_ != nullptr && trainingPath_->isVisible()) trainingPath_->Follow();
 }
 
 void ClassPlannerWindow::RenderLine(std::size_t line) {

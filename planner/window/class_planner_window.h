@@ -20,6 +20,7 @@ class ClickableLabel;
 
 namespace vantrell::window {
 
+class TrainingPathDialog;
 struct PlannerLayout;
 using toolkit::ClickableLabel;
 using toolkit::MessageIcon;
@@ -49,6 +50,8 @@ public:
     // Applies the plan code on the clipboard in its class's window; says why when it cannot.
     void PastePlanCode();
     std::vector<planner::LoweredLine> ApplyPlanCode(const planner::PlanCode& code);
+    // Opens the class's training path, or brings it to the front; it follows this window's plan.
+    TrainingPathDialog* ShowTrainingPath();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -64,6 +67,7 @@ private:
     };
 
     void BuildActions();
+    void BuildTrainingPathAction();
     void BuildHeader();
     void BuildAbilities(const PlannerLayout& layout);
     void BuildStatsFrame(const PlannerLayout& layout);
@@ -86,6 +90,8 @@ private:
     MessageSink messages_;
     PlannerOpener opener_;
     QList<QAction*> sharingActions_;
+    QAction* trainingPathAction_ = nullptr;
+    TrainingPathDialog* trainingPath_ = nullptr;
     QComboBox* levelBox_ = nullptr;
     QLabel* pointsLeft_ = nullptr;
     QLabel* totalPoints_ = nullptr;

@@ -39,6 +39,8 @@ void ClassPlannerWindow::BuildActions() {
 void ClassPlannerWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addActions(sharingActions_);
+    menu.addSeparator();
+    menu.addAction(trainingPathAction_);
     menu.exec(event->globalPos());
 }
 

@@ -10,8 +10,8 @@
 #include "catalog/class_catalog.h"
 
 int main() {
-    std::set<std::string> words{"open ", "level ", "slide ", "click ", "show\n",
-                                "#",     "\r\n",   " 50\n",  " 6\n",   " 101\n"};
+    std::set<std::string> words{"open ",  "level ", "slide ", "click ", "show\n", "priority ",
+                                "path\n", "#",      "\r\n",   " 50\n",  " 6\n",   " 101\n"};
     for (const vantrell::catalog::ClassDefinition* definition : vantrell::catalog::ClassCatalog::AllClasses()) {
         words.insert(std::string(definition->listName));
         for (const vantrell::catalog::SpecLineDefinition& line : definition->lines) {

@@ -1,7 +1,8 @@
 // libFuzzer target over the scenario driver: any script must end with status 0
 // and no error output, or status 2 and exactly one "error: line N: reason"
 // line naming a real command line; every line printed must be well-formed JSON
-// of the two shapes the driver promises, and every plan it shows must add up.
+// of the three shapes the driver promises, every plan it shows must add up and
+// every training path must climb level by level within its points.
 
 #include <cstddef>
 #include <cstdint>
@@ -284,6 +285,39 @@ void CheckPlan(const Json& document, std::string_view line) {
     if (left != total - spent) Broken("points left do not add up", line);
 }
 
+// One step per character level from 6, no line ever lowered, never over budget.
+void CheckPath(const Json& document, std::string_view line) {
+    const Json& steps = Need(document, "path", Json::Kind::Array, line);
+    if (document.members.size() != 1 || steps.items.empty() || steps.items.size() > 45) {
+        Broken("a path line is {\"path\":[...]} with 1 to 45 steps", line);
+    }
+    std::vector<long> before;
+    long expectedLevel = 6;
+    for (const Json& step : steps.items) {
+        if (step.kind != Json::Kind::Object || step.members.size() != 4) Broken("a step is an object of four", line);
+        if (NumberOf(Need(step, "level", Json::Kind::Number, line), line) != expectedLevel++) {
+            Broken("steps do not count up from 6", line);
+        }
+        if (NumberOf(Need(step, "left", Json::Kind::Number, line), line) < 0) Broken("a step is over budget", line);
+        const Json& levels = Need(step, "lines", Json::Kind::Array, line);
+        if (levels.items.size() < 3 || levels.items.size() > 8) Broken("a class has 3 to 8 lines", line);
+        if (before.empty()) before.assign(levels.items.size(), 1);
+        if (levels.items.size() != before.size()) Broken("steps differ in their number of lines", line);
+        for (std::size_t index = 0; index < before.size(); ++index) {
+            if (levels.items[index].kind != Json::Kind::Number) Broken("a line level is a number", line);
+            const long level = NumberOf(levels.items[index], line);
+            if (level < before[index]) Broken("a line was untrained", line);
+            before[index] = level;
+        }
+        for (const Json& changed : Need(step, "changed", Json::Kind::Array, line).items) {
+            if (changed.kind != Json::Kind::Object || changed.members.size() != 2)
+                Broken("a change has two fields", line);
+            Need(changed, "stem", Json::Kind::String, line);
+            Need(changed, "abilities", Json::Kind::String, line);
+        }
+    }
+}
+
 void CheckOutput(const std::string& out) {
     std::size_t start = 0;
     while (start < out.size()) {
@@ -294,6 +328,8 @@ void CheckOutput(const std::string& out) {
         if (document.kind != Json::Kind::Object) Broken("an output line is not an object", line);
         if (document.Member("message") != nullptr) {
             CheckMessage(document, line);
+        } else if (document.Member("path") != nullptr) {
+            CheckPath(document, line);
         } else {
             CheckPlan(document, line);
         }

@@ -33,8 +33,10 @@ ClassPlannerWindow* FrontPlanner(const vantrell::app::MainWindow& shell) {
     return active == nullptr ? nullptr : active->findChild<ClassPlannerWindow*>();
 }
 
-// A level pick and a slider step, so that the window's handlers have run too.
+// The training path opened, then a level pick and a slider step, so that the
+// window's handlers and the path following them have run too.
 void UseBriefly(ClassPlannerWindow& planner) {
+    planner.ShowTrainingPath();
     auto* level = planner.findChild<QComboBox*>("cboLevel");
     if (level != nullptr) QTest::keyClick(level, Qt::Key_Up);
     if (auto* slider = planner.findChild<QScrollBar*>()) {

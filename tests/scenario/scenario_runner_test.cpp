@@ -56,7 +56,18 @@ INSTANTIATE_TEST_SUITE_P(
                       BadInputRow{"open Healer\nslide Mending +\n", "error: line 2: not a number: '+'\n"},
                       BadInputRow{"open Healer\nclick\n", "error: line 2: 'click' takes 1 argument(s)\n"},
                       BadInputRow{"open Healer\nshow now\n", "error: line 2: 'show' takes 0 argument(s)\n"},
-                      BadInputRow{"open\n", "error: line 1: 'open' takes 1 argument(s)\n"}));
+                      BadInputRow{"open\n", "error: line 1: 'open' takes 1 argument(s)\n"},
+                      BadInputRow{"path\n", "error: line 1: 'path' before any 'open'\n"},
+                      BadInputRow{"priority Mending\n", "error: line 1: 'priority' before any 'open'\n"},
+                      BadInputRow{"open Healer\npath 6\n", "error: line 2: 'path' takes 0 argument(s)\n"},
+                      BadInputRow{"open Healer\npriority\n",
+                                  "error: line 2: the priority leaves out 'Mending', 'Augmentation', 'Pacification'\n"},
+                      BadInputRow{"open Healer\npriority Pacification Mending\n",
+                                  "error: line 2: the priority leaves out 'Augmentation'\n"},
+                      BadInputRow{"open Healer\npriority Mending Mending Augmentation Pacification\n",
+                                  "error: line 2: 'Mending' is named twice\n"},
+                      BadInputRow{"open Healer\npriority Mending Augmentation Pacification Slashing\n",
+                                  "error: line 2: unknown stem 'Slashing' for Healer\n"}));
 
 TEST(ScenarioRunner, StopsAtTheFirstBadLineAfterPrintingWholeLines) {
     const Outcome outcome = RunScript("open Healer\nshow\nlevel 4\nshow\n");
