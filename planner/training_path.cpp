@@ -7,13 +7,12 @@
 #include "catalog/abilities.h"
 #include "planner/checked.h"
 #include "planner/points.h"
+#include "planner/quoted.h"
 
 namespace vantrell::planner {
 namespace {
 
 using catalog::SpecLineDefinition;
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // What a training step compares: a line with a fixed text never changes it.
 std::string ShownTextAt(const SpecLineDefinition& line, std::int16_t level) {

@@ -6,12 +6,15 @@
 
 #include "catalog/class_catalog.h"
 #include "planner/points.h"
+#include "planner/quoted.h"
 #include "planner/scenario/planner_json.h"
 #include "planner/scenario/training_path_json.h"
 #include "planner/whole_number.h"
 
 namespace vantrell::scenario {
 namespace {
+
+using planner::Quoted;
 
 constexpr std::string_view kBlanks = " \t\r";
 
@@ -25,12 +28,6 @@ std::vector<std::string_view> Words(std::string_view line) {
         words.push_back(line.substr(0, end));
         line.remove_prefix(end);
     }
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '\'');
-    quoted.append(text) += '\'';
-    return quoted;
 }
 
 }  // namespace
