@@ -39,6 +39,8 @@ let rows = [];
 let explainedFrom = null;
 // The training path section of the planner on screen.
 let training = null;
+// Whether the training path is open; it stays so from class to class.
+let trainingOpen = false;
 
 function element(tag, properties = {}, children = []) {
     const node = document.createElement(tag);
@@ -294,11 +296,9 @@ function buildTrainingPath(layout) {
     });
     const body = element('tbody');
     const intro = element('p', { id: 'lblTrainingPathIntro', className: 'path-intro' });
-    training = { lines: new Map(layout.lines.map((line) => [line.stem, line])), priority, body, intro,
-        lineCount: layout.lines.length };
-    renderPriority();
-    return element('section', { id: 'frmTrainingPath', className: 'training', 'aria-labelledby': 'lblTrainingPath' }, [
-        element('h3', { id: 'lblTrainingPath', textContent: 'Training Path' }),
+    const section = element('details', { id: 'frmTrainingPath', className: 'training', open: trainingOpen }, [
+        element('summary', {}, [element('h3', { id: 'lblTrainingPath', textContent: 'Training Path' }),
+            element('span', { className: 'summary-note', textContent: 'what to train at every level from 6 to this plan' })]),
         intro,
         element('div', { className: 'priority-panel' }, [
             element('h4', { id: 'lblPriority', textContent: 'Priority' }),
@@ -312,6 +312,14 @@ function buildTrainingPath(layout) {
         ]),
         buildPathTable(layout, body),
     ]);
+    section.addEventListener('toggle', () => {
+        trainingOpen = section.open;
+        renderTrainingPath(planners.state().level);
+    });
+    training = { lines: new Map(layout.lines.map((line) => [line.stem, line])), section, priority, body, intro,
+        lineCount: layout.lines.length };
+    renderPriority();
+    return section;
 }
 
 function buildPathTable(layout, body) {
@@ -365,12 +373,18 @@ function movePriority(stem, offset) {
     say(`${training.lines.get(stem).caption} is number ${to + 1} of the priority.`);
 }
 
+// The path is worked out only while its section is open, so that a slider move
+// stays cheap otherwise; a closed section holds no rows, never stale ones.
 function renderTrainingPath(level) {
+    const { body, section } = training;
+    if (!section.open) {
+        body.replaceChildren();
+        return;
+    }
     setText(training.intro, `How to train from level 6 to this plan at level ${level}: at every level the lines `
         + 'rise in the priority order as far as the plan, their caps and the points allow. '
         + `${kRoseMarker} and bold mark the levels at which a line rises.`);
     const steps = planners.trainingPath();
-    const { body } = training;
     while (body.rows.length > steps.length) body.lastElementChild.remove();
     while (body.rows.length < steps.length) body.append(pathRow());
     steps.forEach((step, index) => fillPathRow(body.rows[index], step));
