@@ -52,6 +52,14 @@ export function stemsOf(core, listName) {
     return stems;
 }
 
+export function linesOf(core, listName) {
+    const planners = new core.Planners();
+    planners.open(listName);
+    const lines = planners.layout().lines.map(({ stem, caption }) => ({ stem, caption }));
+    planners.delete();
+    return lines;
+}
+
 export function realmOf(core, listName) {
     const planners = new core.Planners();
     planners.open(listName);
@@ -161,8 +169,98 @@ export async function drive(page, core, command) {
         return { message };
     } else if (verb === 'show') {
         return showOf(page);
+    } else if (verb === 'priority') {
+        await reorderPriority(page, args);
+    } else if (verb === 'path') {
+        const shown = await readTrainingPath(page);
+        const listName = await page.evaluate(() => document.querySelector('#lstClasses [aria-current="true"]').dataset.class);
+        return pathAsDriverPrints(shown, linesOf(core, listName));
     }
     return undefined;
+}
+
+export async function openTrainingPath(page) {
+    if (!(await page.evaluate(() => document.getElementById('frmTrainingPath').open))) {
+        await page.click('#frmTrainingPath summary');
+    }
+    await page.waitForSelector('#tblTrainingPath tbody tr');
+}
+
+// The priority list as the page shows it: each entry's stem and caption.
+export async function priorityOf(page) {
+    return page.evaluate(() => [...document.querySelectorAll('#lstPriority li')].map((entry) => ({
+        stem: entry.querySelector('button[data-move]').dataset.line,
+        caption: entry.querySelector('.priority-caption').textContent,
+    })));
+}
+
+// Walks each line into its place with its own "Move … up" button, pressed
+// from the keyboard: focus must stay with the line from one press to the next.
+async function reorderPriority(page, stems) {
+    await openTrainingPath(page);
+    for (let place = 0; place < stems.length; ++place) {
+        const shown = await priorityOf(page);
+        const from = shown.findIndex((entry) => entry.stem === stems[place]);
+        if (from < place) throw new Error(`${stems[place]} is not in the priority below place ${place + 1}`);
+        if (from === place) continue;
+        const label = `Move ${shown[from].caption} up`;
+        await page.getByRole('button', { name: label, exact: true }).focus();
+        for (let press = from; press > place; --press) {
+            const focused = await page.evaluate(() => document.activeElement.getAttribute('aria-label') ?? '');
+            if (focused !== label) throw new Error(`focus left ${label} for "${focused}"`);
+            await page.keyboard.press('Enter');
+        }
+    }
+}
+
+// The training path table row by row: each line's level and whether its cell
+// is marked as risen, in words and in weight, the points left and the new
+// abilities. The columns are found by their headings.
+export async function readTrainingPath(page) {
+    await openTrainingPath(page);
+    return page.evaluate(() => {
+        const table = document.getElementById('tblTrainingPath');
+        const headings = [...table.tHead.rows[0].cells].map((cell) => cell.textContent);
+        const lineCount = headings.length - 3;
+        return {
+            captions: headings.slice(1, 1 + lineCount),
+            rows: [...table.tBodies[0].rows].map((row) => {
+                const cells = [...row.cells];
+                const lines = cells.slice(1, 1 + lineCount);
+                return {
+                    level: Number(cells[0].textContent),
+                    lines: lines.map((cell) => Number(cell.textContent.replace('\u25B2', '').trim())),
+                    marked: lines.map((cell) => cell.textContent.startsWith('\u25B2')
+                        && Number(getComputedStyle(cell).fontWeight) >= 600),
+                    left: cells[1 + lineCount].textContent,
+                    abilities: [...cells[2 + lineCount].children].map((entry) => entry.textContent),
+                };
+            }),
+        };
+    });
+}
+
+// The table in the form of the scenario driver's `path` line, its columns
+// named by the class's captions. A new ability reads "Caption: text"; its line
+// is the one with the longest caption it starts with.
+function pathAsDriverPrints({ captions, rows }, lines) {
+    if (captions.join('|') !== lines.map((line) => line.caption).join('|')) {
+        throw new Error(`the table's columns are ${captions.join(', ')}`);
+    }
+    const lineOf = (text) => lines.filter((line) => text.startsWith(`${line.caption}: `))
+        .sort((a, b) => b.caption.length - a.caption.length)[0];
+    return {
+        path: rows.map((row) => ({
+            level: row.level,
+            lines: row.lines,
+            // The driver prints the desktop's plain decimal text as a number.
+            left: String(Number(row.left)) === row.left ? Number(row.left) : row.left,
+            changed: row.abilities.map((text) => {
+                const line = lineOf(text);
+                return line ? { stem: line.stem, abilities: text.slice(line.caption.length + 2) } : { text };
+            }),
+        })),
+    };
 }
 
 // The native driver's lines in the form the page is read in: an explanation's
