@@ -298,7 +298,8 @@ function buildTrainingPath(layout) {
     const intro = element('p', { id: 'lblTrainingPathIntro', className: 'path-intro' });
     const section = element('details', { id: 'frmTrainingPath', className: 'training', open: trainingOpen }, [
         element('summary', {}, [element('h3', { id: 'lblTrainingPath', textContent: 'Training Path' }),
-            element('span', { className: 'summary-note', textContent: 'what to train at every level from 6 to this plan' })]),
+            element('span', { className: 'summary-note',
+                textContent: 'what to train at every level from 6 to this plan' })]),
         intro,
         element('div', { className: 'priority-panel' }, [
             element('h4', { id: 'lblPriority', textContent: 'Priority' }),

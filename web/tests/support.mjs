@@ -172,95 +172,74 @@ export async function drive(page, core, command) {
     } else if (verb === 'priority') {
         await reorderPriority(page, args);
     } else if (verb === 'path') {
-        const shown = await readTrainingPath(page);
-        const listName = await page.evaluate(() => document.querySelector('#lstClasses [aria-current="true"]').dataset.class);
-        return pathAsDriverPrints(shown, linesOf(core, listName));
+        const { class: listName } = await showOf(page);
+        return pathAsDriverPrints(await readTrainingPath(page), linesOf(core, listName));
     }
     return undefined;
 }
 
 export async function openTrainingPath(page) {
-    if (!(await page.evaluate(() => document.getElementById('frmTrainingPath').open))) {
+    if (!(await page.locator('#frmTrainingPath').evaluate((section) => section.open))) {
         await page.click('#frmTrainingPath summary');
     }
     await page.waitForSelector('#tblTrainingPath tbody tr');
 }
 
-// The priority list as the page shows it: each entry's stem and caption.
 export async function priorityOf(page) {
-    return page.evaluate(() => [...document.querySelectorAll('#lstPriority li')].map((entry) => ({
-        stem: entry.querySelector('button[data-move]').dataset.line,
-        caption: entry.querySelector('.priority-caption').textContent,
-    })));
+    return page.$$eval('#lstPriority button[data-move="1"]', (buttons) => buttons.map((button) => button.dataset.line));
 }
 
-// Walks each line into its place with its own "Move … up" button, pressed
-// from the keyboard: focus must stay with the line from one press to the next.
+// Walks each line into its place with its "Move … up" button, pressed from the
+// keyboard: focus must stay with the line from one press to the next.
 async function reorderPriority(page, stems) {
     await openTrainingPath(page);
     for (let place = 0; place < stems.length; ++place) {
-        const shown = await priorityOf(page);
-        const from = shown.findIndex((entry) => entry.stem === stems[place]);
-        if (from < place) throw new Error(`${stems[place]} is not in the priority below place ${place + 1}`);
+        const from = (await priorityOf(page)).indexOf(stems[place]);
+        if (from < place) throw new Error(`${stems[place]} is not below place ${place + 1} of the priority`);
         if (from === place) continue;
-        const label = `Move ${shown[from].caption} up`;
-        await page.getByRole('button', { name: label, exact: true }).focus();
+        const button = `#lstPriority button[data-line="${stems[place]}"][data-move="-1"]`;
+        await page.focus(button);
         for (let press = from; press > place; --press) {
-            const focused = await page.evaluate(() => document.activeElement.getAttribute('aria-label') ?? '');
-            if (focused !== label) throw new Error(`focus left ${label} for "${focused}"`);
+            const focused = await page.$eval(button, (node) => node === document.activeElement);
+            if (!focused) throw new Error(`focus left ${button}`);
             await page.keyboard.press('Enter');
         }
     }
 }
 
-// The training path table row by row: each line's level and whether its cell
-// is marked as risen, in words and in weight, the points left and the new
-// abilities. The columns are found by their headings.
+// The table's headings, then row by row each line's level and whether its cell
+// is marked as risen, by "▲" and in bold, the points left and the new abilities.
 export async function readTrainingPath(page) {
     await openTrainingPath(page);
-    return page.evaluate(() => {
-        const table = document.getElementById('tblTrainingPath');
-        const headings = [...table.tHead.rows[0].cells].map((cell) => cell.textContent);
-        const lineCount = headings.length - 3;
-        return {
-            captions: headings.slice(1, 1 + lineCount),
-            rows: [...table.tBodies[0].rows].map((row) => {
-                const cells = [...row.cells];
-                const lines = cells.slice(1, 1 + lineCount);
-                return {
-                    level: Number(cells[0].textContent),
-                    lines: lines.map((cell) => Number(cell.textContent.replace('\u25B2', '').trim())),
-                    marked: lines.map((cell) => cell.textContent.startsWith('\u25B2')
-                        && Number(getComputedStyle(cell).fontWeight) >= 600),
-                    left: cells[1 + lineCount].textContent,
-                    abilities: [...cells[2 + lineCount].children].map((entry) => entry.textContent),
-                };
-            }),
-        };
+    return page.$eval('#tblTrainingPath', (table) => {
+        const lineCount = table.tHead.rows[0].cells.length - 3;
+        const rows = [...table.tBodies[0].rows].map((row) => {
+            const lines = [...row.cells].slice(1, 1 + lineCount);
+            return {
+                level: Number(row.cells[0].textContent),
+                lines: lines.map((cell) => Number(cell.textContent.replace('\u25B2', ''))),
+                marked: lines.map((cell) => cell.textContent.startsWith('\u25B2 ')
+                    && Number(getComputedStyle(cell).fontWeight) >= 600),
+                left: row.cells[1 + lineCount].textContent,
+                abilities: [...row.cells[2 + lineCount].children].map((entry) => entry.textContent),
+            };
+        });
+        return { headings: [...table.tHead.rows[0].cells].map((cell) => cell.textContent), rows };
     });
 }
 
-// The table in the form of the scenario driver's `path` line, its columns
-// named by the class's captions. A new ability reads "Caption: text"; its line
-// is the one with the longest caption it starts with.
-function pathAsDriverPrints({ captions, rows }, lines) {
-    if (captions.join('|') !== lines.map((line) => line.caption).join('|')) {
-        throw new Error(`the table's columns are ${captions.join(', ')}`);
-    }
-    const lineOf = (text) => lines.filter((line) => text.startsWith(`${line.caption}: `))
-        .sort((a, b) => b.caption.length - a.caption.length)[0];
-    return {
-        path: rows.map((row) => ({
-            level: row.level,
-            lines: row.lines,
-            // The driver prints the desktop's plain decimal text as a number.
-            left: String(Number(row.left)) === row.left ? Number(row.left) : row.left,
-            changed: row.abilities.map((text) => {
-                const line = lineOf(text);
-                return line ? { stem: line.stem, abilities: text.slice(line.caption.length + 2) } : { text };
-            }),
-        })),
+// The table as the scenario driver's `path` prints it; a new ability reads "Caption: text".
+function pathAsDriverPrints({ headings, rows }, lines) {
+    const expected = ['Level', ...lines.map((line) => line.caption), 'Points Left', 'New Abilities'];
+    if (headings.join('|') !== expected.join('|')) throw new Error(`the table's headings are ${headings}`);
+    const changed = (text) => {
+        const line = lines.find(({ caption }) => text.startsWith(`${caption}: `));
+        return line ? { stem: line.stem, abilities: text.slice(line.caption.length + 2) } : { text };
     };
+    // The driver prints the desktop's plain decimal text as a JSON number.
+    const left = (text) => (String(Number(text)) === text ? Number(text) : text);
+    return { path: rows.map((row) => ({ level: row.level, lines: row.lines, left: left(row.left),
+        changed: row.abilities.map(changed) })) };
 }
 
 // The native driver's lines in the form the page is read in: an explanation's
