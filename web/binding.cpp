@@ -6,18 +6,25 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <span>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
 
 #include "app/shell_texts.h"
 #include "catalog/abilities.h"
 #include "catalog/class_catalog.h"
 #include "planner/captions.h"
 #include "planner/next_unlock.h"
+#include "planner/plain_decimal.h"
 #include "planner/plan_code.h"
 #include "planner/plan_text.h"
 #include "planner/planner.h"
 #include "planner/scenario/scenario_runner.h"
+#include "planner/training_path.h"
+#include "planner/training_path_text.h"
 #include "vantrell_version.h"
 
 namespace vantrell::web {
@@ -94,6 +101,34 @@ val RunScenario(const std::string& script) {
     result.set("out", out.str());
     result.set("err", err.str());
     return result;
+}
+
+// One row of the training path: the lines' levels in screen order, which of
+// them rose at this level, the points left as the desktop writes them, and the
+// new abilities as "Caption: text" with the line's stem.
+val PathRow(const catalog::ClassDefinition& definition, std::span<const planner::TrainingStep> path, std::size_t step) {
+    const planner::TrainingStep& shown = path[step];
+    val levels = val::array();
+    val rose = val::array();
+    for (std::size_t line = 0; line < shown.lineLevels.size(); ++line) {
+        levels.call<void>("push", static_cast<int>(shown.lineLevels[line]));
+        rose.call<void>("push", shown.lineLevels[line] != planner::LevelBefore(path, step, line));
+    }
+    const std::vector<std::string> abilities = planner::NewAbilities(definition, shown);
+    val changed = val::array();
+    for (std::size_t index = 0; index < abilities.size(); ++index) {
+        val entry = val::object();
+        entry.set("stem", Text(definition.lines[shown.changedLines[index]].stem));
+        entry.set("text", abilities[index]);
+        changed.call<void>("push", entry);
+    }
+    val row = val::object();
+    row.set("level", static_cast<int>(shown.characterLevel));
+    row.set("lines", levels);
+    row.set("rose", rose);
+    row.set("left", planner::PlainDecimal(shown.pointsLeft));
+    row.set("changed", changed);
+    return row;
 }
 
 // Every class's planner the page has opened, each keeping its plan while the
@@ -201,6 +236,40 @@ public:
 
     bool HasCurrent() const { return current_ != nullptr; }
 
+    // The current class's lines as stems, the line trained first first.
+    val Priority() const {
+        val stems = val::array();
+        for (std::size_t line : PriorityOfCurrent())
+            stems.call<void>("push", Text(Current().definition().lines[line].stem));
+        return stems;
+    }
+
+    // Takes the stems as the current class's priority if they name every line
+    // once; otherwise keeps the one it has and says why.
+    std::string SetPriority(const val& stems) {
+        const auto words = emscripten::vecFromJSArray<std::string>(stems);
+        const std::vector<std::string_view> views(words.begin(), words.end());
+        auto priority = planner::PriorityFromStems(Current().definition(), views);
+        if (auto* fault = std::get_if<std::string>(&priority)) return std::move(*fault);
+        priorities_[std::string(Current().definition().listName)] =
+            std::get<planner::TrainingPriority>(std::move(priority));
+        return {};
+    }
+
+    val TrainingPath() const {
+        const auto path = planner::TrainingPath(Current(), PriorityOfCurrent());
+        val rows = val::array();
+        for (std::size_t step = 0; step < path.size(); ++step) {
+            rows.call<void>("push", PathRow(Current().definition(), path, step));
+        }
+        return rows;
+    }
+
+    std::string TrainingPathText() const {
+        const planner::TrainingPriority priority = PriorityOfCurrent();
+        return planner::TrainingPathAsText(Current(), priority, planner::TrainingPath(Current(), priority));
+    }
+
 private:
     // Opens the code's class and applies the plan as a user would; says why not, or which lines were lowered.
     val Apply(std::string_view text) {
@@ -224,12 +293,20 @@ private:
         return *slot;
     }
 
+    // Each class keeps the priority it was given; until then it trains in screen order.
+    planner::TrainingPriority PriorityOfCurrent() const {
+        const catalog::ClassDefinition& definition = Current().definition();
+        const auto chosen = priorities_.find(definition.listName);
+        return chosen != priorities_.end() ? chosen->second : planner::ScreenOrderPriority(definition);
+    }
+
     planner::Planner& Current() const {
         if (current_ == nullptr) throw std::logic_error("no class is open");
         return *current_;
     }
 
     std::map<std::string, std::unique_ptr<planner::Planner>, std::less<>> planners_;
+    std::map<std::string, planner::TrainingPriority, std::less<>> priorities_;
     planner::Planner* current_ = nullptr;
 };
 
@@ -252,7 +329,11 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("planCode", &Planners::PlanCode)
         .function("planText", &Planners::PlanText)
         .function("applyFragment", &Planners::ApplyFragment)
-        .function("applyPasted", &Planners::ApplyPasted);
+        .function("applyPasted", &Planners::ApplyPasted)
+        .function("priority", &Planners::Priority)
+        .function("setPriority", &Planners::SetPriority)
+        .function("trainingPath", &Planners::TrainingPath)
+        .function("trainingPathText", &Planners::TrainingPathText);
 }
 
 }  // namespace vantrell::web

@@ -37,6 +37,10 @@ const planners = new core.Planners();
 let rows = [];
 // Where focus goes back to when an explanation closes.
 let explainedFrom = null;
+// The training path section of the planner on screen.
+let training = null;
+// Whether the training path is open; it stays so from class to class.
+let trainingOpen = false;
 
 function element(tag, properties = {}, children = []) {
     const node = document.createElement(tag);
@@ -180,7 +184,7 @@ function buildPlanner(layout) {
     $('frmPlanner').replaceChildren(
         element('h2', { id: 'lblClassTitle', textContent: layout.title,
             style: { color: texts.titleColour }, tabIndex: -1 }),
-        header, stats, sharing, pasteBox, copyBox);
+        header, stats, sharing, pasteBox, copyBox, buildTrainingPath(layout));
 }
 
 function buildLine(line, index) {
@@ -244,6 +248,7 @@ function render() {
     setText($('lblTotalPoints'), state.totalPoints);
     $('fraStats').classList.toggle('disabled', !state.statsEnabled);
     state.lines.forEach((shown, index) => renderLine(rows[index], shown));
+    renderTrainingPath(state.level);
     history.replaceState(null, '', `#${planners.planCode()}`);
 }
 
@@ -278,6 +283,137 @@ $('dlgExplanation').addEventListener('close', () => {
     if (explainedFrom?.isConnected) explainedFrom.focus();
     explainedFrom = null;
 });
+
+// ---- Training path ----------------------------------------------------
+
+const kRoseMarker = '\u25B2';
+
+function buildTrainingPath(layout) {
+    const priority = element('ol', { id: 'lstPriority', className: 'priority', 'aria-labelledby': 'lblPriority' });
+    priority.addEventListener('click', (event) => {
+        const button = event.target.closest('button[data-move]');
+        if (button) movePriority(button.dataset.line, Number(button.dataset.move));
+    });
+    const body = element('tbody');
+    const intro = element('p', { id: 'lblTrainingPathIntro', className: 'path-intro' });
+    const section = element('details', { id: 'frmTrainingPath', className: 'training', open: trainingOpen }, [
+        element('summary', {}, [element('h3', { id: 'lblTrainingPath', textContent: 'Training Path' }),
+            element('span', { className: 'summary-note',
+                textContent: 'what to train at every level from 6 to this plan' })]),
+        intro,
+        element('div', { className: 'priority-panel' }, [
+            element('h4', { id: 'lblPriority', textContent: 'Priority' }),
+            priority,
+            element('div', { className: 'priority-side' }, [
+                element('p', { className: 'priority-hint',
+                    textContent: 'Each level\'s points go to the lines at the top first.' }),
+                element('button', { type: 'button', id: 'cmdCopyPathText', textContent: 'Copy as Text',
+                    onclick: () => copy(planners.trainingPathText()) }),
+            ]),
+        ]),
+        buildPathTable(layout, body),
+    ]);
+    section.addEventListener('toggle', () => {
+        trainingOpen = section.open;
+        renderTrainingPath(planners.state().level);
+    });
+    training = { lines: new Map(layout.lines.map((line) => [line.stem, line])), section, priority, body, intro,
+        lineCount: layout.lines.length };
+    renderPriority();
+    return section;
+}
+
+function buildPathTable(layout, body) {
+    const headings = element('tr', {}, [
+        element('th', { scope: 'col', textContent: 'Level' }),
+        ...layout.lines.map((line) => element('th', { scope: 'col', textContent: line.caption })),
+        element('th', { scope: 'col', textContent: 'Points Left' }),
+        element('th', { scope: 'col', className: 'path-abilities', textContent: 'New Abilities' }),
+    ]);
+    const table = element('table', { id: 'tblTrainingPath', className: 'path-table' }, [
+        element('thead', {}, [headings]), body]);
+    // Focusable, so that a keyboard alone can scroll a table wider than the screen.
+    return element('div', { className: 'path-scroller', tabIndex: 0, role: 'region',
+        'aria-labelledby': 'lblTrainingPath' }, [table]);
+}
+
+function renderPriority() {
+    const order = planners.priority();
+    training.priority.replaceChildren(...order.map((stem, place) => {
+        const line = training.lines.get(stem);
+        const mover = (offset, symbol, where) => element('button', { type: 'button', className: 'move',
+            textContent: symbol, title: `Move ${line.caption} ${where}`, 'aria-label': `Move ${line.caption} ${where}`,
+            disabled: place + offset < 0 || place + offset >= order.length,
+            data: { line: stem, move: String(offset) } });
+        return element('li', {}, [
+            element('span', { className: 'priority-caption', textContent: line.caption,
+                style: { color: line.captionColour } }),
+            mover(-1, '\u2191', 'up'), mover(1, '\u2193', 'down')]);
+    }));
+}
+
+// Swaps a line with its neighbour; the core decides whether the order is one.
+function movePriority(stem, offset) {
+    const order = planners.priority();
+    const from = order.indexOf(stem);
+    const to = from + offset;
+    if (from < 0 || to < 0 || to >= order.length) return;
+    [order[from], order[to]] = [order[to], order[from]];
+    const fault = planners.setPriority(order);
+    if (fault) {
+        warn(fault);
+        return;
+    }
+    renderPriority();
+    renderTrainingPath(planners.state().level);
+    // Focus stays with the line, so that it can be walked several places at once.
+    const buttons = (move) => training.priority.querySelector(
+        `button[data-line="${CSS.escape(stem)}"][data-move="${move}"]`);
+    const again = buttons(offset);
+    (again.disabled ? buttons(-offset) : again).focus();
+    say(`${training.lines.get(stem).caption} is number ${to + 1} of the priority.`);
+}
+
+// The path is worked out only while its section is open, so that a slider move
+// stays cheap otherwise; a closed section holds no rows, never stale ones.
+function renderTrainingPath(level) {
+    const { body, section } = training;
+    if (!section.open) {
+        body.replaceChildren();
+        return;
+    }
+    setText(training.intro, `How to train from level 6 to this plan at level ${level}: at every level the lines `
+        + 'rise in the priority order as far as the plan, their caps and the points allow. '
+        + `${kRoseMarker} and bold mark the levels at which a line rises.`);
+    const steps = planners.trainingPath();
+    while (body.rows.length > steps.length) body.lastElementChild.remove();
+    while (body.rows.length < steps.length) body.append(pathRow());
+    steps.forEach((step, index) => fillPathRow(body.rows[index], step));
+}
+
+function pathRow() {
+    const cells = Array.from({ length: training.lineCount }, () => element('td'));
+    return element('tr', {}, [element('th', { scope: 'row' }), ...cells,
+        element('td', { className: 'path-left' }), element('td', { className: 'path-abilities' })]);
+}
+
+function fillPathRow(row, step) {
+    const { cells } = row;
+    setText(cells[0], String(step.level));
+    step.lines.forEach((level, line) => {
+        const cell = cells[1 + line];
+        const rose = step.rose[line];
+        setText(cell, rose ? `${kRoseMarker} ${level}` : String(level));
+        if (cell.classList.contains('rose') !== rose) cell.classList.toggle('rose', rose);
+    });
+    setText(cells[1 + training.lineCount], step.left);
+    const abilities = cells[2 + training.lineCount];
+    const shown = step.changed.map((changed) => changed.text);
+    const key = shown.join('\n\n');
+    if (abilities.shownKey === key) return;
+    abilities.shownKey = key;
+    abilities.replaceChildren(...shown.map((text) => element('div', { textContent: text })));
+}
 
 // ---- Sharing ----------------------------------------------------------
 

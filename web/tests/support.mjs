@@ -52,6 +52,14 @@ export function stemsOf(core, listName) {
     return stems;
 }
 
+export function linesOf(core, listName) {
+    const planners = new core.Planners();
+    planners.open(listName);
+    const lines = planners.layout().lines.map(({ stem, caption }) => ({ stem, caption }));
+    planners.delete();
+    return lines;
+}
+
 export function realmOf(core, listName) {
     const planners = new core.Planners();
     planners.open(listName);
@@ -161,8 +169,77 @@ export async function drive(page, core, command) {
         return { message };
     } else if (verb === 'show') {
         return showOf(page);
+    } else if (verb === 'priority') {
+        await reorderPriority(page, args);
+    } else if (verb === 'path') {
+        const { class: listName } = await showOf(page);
+        return pathAsDriverPrints(await readTrainingPath(page), linesOf(core, listName));
     }
     return undefined;
+}
+
+export async function openTrainingPath(page) {
+    if (!(await page.locator('#frmTrainingPath').evaluate((section) => section.open))) {
+        await page.click('#frmTrainingPath summary');
+    }
+    await page.waitForSelector('#tblTrainingPath tbody tr');
+}
+
+export async function priorityOf(page) {
+    return page.$$eval('#lstPriority button[data-move="1"]', (buttons) => buttons.map((button) => button.dataset.line));
+}
+
+// Walks each line into its place with its "Move … up" button, pressed from the
+// keyboard: focus must stay with the line from one press to the next.
+async function reorderPriority(page, stems) {
+    await openTrainingPath(page);
+    for (let place = 0; place < stems.length; ++place) {
+        const from = (await priorityOf(page)).indexOf(stems[place]);
+        if (from < place) throw new Error(`${stems[place]} is not below place ${place + 1} of the priority`);
+        if (from === place) continue;
+        const button = `#lstPriority button[data-line="${stems[place]}"][data-move="-1"]`;
+        await page.focus(button);
+        for (let press = from; press > place; --press) {
+            const focused = await page.$eval(button, (node) => node === document.activeElement);
+            if (!focused) throw new Error(`focus left ${button}`);
+            await page.keyboard.press('Enter');
+        }
+    }
+}
+
+// The table's headings, then row by row each line's level and whether its cell
+// is marked as risen, by "▲" and in bold, the points left and the new abilities.
+export async function readTrainingPath(page) {
+    await openTrainingPath(page);
+    return page.$eval('#tblTrainingPath', (table) => {
+        const lineCount = table.tHead.rows[0].cells.length - 3;
+        const rows = [...table.tBodies[0].rows].map((row) => {
+            const lines = [...row.cells].slice(1, 1 + lineCount);
+            return {
+                level: Number(row.cells[0].textContent),
+                lines: lines.map((cell) => Number(cell.textContent.replace('\u25B2', ''))),
+                marked: lines.map((cell) => cell.textContent.startsWith('\u25B2 ')
+                    && Number(getComputedStyle(cell).fontWeight) >= 600),
+                left: row.cells[1 + lineCount].textContent,
+                abilities: [...row.cells[2 + lineCount].children].map((entry) => entry.textContent),
+            };
+        });
+        return { headings: [...table.tHead.rows[0].cells].map((cell) => cell.textContent), rows };
+    });
+}
+
+// The table as the scenario driver's `path` prints it; a new ability reads "Caption: text".
+function pathAsDriverPrints({ headings, rows }, lines) {
+    const expected = ['Level', ...lines.map((line) => line.caption), 'Points Left', 'New Abilities'];
+    if (headings.join('|') !== expected.join('|')) throw new Error(`the table's headings are ${headings}`);
+    const changed = (text) => {
+        const line = lines.find(({ caption }) => text.startsWith(`${caption}: `));
+        return line ? { stem: line.stem, abilities: text.slice(line.caption.length + 2) } : { text };
+    };
+    // The driver prints the desktop's plain decimal text as a JSON number.
+    const left = (text) => (String(Number(text)) === text ? Number(text) : text);
+    return { path: rows.map((row) => ({ level: row.level, lines: row.lines, left: left(row.left),
+        changed: row.abilities.map(changed) })) };
 }
 
 // The native driver's lines in the form the page is read in: an explanation's
