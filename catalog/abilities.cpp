@@ -26,10 +26,10 @@ std::string AbilitiesTextFor(const SpecLineDefinition& line, std::int16_t level)
     return {};
 }
 
-std::string ExplanationText(const DescriptionMessage& message) {
+std::string ExplanationText(const DescriptionMessage& message, std::string_view lineBreak) {
     std::string text;
     for (std::size_t i = 0; i < message.bodyLines.size(); ++i) {
-        if (i > 0) text += "\r\n";
+        if (i > 0) text += lineBreak;
         text += message.bodyLines[i];
     }
     return text;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "catalog/records.h"
 
@@ -11,7 +12,8 @@ namespace vantrell::catalog {
 // band holds the level.
 std::string AbilitiesTextFor(const SpecLineDefinition& line, std::int16_t level);
 
-// An explanation's body as its message box shows it: lines joined by CR LF.
-std::string ExplanationText(const DescriptionMessage& message);
+// An explanation's body as its message box shows it: lines joined by CR LF,
+// or by `lineBreak` where a front end breaks lines otherwise.
+std::string ExplanationText(const DescriptionMessage& message, std::string_view lineBreak = "\r\n");
 
 }  // namespace vantrell::catalog

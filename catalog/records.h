@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -126,5 +127,13 @@ struct ClassDefinition {
     std::span<const std::string_view> maximaOrder{};
     bool statsFrameStartsDisabled = false;
 };
+
+// Where the line named `stem` stands in screen order; nothing for a stem the class does not have.
+constexpr std::optional<std::size_t> LineIndexOf(const ClassDefinition& definition, std::string_view stem) {
+    for (std::size_t index = 0; index < definition.lines.size(); ++index) {
+        if (definition.lines[index].stem == stem) return index;
+    }
+    return std::nullopt;
+}
 
 }  // namespace vantrell::catalog

@@ -18,4 +18,14 @@ inline constexpr std::string_view kCopyPlanAsText = "Copy Plan as Text";
 inline constexpr std::string_view kCopyPlanCode = "Copy Plan Code";
 inline constexpr std::string_view kPastePlanCode = "Paste Plan Code";
 
+inline constexpr std::string_view kTrainingPath = "Training Path";
+inline constexpr std::string_view kPriority = "Priority";
+inline constexpr std::string_view kPriorityHint = "Each level's points go to the lines at the top first.";
+inline constexpr std::string_view kPathLevel = "Level";
+inline constexpr std::string_view kPathPointsLeft = "Points Left";
+inline constexpr std::string_view kNewAbilities = "New Abilities";
+inline constexpr std::string_view kCopyAsText = "Copy as Text";
+// Marks a level at which a line rose, beside the bold type that says the same.
+inline constexpr std::string_view kRoseMarker = "\u25B2";
+
 }  // namespace vantrell::planner::captions

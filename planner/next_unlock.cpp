@@ -31,7 +31,10 @@ std::string NextUnlockHint(const catalog::SpecLineDefinition& line, std::int16_t
 }
 
 std::string AbilitiesTooltip(const catalog::SpecLineDefinition& line, std::int16_t level, bool lineOpen) {
-    if (lineOpen) return NextUnlockHint(line, level);
+    return lineOpen ? NextUnlockHint(line, level) : OpeningHint(line);
+}
+
+std::string OpeningHint(const catalog::SpecLineDefinition& line) {
     return "Opens at character level " + std::to_string(line.availableFromLevel) + ".";
 }
 

@@ -24,6 +24,9 @@ std::optional<NextUnlock> NextUnlockAfter(const catalog::SpecLineDefinition& lin
 // What hovering a line's abilities text tells; empty for a line without a table.
 std::string NextUnlockHint(const catalog::SpecLineDefinition& line, std::int16_t level);
 
+// What a line not yet open says of itself: the character level that opens it.
+std::string OpeningHint(const catalog::SpecLineDefinition& line);
+
 // The abilities text's tooltip: the next-unlock hint, or for a line not yet
 // open, the character level that opens it.
 std::string AbilitiesTooltip(const catalog::SpecLineDefinition& line, std::int16_t level, bool lineOpen);

@@ -43,11 +43,7 @@ std::vector<std::size_t> Planner::ResolveOrder(std::span<const std::string_view>
 }
 
 std::optional<std::size_t> Planner::LineIndexOf(std::string_view stem) const {
-    const auto lines = definition_.lines;
-    const auto found =
-        std::find_if(lines.begin(), lines.end(), [stem](const SpecLineDefinition& line) { return line.stem == stem; });
-    if (found == lines.end()) return std::nullopt;
-    return static_cast<std::size_t>(found - lines.begin());
+    return catalog::LineIndexOf(definition_, stem);
 }
 
 bool Planner::SliderEnabled(std::size_t line) const {

@@ -92,12 +92,9 @@ std::variant<TrainingPriority, std::string> PriorityFromStems(const catalog::Cla
                                                               std::span<const std::string_view> stems) {
     TrainingPriority priority;
     for (std::string_view stem : stems) {
-        const auto found = std::find_if(definition.lines.begin(), definition.lines.end(),
-                                        [stem](const SpecLineDefinition& line) { return line.stem == stem; });
-        if (found == definition.lines.end()) {
-            return "unknown stem " + Quoted(stem) + " for " + std::string(definition.listName);
-        }
-        priority.push_back(static_cast<std::size_t>(found - definition.lines.begin()));
+        const auto line = catalog::LineIndexOf(definition, stem);
+        if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(definition.listName);
+        priority.push_back(*line);
     }
     if (std::string fault = PriorityFault(definition, priority); !fault.empty()) return fault;
     return priority;
@@ -117,6 +114,10 @@ std::vector<TrainingStep> TrainingPath(const Planner& planner, std::span<const s
 
 std::int16_t LevelBefore(std::span<const TrainingStep> path, std::size_t step, std::size_t line) {
     return step == 0 ? std::int16_t{1} : path[step - 1].lineLevels[line];
+}
+
+bool RoseAt(std::span<const TrainingStep> path, std::size_t step, std::size_t line) {
+    return path[step].lineLevels[line] != LevelBefore(path, step, line);
 }
 
 }  // namespace vantrell::planner

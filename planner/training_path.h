@@ -45,4 +45,7 @@ std::vector<TrainingStep> TrainingPath(const Planner& planner, std::span<const s
 // A line's level one step before `step` (1 before the first step).
 std::int16_t LevelBefore(std::span<const TrainingStep> path, std::size_t step, std::size_t line);
 
+// Whether the line rose at `step`.
+bool RoseAt(std::span<const TrainingStep> path, std::size_t step, std::size_t line);
+
 }  // namespace vantrell::planner

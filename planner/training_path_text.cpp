@@ -3,15 +3,17 @@
 #include <algorithm>
 
 #include "catalog/abilities.h"
+#include "planner/captions.h"
 #include "planner/plain_decimal.h"
+#include "planner/points.h"
 #include "planner/text_columns.h"
 
 namespace vantrell::planner {
 namespace {
 
-constexpr std::string_view kLevelHeading = "Level";
-constexpr std::string_view kPointsHeading = "Points Left";
-constexpr std::string_view kAbilitiesHeading = "New Abilities";
+constexpr std::string_view kLevelHeading = captions::kPathLevel;
+constexpr std::string_view kPointsHeading = captions::kPathPointsLeft;
+constexpr std::string_view kAbilitiesHeading = captions::kNewAbilities;
 constexpr char kColumnGap[] = "  ";
 constexpr char kRoseMarker = '*';
 
@@ -51,6 +53,14 @@ std::vector<std::string> NewAbilities(const catalog::ClassDefinition& definition
     return abilities;
 }
 
+std::string TrainingPathIntro(std::int16_t characterLevel) {
+    return "How to train from level " + std::to_string(kLowestCharacterLevel) + " to this plan at level " +
+           std::to_string(characterLevel) +
+           ": at every level the lines rise in the priority order as far as the plan, their caps and the points "
+           "allow. " +
+           std::string(captions::kRoseMarker) + " and bold mark the levels at which a line rises.";
+}
+
 std::string TrainingPathAsText(const Planner& planner, std::span<const std::size_t> priority,
                                std::span<const TrainingStep> path) {
     const catalog::ClassDefinition& definition = planner.definition();
@@ -69,8 +79,7 @@ std::string TrainingPathAsText(const Planner& planner, std::span<const std::size
         const TrainingStep& step = path[index];
         std::string row = PadLeft(PlainDecimal(step.characterLevel), kLevelHeading.size());
         for (std::size_t line = 0; line < widths.size(); ++line) {
-            const bool rose = step.lineLevels[line] != LevelBefore(path, index, line);
-            row += kColumnGap + PadLeft(LevelCell(step.lineLevels[line], rose), widths[line]);
+            row += kColumnGap + PadLeft(LevelCell(step.lineLevels[line], RoseAt(path, index, line)), widths[line]);
         }
         row += kColumnGap + PadLeft(PlainDecimal(step.pointsLeft), kPointsHeading.size()) + kColumnGap;
         const std::vector<std::string> abilities = NewAbilities(definition, step);

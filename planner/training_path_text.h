@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@ namespace vantrell::planner {
 
 // The abilities a step brings, "Caption: text" for each changed line in screen order.
 std::vector<std::string> NewAbilities(const catalog::ClassDefinition& definition, const TrainingStep& step);
+
+// What the path's view says above it, for a plan at `characterLevel`.
+std::string TrainingPathIntro(std::int16_t characterLevel);
 
 // The path as plain text for a monospaced forum post: a heading block, then
 // one aligned row per character level, a marker beside every level that rose

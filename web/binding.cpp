@@ -82,6 +82,14 @@ val ShellTexts() {
         {"copyPlanAsText", window::kCopyPlanAsText},
         {"copyPlanCode", window::kCopyPlanCode},
         {"pastePlanCode", window::kPastePlanCode},
+        {"trainingPath", window::kTrainingPath},
+        {"priority", window::kPriority},
+        {"priorityHint", window::kPriorityHint},
+        {"pathLevel", window::kPathLevel},
+        {"pathPointsLeft", window::kPathPointsLeft},
+        {"newAbilities", window::kNewAbilities},
+        {"copyAsText", window::kCopyAsText},
+        {"roseMarker", window::kRoseMarker},
     };
     for (const auto& [key, text] : entries) texts.set(key, Text(text));
     texts.set("versionCaption", Text("Version " + std::string(kVersion)));
@@ -112,7 +120,7 @@ val PathRow(const catalog::ClassDefinition& definition, std::span<const planner:
     val rose = val::array();
     for (std::size_t line = 0; line < shown.lineLevels.size(); ++line) {
         levels.call<void>("push", static_cast<int>(shown.lineLevels[line]));
-        rose.call<void>("push", shown.lineLevels[line] != planner::LevelBefore(path, step, line));
+        rose.call<void>("push", planner::RoseAt(path, step, line));
     }
     const std::vector<std::string> abilities = planner::NewAbilities(definition, shown);
     val changed = val::array();
@@ -215,14 +223,9 @@ public:
         if (line < 0 || static_cast<std::size_t>(line) >= Current().state().lines.size()) return val::null();
         const catalog::DescriptionMessage* message = Current().ExplanationFor(static_cast<std::size_t>(line));
         if (message == nullptr) return val::null();
-        std::string body;
-        for (std::size_t index = 0; index < message->bodyLines.size(); ++index) {
-            if (index > 0) body += '\n';
-            body += message->bodyLines[index];
-        }
         val explanation = val::object();
         explanation.set("title", Text(message->title));
-        explanation.set("text", body);
+        explanation.set("text", catalog::ExplanationText(*message, "\n"));
         return explanation;
     }
 
@@ -264,6 +267,8 @@ public:
         }
         return rows;
     }
+
+    std::string TrainingPathIntro() const { return planner::TrainingPathIntro(Current().state().characterLevel); }
 
     std::string TrainingPathText() const {
         const planner::TrainingPriority priority = PriorityOfCurrent();
@@ -333,6 +338,7 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("priority", &Planners::Priority)
         .function("setPriority", &Planners::SetPriority)
         .function("trainingPath", &Planners::TrainingPath)
+        .function("trainingPathIntro", &Planners::TrainingPathIntro)
         .function("trainingPathText", &Planners::TrainingPathText);
 }
 

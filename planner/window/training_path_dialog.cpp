@@ -15,6 +15,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "planner/captions.h"
+#include "planner/next_unlock.h"
 #include "planner/plain_decimal.h"
 #include "planner/training_path_text.h"
 #include "toolkit/qt_text.h"
@@ -27,7 +29,7 @@ constexpr int kFirstLineColumn = 1;
 constexpr int kAbilitiesMinimumWidth = 360;
 constexpr int kPriorityPanelWidth = 200;
 constexpr int kPreferredHeight = 620;
-const QString kRoseMarker = QStringLiteral("\u25B2");
+const QString kRoseMarker = toolkit::ToQString(planner::captions::kRoseMarker);
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);
@@ -43,7 +45,8 @@ QString Caption(const catalog::SpecLineDefinition& line) { return toolkit::ToQSt
 TrainingPathDialog::TrainingPathDialog(const planner::Planner& planner, QWidget* parent)
     : QDialog(parent), planner_(planner), priority_(planner::ScreenOrderPriority(planner.definition())) {
     setObjectName("dlgTrainingPath");
-    setWindowTitle(toolkit::ToQString(planner.definition().titleCaption) + " Training Path");
+    setWindowTitle(toolkit::ToQString(planner.definition().titleCaption) + ' ' +
+                   toolkit::ToQString(planner::captions::kTrainingPath));
     setSizeGripEnabled(true);
 
     heading_ = new QLabel(this);
@@ -53,7 +56,8 @@ TrainingPathDialog::TrainingPathDialog(const planner::Planner& planner, QWidget*
     body->addWidget(BuildTable(), 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    auto* copy = buttons->addButton("&Copy as Text", QDialogButtonBox::ActionRole);
+    auto* copy =
+        buttons->addButton('&' + toolkit::ToQString(planner::captions::kCopyAsText), QDialogButtonBox::ActionRole);
     copy->setObjectName("cmdCopyAsText");
     connect(copy, &QPushButton::clicked, this, &TrainingPathDialog::CopyAsText);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -72,14 +76,14 @@ TrainingPathDialog::~TrainingPathDialog() = default;
 
 QWidget* TrainingPathDialog::BuildPriorityPanel() {
     auto* panel = new QWidget(this);
-    auto* title = new QLabel("&Priority:", panel);
+    auto* title = new QLabel('&' + toolkit::ToQString(planner::captions::kPriority) + ':', panel);
     priorityList_ = new QListWidget(panel);
     priorityList_->setObjectName("lstPriority");
-    priorityList_->setAccessibleName("Priority");
+    priorityList_->setAccessibleName(toolkit::ToQString(planner::captions::kPriority));
     priorityList_->installEventFilter(this);
     title->setBuddy(priorityList_);
     connect(priorityList_, &QListWidget::currentRowChanged, this, &TrainingPathDialog::UpdateMoveButtons);
-    auto* hint = new QLabel("Each level's points go to the lines at the top first.", panel);
+    auto* hint = new QLabel(toolkit::ToQString(planner::captions::kPriorityHint), panel);
     hint->setWordWrap(true);
 
     moveUp_ = new QPushButton("Move &Up", panel);
@@ -112,10 +116,10 @@ QWidget* TrainingPathDialog::BuildTable() {
     table_ = new QTableWidget(0, columns, this);
     table_->setObjectName("tblTrainingPath");
     table_->setAccessibleName("Training path");
-    QStringList headings{"Level"};
+    QStringList headings{toolkit::ToQString(planner::captions::kPathLevel)};
     for (const catalog::SpecLineDefinition& line : lines) headings << Caption(line);
-    headings << "Points Left"
-             << "New Abilities";
+    headings << toolkit::ToQString(planner::captions::kPathPointsLeft)
+             << toolkit::ToQString(planner::captions::kNewAbilities);
     table_->setHorizontalHeaderLabels(headings);
     table_->verticalHeader()->hide();
     table_->setWordWrap(true);
@@ -148,11 +152,7 @@ bool TrainingPathDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void TrainingPathDialog::Follow() {
     path_ = planner::TrainingPath(planner_, priority_);
-    heading_->setText(QString("How to train from level 6 to this plan at level %1: at every level the lines rise in "
-                              "the priority order as far as the plan, their caps and the points allow. %2 and bold "
-                              "mark the levels at which a line rises.")
-                          .arg(planner_.state().characterLevel)
-                          .arg(kRoseMarker));
+    heading_->setText(QString::fromStdString(planner::TrainingPathIntro(planner_.state().characterLevel)));
     RenderTable();
 }
 
@@ -207,9 +207,9 @@ void TrainingPathDialog::FillStepRow(int row) {
     table_->setItem(row, kLevelColumn, Cell(QString::number(shown.characterLevel), Qt::AlignCenter));
     for (std::size_t line = 0; line < lines.size(); ++line) {
         const std::int16_t level = shown.lineLevels[line];
-        const std::int16_t before = planner::LevelBefore(path_, step, line);
         auto* cell = Cell(QString::number(level), Qt::AlignCenter);
-        if (level != before) {
+        if (planner::RoseAt(path_, step, line)) {
+            const std::int16_t before = planner::LevelBefore(path_, step, line);
             cell->setText(kRoseMarker + ' ' + cell->text());
             QFont bold = table_->font();
             bold.setBold(true);
@@ -220,7 +220,7 @@ void TrainingPathDialog::FillStepRow(int row) {
             cell->setToolTip(QString("%1 rises from %2 to %3").arg(Caption(lines[line])).arg(before).arg(level));
         } else if (shown.characterLevel < lines[line].availableFromLevel) {
             cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
-            cell->setToolTip(QString("Opens at character level %1").arg(lines[line].availableFromLevel));
+            cell->setToolTip(QString::fromStdString(planner::OpeningHint(lines[line])));
         }
         table_->setItem(row, kFirstLineColumn + static_cast<int>(line), cell);
     }

@@ -248,7 +248,7 @@ function render() {
     setText($('lblTotalPoints'), state.totalPoints);
     $('fraStats').classList.toggle('disabled', !state.statsEnabled);
     state.lines.forEach((shown, index) => renderLine(rows[index], shown));
-    renderTrainingPath(state.level);
+    renderTrainingPath();
     history.replaceState(null, '', `#${planners.planCode()}`);
 }
 
@@ -286,8 +286,6 @@ $('dlgExplanation').addEventListener('close', () => {
 
 // ---- Training path ----------------------------------------------------
 
-const kRoseMarker = '\u25B2';
-
 function buildTrainingPath(layout) {
     const priority = element('ol', { id: 'lstPriority', className: 'priority', 'aria-labelledby': 'lblPriority' });
     priority.addEventListener('click', (event) => {
@@ -297,17 +295,16 @@ function buildTrainingPath(layout) {
     const body = element('tbody');
     const intro = element('p', { id: 'lblTrainingPathIntro', className: 'path-intro' });
     const section = element('details', { id: 'frmTrainingPath', className: 'training', open: trainingOpen }, [
-        element('summary', {}, [element('h3', { id: 'lblTrainingPath', textContent: 'Training Path' }),
+        element('summary', {}, [element('h3', { id: 'lblTrainingPath', textContent: texts.trainingPath }),
             element('span', { className: 'summary-note',
-                textContent: 'what to train at every level from 6 to this plan' })]),
+                textContent: `what to train at every level from ${layout.lowestLevel} to this plan` })]),
         intro,
         element('div', { className: 'priority-panel' }, [
-            element('h4', { id: 'lblPriority', textContent: 'Priority' }),
+            element('h4', { id: 'lblPriority', textContent: texts.priority }),
             priority,
             element('div', { className: 'priority-side' }, [
-                element('p', { className: 'priority-hint',
-                    textContent: 'Each level\'s points go to the lines at the top first.' }),
-                element('button', { type: 'button', id: 'cmdCopyPathText', textContent: 'Copy as Text',
+                element('p', { className: 'priority-hint', textContent: texts.priorityHint }),
+                element('button', { type: 'button', id: 'cmdCopyPathText', textContent: texts.copyAsText,
                     onclick: () => copy(planners.trainingPathText()) }),
             ]),
         ]),
@@ -315,7 +312,7 @@ function buildTrainingPath(layout) {
     ]);
     section.addEventListener('toggle', () => {
         trainingOpen = section.open;
-        renderTrainingPath(planners.state().level);
+        renderTrainingPath();
     });
     training = { lines: new Map(layout.lines.map((line) => [line.stem, line])), section, priority, body, intro,
         lineCount: layout.lines.length };
@@ -325,10 +322,10 @@ function buildTrainingPath(layout) {
 
 function buildPathTable(layout, body) {
     const headings = element('tr', {}, [
-        element('th', { scope: 'col', textContent: 'Level' }),
+        element('th', { scope: 'col', textContent: texts.pathLevel }),
         ...layout.lines.map((line) => element('th', { scope: 'col', textContent: line.caption })),
-        element('th', { scope: 'col', textContent: 'Points Left' }),
-        element('th', { scope: 'col', className: 'path-abilities', textContent: 'New Abilities' }),
+        element('th', { scope: 'col', textContent: texts.pathPointsLeft }),
+        element('th', { scope: 'col', className: 'path-abilities', textContent: texts.newAbilities }),
     ]);
     const table = element('table', { id: 'tblTrainingPath', className: 'path-table' }, [
         element('thead', {}, [headings]), body]);
@@ -365,7 +362,7 @@ function movePriority(stem, offset) {
         return;
     }
     renderPriority();
-    renderTrainingPath(planners.state().level);
+    renderTrainingPath();
     // Focus stays with the line, so that it can be walked several places at once.
     const buttons = (move) => training.priority.querySelector(
         `button[data-line="${CSS.escape(stem)}"][data-move="${move}"]`);
@@ -376,15 +373,13 @@ function movePriority(stem, offset) {
 
 // The path is worked out only while its section is open, so that a slider move
 // stays cheap otherwise; a closed section holds no rows, never stale ones.
-function renderTrainingPath(level) {
+function renderTrainingPath() {
     const { body, section } = training;
     if (!section.open) {
         body.replaceChildren();
         return;
     }
-    setText(training.intro, `How to train from level 6 to this plan at level ${level}: at every level the lines `
-        + 'rise in the priority order as far as the plan, their caps and the points allow. '
-        + `${kRoseMarker} and bold mark the levels at which a line rises.`);
+    setText(training.intro, planners.trainingPathIntro());
     const steps = planners.trainingPath();
     while (body.rows.length > steps.length) body.lastElementChild.remove();
     while (body.rows.length < steps.length) body.append(pathRow());
@@ -403,7 +398,7 @@ function fillPathRow(row, step) {
     step.lines.forEach((level, line) => {
         const cell = cells[1 + line];
         const rose = step.rose[line];
-        setText(cell, rose ? `${kRoseMarker} ${level}` : String(level));
+        setText(cell, rose ? `${texts.roseMarker} ${level}` : String(level));
         if (cell.classList.contains('rose') !== rose) cell.classList.toggle('rose', rose);
     });
     setText(cells[1 + training.lineCount], step.left);
