@@ -72,6 +72,15 @@ TrainingPriority ScreenOrderPriority(const catalog::ClassDefinition& definition)
     return order;
 }
 
+TrainingPriority TrainingPriorities::Of(const catalog::ClassDefinition& definition) const {
+    const auto chosen = chosen_.find(&definition);
+    return chosen != chosen_.end() ? chosen->second : ScreenOrderPriority(definition);
+}
+
+void TrainingPriorities::Set(const catalog::ClassDefinition& definition, TrainingPriority priority) {
+    chosen_[&definition] = std::move(priority);
+}
+
 std::string PriorityFault(const catalog::ClassDefinition& definition, std::span<const std::size_t> priority) {
     const auto lines = definition.lines;
     std::vector<bool> named(lines.size(), false);

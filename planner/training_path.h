@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,6 +19,16 @@ namespace vantrell::planner {
 using TrainingPriority = std::vector<std::size_t>;
 
 TrainingPriority ScreenOrderPriority(const catalog::ClassDefinition& definition);
+
+// The priority each class was given while the program runs; screen order until then.
+class TrainingPriorities {
+public:
+    TrainingPriority Of(const catalog::ClassDefinition& definition) const;
+    void Set(const catalog::ClassDefinition& definition, TrainingPriority priority);
+
+private:
+    std::map<const catalog::ClassDefinition*, TrainingPriority> chosen_;
+};
 
 // Why `priority` is not an order of every line of the class; empty when it is.
 std::string PriorityFault(const catalog::ClassDefinition& definition, std::span<const std::size_t> priority);

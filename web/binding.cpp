@@ -254,8 +254,7 @@ public:
         const std::vector<std::string_view> views(words.begin(), words.end());
         auto priority = planner::PriorityFromStems(Current().definition(), views);
         if (auto* fault = std::get_if<std::string>(&priority)) return std::move(*fault);
-        priorities_[std::string(Current().definition().listName)] =
-            std::get<planner::TrainingPriority>(std::move(priority));
+        priorities_.Set(Current().definition(), std::get<planner::TrainingPriority>(std::move(priority)));
         return {};
     }
 
@@ -298,12 +297,7 @@ private:
         return *slot;
     }
 
-    // Each class keeps the priority it was given; until then it trains in screen order.
-    planner::TrainingPriority PriorityOfCurrent() const {
-        const catalog::ClassDefinition& definition = Current().definition();
-        const auto chosen = priorities_.find(definition.listName);
-        return chosen != priorities_.end() ? chosen->second : planner::ScreenOrderPriority(definition);
-    }
+    planner::TrainingPriority PriorityOfCurrent() const { return priorities_.Of(Current().definition()); }
 
     planner::Planner& Current() const {
         if (current_ == nullptr) throw std::logic_error("no class is open");
@@ -311,7 +305,7 @@ private:
     }
 
     std::map<std::string, std::unique_ptr<planner::Planner>, std::less<>> planners_;
-    std::map<std::string, planner::TrainingPriority, std::less<>> priorities_;
+    planner::TrainingPriorities priorities_;
     planner::Planner* current_ = nullptr;
 };
 

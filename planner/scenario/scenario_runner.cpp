@@ -135,14 +135,12 @@ std::string ScenarioRunner::Click(std::string_view stem) {
 std::string ScenarioRunner::SetPriority(std::span<const std::string_view> stems) {
     auto priority = planner::PriorityFromStems(current_->definition(), stems);
     if (auto* fault = std::get_if<std::string>(&priority)) return std::move(*fault);
-    priorities_[current_] = std::get<planner::TrainingPriority>(std::move(priority));
+    priorities_.Set(current_->definition(), std::get<planner::TrainingPriority>(std::move(priority)));
     return {};
 }
 
 void ScenarioRunner::PrintPath() {
-    const auto chosen = priorities_.find(current_);
-    const planner::TrainingPriority priority =
-        chosen != priorities_.end() ? chosen->second : planner::ScreenOrderPriority(current_->definition());
+    const planner::TrainingPriority priority = priorities_.Of(current_->definition());
     out_ << TrainingPathJson(current_->definition(), planner::TrainingPath(*current_, priority)) << '\n';
 }
 

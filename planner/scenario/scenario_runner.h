@@ -39,7 +39,7 @@ private:
     std::map<std::string, std::unique_ptr<planner::Planner>, std::less<>> planners_;
     planner::Planner* current_ = nullptr;
     // Each planner's training priority; screen order until a `priority` sets one.
-    std::map<const planner::Planner*, planner::TrainingPriority> priorities_;
+    planner::TrainingPriorities priorities_;
 };
 
 }  // namespace vantrell::scenario
