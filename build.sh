@@ -48,11 +48,11 @@ run_sanitized_tests() {
 # Random scripts into the scenario driver for a bounded time (FUZZ_SECONDS,
 # default 60), starting from the committed seeds; the log is shown on failure.
 fuzz_scenario_driver() {
-    cmake -S tests/fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTRELL_WERROR=ON >/dev/null
+    cmake -S tests/tools/fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTRELL_WERROR=ON >/dev/null
     cmake --build build-fuzz -j "$jobs"
     mkdir -p build-fuzz/corpus
     echo "Fuzzing the scenario driver for ${FUZZ_SECONDS:-60} s"
-    if ! ./build-fuzz/vantrell_scenario_fuzzer build-fuzz/corpus tests/fuzz/corpus -dict=build-fuzz/scenario.dict \
+    if ! ./build-fuzz/vantrell_scenario_fuzzer build-fuzz/corpus tests/tools/fuzz/corpus -dict=build-fuzz/scenario.dict \
         -max_total_time="${FUZZ_SECONDS:-60}" -timeout=10 -max_len=4096 -artifact_prefix=build-fuzz/ \
         -print_final_stats=1 >build-fuzz/fuzz.log 2>&1; then
         cat build-fuzz/fuzz.log
@@ -66,7 +66,7 @@ fuzz_scenario_driver() {
 # through the selector, then the program closed; LeakSanitizer reports what
 # is left at exit, and the check itself reports widgets that outlive the shell.
 check_leaks() {
-    cmake -S tests/leaks -B build-leaks -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTRELL_WERROR=ON >/dev/null
+    cmake -S tests/desktop/leaks -B build-leaks -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTRELL_WERROR=ON >/dev/null
     cmake --build build-leaks -j "$jobs" --target vantrell_leak_check
     QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 LSAN_OPTIONS=fast_unwind_on_malloc=0 \
         ./build-leaks/vantrell_leak_check
@@ -244,7 +244,7 @@ test)
     install_missing "${packages[@]}" "${check_packages[@]}"
     configure_and_build default
     run_tests default
-    run_web_tests build/planner/scenario/vantrell-scenario
+    run_web_tests build/tools/scenario/vantrell-scenario
     # The core and its tests build and pass without Qt, optimised as a release is.
     configure_and_build core
     run_tests core

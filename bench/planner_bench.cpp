@@ -8,8 +8,8 @@
 #include <string>
 
 #include "bench/run_benchmarks.h"
-#include "catalog/class_catalog.h"
-#include "planner/planner.h"
+#include "core/catalog/class_catalog.h"
+#include "core/planner/planner.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <memory>
 #include <string>
 
-#include "app/fixed_child_window.h"
-#include "app/look.h"
-#include "app/main_window.h"
+#include "desktop/shell/fixed_child_window.h"
+#include "desktop/shell/look.h"
+#include "desktop/shell/main_window.h"
 #include "bench/run_benchmarks.h"
-#include "catalog/class_catalog.h"
-#include "planner/window/class_planner_window.h"
+#include "core/catalog/class_catalog.h"
+#include "desktop/planner_window/class_planner_window.h"
 
 namespace {
 

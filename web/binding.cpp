@@ -13,18 +13,18 @@
 #include <variant>
 #include <vector>
 
-#include "app/shell_texts.h"
-#include "catalog/abilities.h"
-#include "catalog/class_catalog.h"
-#include "planner/captions.h"
-#include "planner/next_unlock.h"
-#include "planner/plain_decimal.h"
-#include "planner/plan_code.h"
-#include "planner/plan_text.h"
-#include "planner/planner.h"
-#include "planner/scenario/scenario_runner.h"
-#include "planner/training_path.h"
-#include "planner/training_path_text.h"
+#include "core/texts/shell_texts.h"
+#include "core/catalog/abilities.h"
+#include "core/catalog/class_catalog.h"
+#include "core/texts/captions.h"
+#include "core/planner/next_unlock.h"
+#include "core/planner/plain_decimal.h"
+#include "core/planner/plan_code.h"
+#include "core/planner/plan_text.h"
+#include "core/planner/planner.h"
+#include "tools/scenario/scenario_runner.h"
+#include "core/planner/training_path.h"
+#include "core/planner/training_path_text.h"
 #include "vantrell_version.h"
 
 namespace vantrell::web {
@@ -57,8 +57,8 @@ val ClassesOf(const std::string& realmName) {
 }
 
 val ShellTexts() {
-    namespace shell = app::texts;
-    namespace window = planner::captions;
+    namespace shell = texts::shell;
+    namespace window = texts::captions;
     val texts = val::object();
     const std::pair<const char*, std::string_view> entries[] = {
         {"programName", shell::kProgramName},

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "support/planner_probe.h"
+#include "tests/support/planner_probe.h"
 
 // Row checks shared by the class groups' tests.
 namespace vantrell::testing {

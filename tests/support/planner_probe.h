@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "catalog/class_catalog.h"
-#include "planner/planner.h"
+#include "core/catalog/class_catalog.h"
+#include "core/planner/planner.h"
 
 namespace vantrell::testing {
 

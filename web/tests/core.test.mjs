@@ -8,7 +8,7 @@ import { test } from 'node:test';
 import { classNames, generateScript, loadCore, root, runNative } from './support.mjs';
 
 const core = await loadCore();
-const goldenDir = join(root, 'tests/scenario/golden');
+const goldenDir = join(root, 'tests/tools/scenario/golden');
 
 for (const name of readdirSync(goldenDir).filter((file) => file.endsWith('.scenario'))) {
     test(`golden script ${name} prints the expected lines`, () => {

@@ -38,7 +38,7 @@ async function compareScript(page, script) {
 }
 
 describe('the page against vantrell-scenario', () => {
-    const goldenDir = join(root, 'tests/scenario/golden');
+    const goldenDir = join(root, 'tests/tools/scenario/golden');
     for (const name of readdirSync(goldenDir).filter((file) => file.endsWith('.scenario'))) {
         test(`golden script ${name}`, async () => {
             const page = await openPage(browser);

@@ -11,7 +11,7 @@ export const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const webBuild = resolve(root, process.env.VANTRELL_WEB_BUILD ?? 'build-web');
 export const pagePath = join(webBuild, 'vantrell.html');
 export const pageUrl = pathToFileURL(pagePath).href;
-const driverPath = resolve(root, process.env.VANTRELL_SCENARIO ?? 'build/planner/scenario/vantrell-scenario');
+const driverPath = resolve(root, process.env.VANTRELL_SCENARIO ?? 'build/tools/scenario/vantrell-scenario');
 
 export async function loadCore() {
     const require = createRequire(import.meta.url);

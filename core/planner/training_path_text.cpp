@@ -1,0 +1,92 @@
+#include "core/planner/training_path_text.h"
+
+#include <algorithm>
+
+#include "core/catalog/abilities.h"
+#include "core/texts/captions.h"
+#include "core/planner/plain_decimal.h"
+#include "core/planner/points.h"
+#include "core/planner/text_columns.h"
+
+namespace vantrell::planner {
+namespace {
+
+constexpr std::string_view kLevelHeading = texts::captions::kPathLevel;
+constexpr std::string_view kPointsHeading = texts::captions::kPathPointsLeft;
+constexpr std::string_view kAbilitiesHeading = texts::captions::kNewAbilities;
+constexpr char kColumnGap[] = "  ";
+constexpr char kRoseMarker = '*';
+
+// A level cell keeps one place after the number for the marker, so marked and
+// unmarked numbers stay aligned.
+std::string LevelCell(std::int16_t level, bool rose) { return PlainDecimal(level) + (rose ? kRoseMarker : ' '); }
+
+std::size_t LineColumnWidth(const catalog::SpecLineDefinition& line, std::span<const TrainingStep> path,
+                            std::size_t index) {
+    std::size_t width = line.caption.size();
+    for (const TrainingStep& step : path) width = std::max(width, LevelCell(step.lineLevels[index], true).size());
+    return width;
+}
+
+std::string Heading(const Planner& planner, std::span<const std::size_t> priority) {
+    const catalog::ClassDefinition& definition = planner.definition();
+    std::string order;
+    for (std::size_t line : priority)
+        order += (order.empty() ? "" : ", ") + std::string(definition.lines[line].caption);
+    std::string text;
+    text += "Class:    " + std::string(definition.titleCaption) + '\n';
+    text += "Level:    " + PlainDecimal(planner.state().characterLevel) + '\n';
+    text += "Priority: " + order + '\n';
+    text += std::string(1, kRoseMarker) + " marks the levels at which a line rose.\n\n";
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> NewAbilities(const catalog::ClassDefinition& definition, const TrainingStep& step) {
+    std::vector<std::string> abilities;
+    for (std::size_t line : step.changedLines) {
+        const catalog::SpecLineDefinition& changed = definition.lines[line];
+        abilities.push_back(std::string(changed.caption) + ": " +
+                            catalog::AbilitiesTextFor(changed, step.lineLevels[line]));
+    }
+    return abilities;
+}
+
+std::string TrainingPathIntro(std::int16_t characterLevel) {
+    return "How to train from level " + std::to_string(kLowestCharacterLevel) + " to this plan at level " +
+           std::to_string(characterLevel) +
+           ": at every level the lines rise in the priority order as far as the plan, their caps and the points "
+           "allow. " +
+           std::string(texts::captions::kRoseMarker) + " and bold mark the levels at which a line rises.";
+}
+
+std::string TrainingPathAsText(const Planner& planner, std::span<const std::size_t> priority,
+                               std::span<const TrainingStep> path) {
+    const catalog::ClassDefinition& definition = planner.definition();
+    std::vector<std::size_t> widths;
+    std::string header = std::string(kLevelHeading);
+    for (std::size_t line = 0; line < definition.lines.size(); ++line) {
+        widths.push_back(LineColumnWidth(definition.lines[line], path, line));
+        header += kColumnGap + PadLeft(definition.lines[line].caption, widths.back());
+    }
+    header += kColumnGap + std::string(kPointsHeading) + kColumnGap;
+    // Further abilities of a level go on rows of their own, under the first.
+    const std::string continuation(header.size(), ' ');
+    std::string text = Heading(planner, priority) + TrimmedRow(header + std::string(kAbilitiesHeading));
+
+    for (std::size_t index = 0; index < path.size(); ++index) {
+        const TrainingStep& step = path[index];
+        std::string row = PadLeft(PlainDecimal(step.characterLevel), kLevelHeading.size());
+        for (std::size_t line = 0; line < widths.size(); ++line) {
+            row += kColumnGap + PadLeft(LevelCell(step.lineLevels[line], RoseAt(path, index, line)), widths[line]);
+        }
+        row += kColumnGap + PadLeft(PlainDecimal(step.pointsLeft), kPointsHeading.size()) + kColumnGap;
+        const std::vector<std::string> abilities = NewAbilities(definition, step);
+        text += TrimmedRow(row + (abilities.empty() ? std::string() : abilities.front()));
+        for (std::size_t more = 1; more < abilities.size(); ++more) text += TrimmedRow(continuation + abilities[more]);
+    }
+    return text;
+}
+
+}  // namespace vantrell::planner

@@ -1,0 +1,72 @@
+# Where `cmake --install` puts the program and what a desktop needs to list it,
+# and the Debian package CPack builds from the same rules.
+include(GNUInstallDirs)
+
+set(VANTRELL_APP_ID org.example.Vantrell)
+set(VANTRELL_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(desktop_dir ${PROJECT_SOURCE_DIR}/desktop/packaging)
+set(metainfo ${PROJECT_BINARY_DIR}/packaging/${VANTRELL_APP_ID}.metainfo.xml)
+configure_file(${desktop_dir}/${VANTRELL_APP_ID}.metainfo.xml.in ${metainfo} @ONLY)
+
+install(TARGETS vantrell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${desktop_dir}/${VANTRELL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size IN LISTS VANTRELL_ICON_SIZES)
+    # 32 is the program's own window icon; the other sizes are rendered from its artwork.
+    if(size EQUAL 32)
+        set(icon ${PROJECT_SOURCE_DIR}/assets/vantrell.png)
+    else()
+        set(icon ${desktop_dir}/icons/${size}.png)
+    endif()
+    install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${VANTRELL_APP_ID}.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/assets/vantrell.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${VANTRELL_APP_ID}.svg)
+# Debian looks for a package's licence here.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantrell RENAME copyright)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vantrell)
+set(CPACK_PACKAGE_VENDOR "The Vantrell maintainers")
+set(CPACK_PACKAGE_CONTACT "The Vantrell maintainers <vantrell@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "plan how an Ostrand character spends its specialization points")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Pick a realm, one of its 33 classes and a character level, then move one slider per specialization line; "
+    "each line shows its level, cost, share of the total and the abilities that level grants.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The Qt libraries the program links decide its dependencies, so they follow whatever Debian release builds it.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows are laid out for faces with these metrics; without them DejaVu stands in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
+include(CPack)
+
+if(BUILD_TESTING)
+    # A missing validator fails its test rather than the configuration, and says what to install.
+    find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+    find_program(APPSTREAMCLI appstreamcli)
+    if(DESKTOP_FILE_VALIDATE)
+        add_test(NAME desktop.entry_validates
+                 COMMAND ${DESKTOP_FILE_VALIDATE} ${desktop_dir}/${VANTRELL_APP_ID}.desktop)
+    else()
+        add_test(NAME desktop.entry_validates
+                 COMMAND ${CMAKE_COMMAND} -E echo "missing: desktop-file-validate (Debian desktop-file-utils)")
+        set_tests_properties(desktop.entry_validates PROPERTIES FAIL_REGULAR_EXPRESSION "missing:")
+    endif()
+    if(APPSTREAMCLI)
+        add_test(NAME desktop.metainfo_validates COMMAND ${APPSTREAMCLI} validate --no-net ${metainfo})
+    else()
+        add_test(NAME desktop.metainfo_validates
+                 COMMAND ${CMAKE_COMMAND} -E echo "missing: appstreamcli (Debian appstream)")
+        set_tests_properties(desktop.metainfo_validates PROPERTIES FAIL_REGULAR_EXPRESSION "missing:")
+    endif()
+    add_test(NAME desktop.install_layout
+             COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR}
+                     -DPREFIX=${PROJECT_BINARY_DIR}/install-layout-check -DAPP_ID=${VANTRELL_APP_ID}
+                     "-DICON_SIZES=${VANTRELL_ICON_SIZES}" -DVERSION=${PROJECT_VERSION}
+                     -P ${CMAKE_CURRENT_LIST_DIR}/CheckInstallLayout.cmake)
+endif()

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "core/catalog/records.h"
+#include "core/planner/plan_code.h"
+#include "core/planner/planner.h"
+#include "desktop/toolkit/message_sink.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QScrollBar;
+
+namespace vantrell::toolkit {
+class ClickableLabel;
+}
+
+namespace vantrell::window {
+
+class TrainingPathDialog;
+struct PlannerLayout;
+using toolkit::ClickableLabel;
+using toolkit::MessageIcon;
+using toolkit::MessageRequest;
+using toolkit::MessageSink;
+using toolkit::ModalMessageBox;
+
+// One class's planner window. Every number and text comes from the headless
+// planner; the window forwards the user's events to it and renders its state.
+class ClassPlannerWindow : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ClassPlannerWindow)
+
+public:
+    // Finds, opening it if need be, the window of a class a pasted plan code names.
+    using PlannerOpener = std::function<ClassPlannerWindow*(const catalog::ClassDefinition&)>;
+
+    explicit ClassPlannerWindow(const catalog::ClassDefinition& definition, MessageSink messages = ModalMessageBox(),
+                                QWidget* parent = nullptr);
+    ~ClassPlannerWindow() override;
+
+    const planner::Planner& planner() const { return planner_; }
+    void SetPlannerOpener(PlannerOpener opener) { opener_ = std::move(opener); }
+
+    void CopyPlanAsText() const;
+    void CopyPlanCode() const;
+    // Applies the plan code on the clipboard in its class's window; says why when it cannot.
+    void PastePlanCode();
+    std::vector<planner::LoweredLine> ApplyPlanCode(const planner::PlanCode& code);
+    // Opens the class's training path, or brings it to the front; it follows this window's plan.
+    TrainingPathDialog* ShowTrainingPath();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    struct LineWidgets {
+        QLabel* caption = nullptr;
+        QScrollBar* slider = nullptr;
+        QLabel* level = nullptr;
+        QLabel* points = nullptr;
+        QLabel* percent = nullptr;
+        ClickableLabel* abilities = nullptr;
+    };
+
+    void BuildActions();
+    void BuildTrainingPathAction();
+    void BuildHeader();
+    void BuildAbilities(const PlannerLayout& layout);
+    void BuildStatsFrame(const PlannerLayout& layout);
+    struct RowPlace {
+        int top = 0;
+        int height = 0;
+        int captionWidth = 0;
+    };
+    void BuildRow(std::size_t line, const RowPlace& place);
+    void SetKeyboardOrder();
+    PlannerLayout Layout() const;
+
+    void OnLevelPicked(int index);
+    void OnSliderChanged(std::size_t line, int value);
+    void OnAbilitiesClicked(std::size_t line);
+    void Render();
+    void RenderLine(std::size_t line);
+
+    planner::Planner planner_;
+    MessageSink messages_;
+    PlannerOpener opener_;
+    QList<QAction*> sharingActions_;
+    QAction* trainingPathAction_ = nullptr;
+    TrainingPathDialog* trainingPath_ = nullptr;
+    QComboBox* levelBox_ = nullptr;
+    QLabel* pointsLeft_ = nullptr;
+    QLabel* totalPoints_ = nullptr;
+    QFrame* stats_ = nullptr;
+    std::vector<LineWidgets> lines_;
+};
+
+}  // namespace vantrell::window

@@ -1,0 +1,82 @@
+// The window's plan sharing: copying the plan as text or as a code, pasting a code.
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+
+#include "core/texts/captions.h"
+#include "core/planner/plan_text.h"
+#include "desktop/planner_window/class_planner_window.h"
+#include "desktop/toolkit/qt_text.h"
+
+namespace vantrell::window {
+namespace {
+
+const QString kPasteTitle = toolkit::ToQString(texts::captions::kPastePlanCode);
+
+QAction* AddSharingAction(QWidget* window, const QString& text, const QKeySequence& keys) {
+    auto* action = new QAction(text, window);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    window->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+void ClassPlannerWindow::BuildActions() {
+    connect(AddSharingAction(this, toolkit::ToQString(texts::captions::kCopyPlanAsText), QKeySequence::Copy),
+            &QAction::triggered, this, &ClassPlannerWindow::CopyPlanAsText);
+    connect(AddSharingAction(this, toolkit::ToQString(texts::captions::kCopyPlanCode),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
+            &QAction::triggered, this, &ClassPlannerWindow::CopyPlanCode);
+    connect(AddSharingAction(this, kPasteTitle, QKeySequence::Paste), &QAction::triggered, this,
+            &ClassPlannerWindow::PastePlanCode);
+    sharingActions_ = actions();
+}
+
+void ClassPlannerWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addActions(sharingActions_);
+    menu.addSeparator();
+    menu.addAction(trainingPathAction_);
+    menu.exec(event->globalPos());
+}
+
+void ClassPlannerWindow::CopyPlanAsText() const {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(planner::PlanAsText(planner_)));
+}
+
+void ClassPlannerWindow::CopyPlanCode() const {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(planner::EncodePlanCode(planner_)));
+}
+
+void ClassPlannerWindow::PastePlanCode() {
+    const auto decoded =
+        planner::DecodePlanCode(planner::PlanCodeTextOf(QGuiApplication::clipboard()->text().toStdString()));
+    if (const auto* reason = std::get_if<std::string>(&decoded)) {
+        messages_(this, {kPasteTitle, QString::fromStdString(*reason), MessageIcon::None});
+        return;
+    }
+    const planner::PlanCode& code = std::get<planner::PlanCode>(decoded);
+    ClassPlannerWindow* target = code.definition == &planner_.definition() ? this
+                                 : opener_                                 ? opener_(*code.definition)
+                                                                           : nullptr;
+    if (target == nullptr) {
+        const QString why =
+            "This window cannot open the " + toolkit::ToQString(code.definition->titleCaption) + " planner.";
+        messages_(this, {kPasteTitle, why, MessageIcon::None});
+        return;
+    }
+    const std::string trimmed = planner::DescribeLoweredLines(target->ApplyPlanCode(code));
+    if (!trimmed.empty()) messages_(target, {kPasteTitle, QString::fromStdString(trimmed), MessageIcon::None});
+}
+
+std::vector<planner::LoweredLine> ClassPlannerWindow::ApplyPlanCode(const planner::PlanCode& code) {
+    auto lowered = planner::ApplyPlanCode(planner_, code);
+    Render();
+    return lowered;
+}
+
+}  // namespace vantrell::window

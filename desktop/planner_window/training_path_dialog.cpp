@@ -1,0 +1,255 @@
+#include "desktop/planner_window/training_path_dialog.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/texts/captions.h"
+#include "core/planner/next_unlock.h"
+#include "core/planner/plain_decimal.h"
+#include "core/planner/training_path_text.h"
+#include "desktop/toolkit/qt_text.h"
+
+namespace vantrell::window {
+namespace {
+
+constexpr int kLevelColumn = 0;
+constexpr int kFirstLineColumn = 1;
+constexpr int kAbilitiesMinimumWidth = 360;
+constexpr int kPriorityPanelWidth = 200;
+constexpr int kPreferredHeight = 620;
+const QString kRoseMarker = toolkit::ToQString(texts::captions::kRoseMarker);
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+QString Caption(const catalog::SpecLineDefinition& line) { return toolkit::ToQString(line.caption); }
+
+}  // namespace
+
+TrainingPathDialog::TrainingPathDialog(const planner::Planner& planner, QWidget* parent)
+    : QDialog(parent), planner_(planner), priority_(planner::ScreenOrderPriority(planner.definition())) {
+    setObjectName("dlgTrainingPath");
+    setWindowTitle(toolkit::ToQString(planner.definition().titleCaption) + ' ' +
+                   toolkit::ToQString(texts::captions::kTrainingPath));
+    setSizeGripEnabled(true);
+
+    heading_ = new QLabel(this);
+    heading_->setWordWrap(true);
+    auto* body = new QHBoxLayout;
+    body->addWidget(BuildPriorityPanel());
+    body->addWidget(BuildTable(), 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* copy =
+        buttons->addButton('&' + toolkit::ToQString(texts::captions::kCopyAsText), QDialogButtonBox::ActionRole);
+    copy->setObjectName("cmdCopyAsText");
+    connect(copy, &QPushButton::clicked, this, &TrainingPathDialog::CopyAsText);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading_);
+    layout->addLayout(body, 1);
+    layout->addWidget(buttons);
+
+    RenderPriority(0);
+    Follow();
+    resize(FittingSize());
+}
+
+TrainingPathDialog::~TrainingPathDialog() = default;
+
+QWidget* TrainingPathDialog::BuildPriorityPanel() {
+    auto* panel = new QWidget(this);
+    auto* title = new QLabel('&' + toolkit::ToQString(texts::captions::kPriority) + ':', panel);
+    priorityList_ = new QListWidget(panel);
+    priorityList_->setObjectName("lstPriority");
+    priorityList_->setAccessibleName(toolkit::ToQString(texts::captions::kPriority));
+    priorityList_->installEventFilter(this);
+    title->setBuddy(priorityList_);
+    connect(priorityList_, &QListWidget::currentRowChanged, this, &TrainingPathDialog::UpdateMoveButtons);
+    auto* hint = new QLabel(toolkit::ToQString(texts::captions::kPriorityHint), panel);
+    hint->setWordWrap(true);
+
+    moveUp_ = new QPushButton("Move &Up", panel);
+    moveUp_->setObjectName("cmdMoveUp");
+    moveUp_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+    moveUp_->setToolTip("Move the selected line up (Alt+Up)");
+    connect(moveUp_, &QPushButton::clicked, this, [this] { MoveSelected(-1); });
+    moveDown_ = new QPushButton("Move &Down", panel);
+    moveDown_->setObjectName("cmdMoveDown");
+    moveDown_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
+    moveDown_->setToolTip("Move the selected line down (Alt+Down)");
+    connect(moveDown_, &QPushButton::clicked, this, [this] { MoveSelected(1); });
+
+    auto* moves = new QHBoxLayout;
+    moves->addWidget(moveUp_);
+    moves->addWidget(moveDown_);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(title);
+    layout->addWidget(priorityList_, 1);
+    layout->addLayout(moves);
+    layout->addWidget(hint);
+    panel->setMaximumWidth(kPriorityPanelWidth);
+    return panel;
+}
+
+QWidget* TrainingPathDialog::BuildTable() {
+    const auto lines = planner_.definition().lines;
+    const int columns = static_cast<int>(lines.size()) + 3;
+    table_ = new QTableWidget(0, columns, this);
+    table_->setObjectName("tblTrainingPath");
+    table_->setAccessibleName("Training path");
+    QStringList headings{toolkit::ToQString(texts::captions::kPathLevel)};
+    for (const catalog::SpecLineDefinition& line : lines) headings << Caption(line);
+    headings << toolkit::ToQString(texts::captions::kPathPointsLeft)
+             << toolkit::ToQString(texts::captions::kNewAbilities);
+    table_->setHorizontalHeaderLabels(headings);
+    table_->verticalHeader()->hide();
+    table_->setWordWrap(true);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    table_->viewport()->installEventFilter(this);
+    return table_;
+}
+
+void TrainingPathDialog::showEvent(QShowEvent* event) {
+    Follow();
+    QDialog::showEvent(event);
+}
+
+// The list takes Alt+Up and Alt+Down as plain cursor moves before the buttons'
+// shortcuts see them, so it hands them over itself.
+bool TrainingPathDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_->viewport() && event->type() == QEvent::Resize) FitAbilitiesColumn();
+    if (watched == priorityList_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::AltModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+            MoveSelected(key->key() == Qt::Key_Up ? -1 : 1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TrainingPathDialog::Follow() {
+    path_ = planner::TrainingPath(planner_, priority_);
+    heading_->setText(QString::fromStdString(planner::TrainingPathIntro(planner_.state().characterLevel)));
+    RenderTable();
+}
+
+void TrainingPathDialog::RenderPriority(std::size_t selectedRow) {
+    priorityList_->clear();
+    for (std::size_t line : priority_) priorityList_->addItem(Caption(planner_.definition().lines[line]));
+    priorityList_->setCurrentRow(static_cast<int>(selectedRow));
+    UpdateMoveButtons();
+}
+
+void TrainingPathDialog::UpdateMoveButtons() {
+    const int row = priorityList_->currentRow();
+    moveUp_->setEnabled(row > 0);
+    moveDown_->setEnabled(row >= 0 && row + 1 < priorityList_->count());
+}
+
+void TrainingPathDialog::MoveSelected(int offset) {
+    const int from = priorityList_->currentRow();
+    const int to = from + offset;
+    if (from < 0 || to < 0 || to >= static_cast<int>(priority_.size())) return;
+    std::swap(priority_[static_cast<std::size_t>(from)], priority_[static_cast<std::size_t>(to)]);
+    RenderPriority(static_cast<std::size_t>(to));
+    // Alt+Up and Alt+Down stay in the list, so a line can be walked several places at once.
+    priorityList_->setFocus();
+    Follow();
+}
+
+void TrainingPathDialog::RenderTable() {
+    table_->setRowCount(static_cast<int>(path_.size()));
+    for (int row = 0; row < table_->rowCount(); ++row) FillStepRow(row);
+    for (int column = 0; column + 1 < table_->columnCount(); ++column) table_->resizeColumnToContents(column);
+    FitAbilitiesColumn();
+    table_->resizeRowsToContents();
+}
+
+// The abilities fill the room the level columns leave, but never get so narrow
+// that every row wraps into a tall block; below that the table scrolls sideways.
+void TrainingPathDialog::FitAbilitiesColumn() {
+    const int last = table_->columnCount() - 1;
+    int levelColumns = 0;
+    for (int column = 0; column < last; ++column) levelColumns += table_->columnWidth(column);
+    const int width = std::max(kAbilitiesMinimumWidth, table_->viewport()->width() - levelColumns);
+    if (table_->columnWidth(last) == width) return;
+    table_->setColumnWidth(last, width);
+    table_->resizeRowsToContents();
+}
+
+void TrainingPathDialog::FillStepRow(int row) {
+    const auto step = static_cast<std::size_t>(row);
+    const planner::TrainingStep& shown = path_[step];
+    const auto lines = planner_.definition().lines;
+    table_->setItem(row, kLevelColumn, Cell(QString::number(shown.characterLevel), Qt::AlignCenter));
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        const std::int16_t level = shown.lineLevels[line];
+        auto* cell = Cell(QString::number(level), Qt::AlignCenter);
+        if (planner::RoseAt(path_, step, line)) {
+            const std::int16_t before = planner::LevelBefore(path_, step, line);
+            cell->setText(kRoseMarker + ' ' + cell->text());
+            QFont bold = table_->font();
+            bold.setBold(true);
+            cell->setFont(bold);
+            QColor tint = palette().color(QPalette::Highlight);
+            tint.setAlpha(60);
+            cell->setBackground(tint);
+            cell->setToolTip(QString("%1 rises from %2 to %3").arg(Caption(lines[line])).arg(before).arg(level));
+        } else if (shown.characterLevel < lines[line].availableFromLevel) {
+            cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            cell->setToolTip(QString::fromStdString(planner::OpeningHint(lines[line])));
+        }
+        table_->setItem(row, kFirstLineColumn + static_cast<int>(line), cell);
+    }
+    const int pointsColumn = kFirstLineColumn + static_cast<int>(lines.size());
+    table_->setItem(
+        row, pointsColumn,
+        Cell(QString::fromStdString(planner::PlainDecimal(shown.pointsLeft)), Qt::AlignRight | Qt::AlignVCenter));
+    QStringList abilities;
+    for (const std::string& ability : planner::NewAbilities(planner_.definition(), shown)) {
+        abilities << QString::fromStdString(ability);
+    }
+    table_->setItem(row, pointsColumn + 1, Cell(abilities.join('\n'), Qt::AlignLeft | Qt::AlignVCenter));
+}
+
+void TrainingPathDialog::CopyAsText() const {
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(planner::TrainingPathAsText(planner_, priority_, path_)));
+}
+
+// Wide enough for every level column and a readable abilities column, within the screen.
+QSize TrainingPathDialog::FittingSize() const {
+    int tableWidth = table_->verticalScrollBar()->sizeHint().width() + 2 * table_->frameWidth();
+    for (int column = 0; column + 1 < table_->columnCount(); ++column) tableWidth += table_->columnWidth(column);
+    tableWidth += kAbilitiesMinimumWidth;
+    const QSize wanted(kPriorityPanelWidth + tableWidth + 40, kPreferredHeight);
+    const QScreen* shown = screen();
+    if (shown == nullptr) return wanted;
+    const QSize room = shown->availableGeometry().size() * 9 / 10;
+    return wanted.boundedTo(room);
+}
+
+}  // namespace vantrell::window

@@ -1,0 +1,15 @@
+#include "desktop/shell/look.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace vantrell::app {
+
+void ApplyLook(QApplication& application) {
+    QStyle* fusion = QStyleFactory::create("Fusion");
+    application.setStyle(fusion);
+    application.setPalette(fusion->standardPalette());
+}
+
+}  // namespace vantrell::app

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <string_view>
+
+#include "desktop/shell/shell_seams.h"
+#include "core/catalog/records.h"
+
+class QMdiArea;
+
+namespace vantrell::app {
+
+class FixedChildWindow;
+
+// The fixed-size main window holding the selector, the introduction and the
+// planner windows as children.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+public:
+    explicit MainWindow(ShellSeams seams = DesktopSeams(), QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QMdiArea* area() const { return area_; }
+    // The planner window of a class, opening it on first use, placed right of the selector and brought to the front.
+    FixedChildWindow* OpenPlanner(const catalog::ClassDefinition& definition);
+    void ShowAbout();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void HoldFixedSize();
+    void BringToFront(FixedChildWindow* child);
+
+    ShellSeams seams_;
+    QMdiArea* area_ = nullptr;
+    std::map<std::string_view, FixedChildWindow*> planners_;
+};
+
+}  // namespace vantrell::app

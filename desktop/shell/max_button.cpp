@@ -1,0 +1,28 @@
+#include "desktop/shell/max_button.h"
+
+#include <QWidget>
+
+namespace vantrell::app {
+namespace {
+
+constexpr const char* kCaller = "EnableMaxButton";
+
+}  // namespace
+
+WindowError::WindowError(std::string source, const std::string& description)
+    : std::runtime_error(description), source_(std::move(source)) {}
+
+void EnableMaxButton(QWidget* window, bool enable) {
+    if (window == nullptr || !window->isWindow()) {
+        throw WindowError(std::string("modCloseBtn::") + kCaller, std::string(kCaller) + "() - Invalid Window Handle");
+    }
+    // Spelling the frame's buttons out keeps the others when the maximize hint goes.
+    Qt::WindowFlags flags = window->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    flags.setFlag(Qt::WindowMaximizeButtonHint, enable);
+    const bool wasVisible = window->isVisible();
+    window->setWindowFlags(flags);
+    if (wasVisible) window->show();
+}
+
+}  // namespace vantrell::app

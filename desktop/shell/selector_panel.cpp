@@ -1,0 +1,73 @@
+#include "desktop/shell/selector_panel.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "core/texts/shell_texts.h"
+#include "core/catalog/class_catalog.h"
+#include "desktop/toolkit/fonts.h"
+#include "desktop/toolkit/labels.h"
+#include "desktop/toolkit/qt_text.h"
+#include "desktop/toolkit/twips.h"
+
+namespace vantrell::app {
+namespace {
+
+QLabel* AddHeading(QWidget* parent, const QString& text, const toolkit::TwipRect& rect) {
+    return toolkit::AddLabel(parent, text, rect,
+                             {.alignment = Qt::AlignCenter,
+                              .font = toolkit::FontOf(toolkit::kSerifFaces, 12, {.bold = true}),
+                              .colour = Qt::blue});
+}
+
+}  // namespace
+
+SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName("frmMain");
+    setFont(toolkit::FontOf(toolkit::kSansFaces, 8.25));
+
+    AddHeading(this, toolkit::ToQString(texts::shell::kSelectRealm), {120, 0, 1365, 285});
+    realms_ = new QComboBox(this);
+    realms_->setObjectName("cboRealm");
+    for (catalog::Realm realm : catalog::kRealms) realms_->addItem(toolkit::ToQString(catalog::RealmName(realm)));
+    realms_->setCurrentIndex(-1);
+    toolkit::PlaceInTwips(*realms_, {120, 360, 1335, 315});
+    connect(realms_, &QComboBox::activated, this, &SelectorPanel::OnRealmChosen);
+
+    AddHeading(this, toolkit::ToQString(texts::shell::kSelectClass), {180, 720, 1245, 285});
+    classes_ = new QListWidget(this);
+    classes_->setObjectName("lstClasses");
+    toolkit::PlaceInTwips(*classes_, {70, 1080, 1335, 2790});
+    // A click on the entry already selected brings its window forward again.
+    connect(classes_, &QListWidget::itemClicked, this, &SelectorPanel::OnClassChosen);
+    connect(classes_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) OnClassChosen();
+    });
+
+    auto* about = new QPushButton("&About", this);
+    about->setObjectName("cmdAbout");
+    toolkit::PlaceInTwips(*about, {240, 4200, 975, 375});
+    connect(about, &QPushButton::clicked, this, &SelectorPanel::aboutRequested);
+}
+
+void SelectorPanel::OnRealmChosen() {
+    const auto realm = catalog::RealmNamed(realms_->currentText().toStdString());
+    if (!realm) return;
+    const QSignalBlocker blocker(classes_);
+    classes_->clear();
+    for (const catalog::ClassDefinition* definition : catalog::ClassCatalog::ClassesOf(*realm)) {
+        classes_->addItem(toolkit::ToQString(definition->listName));
+    }
+}
+
+void SelectorPanel::OnClassChosen() {
+    const QListWidgetItem* item = classes_->currentItem();
+    if (item == nullptr) return;
+    if (const catalog::ClassDefinition* definition = catalog::ClassCatalog::Find(item->text().toStdString())) {
+        emit classChosen(*definition);
+    }
+}
+
+}  // namespace vantrell::app

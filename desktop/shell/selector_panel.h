@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include "core/catalog/records.h"
+
+class QComboBox;
+class QListWidget;
+
+namespace vantrell::app {
+
+// The realm and class selector at the main window's left edge.
+class SelectorPanel : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SelectorPanel)
+
+public:
+    explicit SelectorPanel(QWidget* parent = nullptr);
+    ~SelectorPanel() override = default;
+
+signals:
+    void classChosen(const vantrell::catalog::ClassDefinition& definition);
+    void aboutRequested();
+
+private:
+    void OnRealmChosen();
+    void OnClassChosen();
+
+    QComboBox* realms_ = nullptr;
+    QListWidget* classes_ = nullptr;
+};
+
+}  // namespace vantrell::app

@@ -1,0 +1,14 @@
+#include "desktop/toolkit/clickable_label.h"
+
+#include <QMouseEvent>
+
+namespace vantrell::toolkit {
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+}  // namespace vantrell::toolkit

@@ -1,9 +1,0 @@
-#include <iostream>
-
-#include "planner/scenario/scenario_runner.h"
-
-int main() {
-    std::ios::sync_with_stdio(false);
-    vantrell::scenario::ScenarioRunner runner(std::cout, std::cerr);
-    return runner.Run(std::cin);
-}

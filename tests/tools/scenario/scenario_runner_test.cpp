@@ -1,0 +1,102 @@
+#include "tools/scenario/scenario_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "tools/scenario/json_text.h"
+
+namespace vantrell::scenario {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunScript(const std::string& script) {
+    std::istringstream input(script);
+    std::ostringstream out;
+    std::ostringstream err;
+    ScenarioRunner runner(out, err);
+    const int status = runner.Run(input);
+    return {status, out.str(), err.str()};
+}
+
+struct BadInputRow {
+    const char* script;
+    const char* error;
+};
+
+void PrintTo(const BadInputRow& row, std::ostream* out) { *out << JsonString(row.script); }
+
+class BadInputTest : public ::testing::TestWithParam<BadInputRow> {};
+
+TEST_P(BadInputTest, EndsWithOneErrorLineAndStatusTwo) {
+    const Outcome outcome = RunScript(GetParam().script);
+    EXPECT_EQ(outcome.status, kScenarioBadInput);
+    EXPECT_EQ(outcome.err, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BadInputTest,
+    ::testing::Values(BadInputRow{"show\n", "error: line 1: 'show' before any 'open'\n"},
+                      BadInputRow{"\n# note\nlevel 7\n", "error: line 3: 'level' before any 'open'\n"},
+                      BadInputRow{"open Healer\njump 3\n", "error: line 2: unknown command 'jump'\n"},
+                      BadInputRow{"open Sorcerer\n", "error: line 1: unknown class 'Sorcerer'\n"},
+                      BadInputRow{"open healer\n", "error: line 1: unknown class 'healer'\n"},
+                      BadInputRow{"open Healer\nlevel 5\n", "error: line 2: level 5 is outside 6 to 50\n"},
+                      BadInputRow{"open Healer\nlevel 51\n", "error: line 2: level 51 is outside 6 to 50\n"},
+                      BadInputRow{"open Healer\nlevel 6x\n", "error: line 2: not a number: '6x'\n"},
+                      BadInputRow{"open Healer\nlevel 99999999999\n", "error: line 2: not a number: '99999999999'\n"},
+                      BadInputRow{"open Healer\nslide Mending\n", "error: line 2: 'slide' takes 2 argument(s)\n"},
+                      BadInputRow{"open Healer\nslide Mind 3\n", "error: line 2: unknown stem 'Mind' for Healer\n"},
+                      BadInputRow{"open Healer\nslide Mending +\n", "error: line 2: not a number: '+'\n"},
+                      BadInputRow{"open Healer\nclick\n", "error: line 2: 'click' takes 1 argument(s)\n"},
+                      BadInputRow{"open Healer\nshow now\n", "error: line 2: 'show' takes 0 argument(s)\n"},
+                      BadInputRow{"open\n", "error: line 1: 'open' takes 1 argument(s)\n"},
+                      BadInputRow{"path\n", "error: line 1: 'path' before any 'open'\n"},
+                      BadInputRow{"priority Mending\n", "error: line 1: 'priority' before any 'open'\n"},
+                      BadInputRow{"open Healer\npath 6\n", "error: line 2: 'path' takes 0 argument(s)\n"},
+                      BadInputRow{"open Healer\npriority\n",
+                                  "error: line 2: the priority leaves out 'Mending', 'Augmentation', 'Pacification'\n"},
+                      BadInputRow{"open Healer\npriority Pacification Mending\n",
+                                  "error: line 2: the priority leaves out 'Augmentation'\n"},
+                      BadInputRow{"open Healer\npriority Mending Mending Augmentation Pacification\n",
+                                  "error: line 2: 'Mending' is named twice\n"},
+                      BadInputRow{"open Healer\npriority Mending Augmentation Pacification Slashing\n",
+                                  "error: line 2: unknown stem 'Slashing' for Healer\n"}));
+
+TEST(ScenarioRunner, StopsAtTheFirstBadLineAfterPrintingWholeLines) {
+    const Outcome outcome = RunScript("open Healer\nshow\nlevel 4\nshow\n");
+    EXPECT_EQ(outcome.status, kScenarioBadInput);
+    EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 1);
+    EXPECT_TRUE(outcome.out.ends_with("]}\n"));
+}
+
+TEST(ScenarioRunner, ClampsSlidesAndIgnoresBlankAndCommentLines) {
+    const Outcome outcome =
+        RunScript("  # comment\n\r\nopen Healer\r\n\tslide Mending 9999\nslide Augmentation -4\nshow\n");
+    EXPECT_EQ(outcome.status, kScenarioOk);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_NE(outcome.out.find(R"({"stem":"Mending","value":50,"min":1,"max":50,"enabled":true,"level":"50")"),
+              std::string::npos);
+    EXPECT_NE(outcome.out.find(R"("left":"0")"), std::string::npos);
+}
+
+TEST(ScenarioRunner, ClickPrintsNullWithoutAnExplanation) {
+    EXPECT_EQ(RunScript("open Cleric\nclick Smiting\n").out, "{\"message\":null}\n");
+}
+
+TEST(JsonString, EscapesQuotesBackslashesAndControlCharacters) {
+    EXPECT_EQ(JsonString("plain"), "\"plain\"");
+    EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(JsonString("one\r\ntwo"), "\"one\\r\\ntwo\"");
+    EXPECT_EQ(JsonString(std::string("\x01", 1)), "\"\\u0001\"");
+    EXPECT_EQ(JsonString("Löwe"), "\"Löwe\"");
+}
+
+}  // namespace
+}  // namespace vantrell::scenario
