@@ -19,6 +19,9 @@ inline constexpr std::string_view kCopyPlanCode = "Copy Plan Code";
 inline constexpr std::string_view kPastePlanCode = "Paste Plan Code";
 
 inline constexpr std::string_view kTrainingPath = "Training Path";
+// The menu command that opens the training path; the ellipsis says a window follows.
+inline constexpr std::string_view kTrainingPathCommand = "Training Path\u2026";
+inline constexpr std::string_view kTrainingPathTable = "Training path";
 inline constexpr std::string_view kPriority = "Priority";
 inline constexpr std::string_view kPriorityHint = "Each level's points go to the lines at the top first.";
 inline constexpr std::string_view kPathLevel = "Level";
@@ -27,5 +30,7 @@ inline constexpr std::string_view kNewAbilities = "New Abilities";
 inline constexpr std::string_view kCopyAsText = "Copy as Text";
 // Marks a level at which a line rose, beside the bold type that says the same.
 inline constexpr std::string_view kRoseMarker = "\u25B2";
+// The same mark in a plain-text table, one byte wide so that monospaced columns stay aligned.
+inline constexpr char kPlainRoseMarker = '*';
 
 }  // namespace vantrell::texts::captions

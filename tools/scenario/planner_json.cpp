@@ -1,6 +1,7 @@
 #include "tools/scenario/planner_json.h"
 
 #include "core/catalog/abilities.h"
+#include "core/planner/planner_view.h"
 #include "tools/scenario/json_text.h"
 
 namespace vantrell::scenario {
@@ -8,15 +9,12 @@ namespace {
 
 std::string Bool(bool value) { return value ? "true" : "false"; }
 
-std::string LineJson(const planner::Planner& planner, std::size_t index) {
-    const catalog::SpecLineDefinition& line = planner.definition().lines[index];
-    const planner::LinePlan& plan = planner.state().lines[index];
-    const planner::LineDisplay& shown = planner.display().lines[index];
+std::string LineJson(const catalog::SpecLineDefinition& line, const planner::LineView& shown) {
     std::string json = "{\"stem\":" + JsonString(line.stem);
     json += ",\"value\":" + std::to_string(shown.sliderValue);
-    json += ",\"min\":" + std::to_string(planner::kSliderMinimum);
-    json += ",\"max\":" + std::to_string(plan.sliderMaximum);
-    json += ",\"enabled\":" + Bool(planner.SliderEnabled(index));
+    json += ",\"min\":" + std::to_string(shown.sliderMinimum);
+    json += ",\"max\":" + std::to_string(shown.sliderMaximum);
+    json += ",\"enabled\":" + Bool(shown.sliderEnabled);
     json += ",\"level\":" + JsonString(shown.level);
     json += ",\"points\":" + JsonString(shown.points);
     json += ",\"percent\":" + JsonString(shown.percent);
@@ -29,15 +27,16 @@ std::string LineJson(const planner::Planner& planner, std::size_t index) {
 
 std::string PlannerJson(const planner::Planner& planner) {
     const catalog::ClassDefinition& definition = planner.definition();
+    const planner::PlannerView view = planner::ViewOf(planner);
     std::string json = "{\"class\":" + JsonString(definition.listName);
     json += ",\"title\":" + JsonString(definition.titleCaption);
-    json += ",\"level\":" + std::to_string(planner.state().characterLevel);
-    json += ",\"total\":" + JsonString(planner.display().totalPoints);
-    json += ",\"left\":" + JsonString(planner.display().pointsLeft);
+    json += ",\"level\":" + std::to_string(view.characterLevel);
+    json += ",\"total\":" + JsonString(view.totalPoints);
+    json += ",\"left\":" + JsonString(view.pointsLeft);
     json += ",\"lines\":[";
-    for (std::size_t index = 0; index < definition.lines.size(); ++index) {
+    for (std::size_t index = 0; index < view.lines.size(); ++index) {
         if (index > 0) json += ',';
-        json += LineJson(planner, index);
+        json += LineJson(definition.lines[index], view.lines[index]);
     }
     json += "]}";
     return json;

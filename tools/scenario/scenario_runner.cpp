@@ -4,10 +4,10 @@
 #include <ostream>
 #include <vector>
 
-#include "core/catalog/class_catalog.h"
 #include "core/planner/points.h"
 #include "core/planner/quoted.h"
 #include "tools/scenario/planner_json.h"
+#include "core/planner/training_path_view.h"
 #include "tools/scenario/training_path_json.h"
 #include "core/planner/whole_number.h"
 
@@ -62,7 +62,7 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
         return Quoted(command) + " takes " + std::to_string(arguments) + " argument(s)";
     };
     const auto needPlanner = [&]() -> std::string {
-        return current_ == nullptr ? Quoted(command) + " before any 'open'" : std::string{};
+        return session_.current() == nullptr ? Quoted(command) + " before any 'open'" : std::string{};
     };
 
     if (command == "open") {
@@ -86,22 +86,14 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
     if (command == "slide") return Slide(words[1], words[2]);
     if (command == "click") return Click(words[1]);
     if (command == "show") {
-        out_ << PlannerJson(*current_) << '\n';
+        out_ << PlannerJson(*session_.current()) << '\n';
         return {};
     }
     return "unknown command " + Quoted(command);
 }
 
 std::string ScenarioRunner::Open(std::string_view listName) {
-    if (const auto known = planners_.find(listName); known != planners_.end()) {
-        current_ = known->second.get();
-        return {};
-    }
-    const catalog::ClassDefinition* definition = catalog::ClassCatalog::Find(listName);
-    if (definition == nullptr) return "unknown class " + Quoted(listName);
-    auto planner = std::make_unique<planner::Planner>(*definition);
-    current_ = planner.get();
-    planners_.emplace(std::string(listName), std::move(planner));
+    if (session_.Open(listName) == nullptr) return "unknown class " + Quoted(listName);
     return {};
 }
 
@@ -112,36 +104,36 @@ std::string ScenarioRunner::PickLevel(std::string_view number) {
         return "level " + std::to_string(*level) + " is outside " + std::to_string(planner::kLowestCharacterLevel) +
                " to " + std::to_string(planner::kHighestCharacterLevel);
     }
-    current_->ApplyLevelChange(static_cast<std::int16_t>(*level));
+    session_.current()->ApplyLevelChange(static_cast<std::int16_t>(*level));
     return {};
 }
 
 std::string ScenarioRunner::Slide(std::string_view stem, std::string_view number) {
-    const auto line = current_->LineIndexOf(stem);
-    if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current_->definition().listName);
+    planner::Planner& current = *session_.current();
+    const auto line = current.LineIndexOf(stem);
+    if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current.definition().listName);
     const auto value = planner::ParseWholeNumber(number);
     if (!value) return "not a number: " + Quoted(number);
-    current_->MoveSlider(*line, *value);
+    current.MoveSlider(*line, *value);
     return {};
 }
 
 std::string ScenarioRunner::Click(std::string_view stem) {
-    const auto line = current_->LineIndexOf(stem);
-    if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current_->definition().listName);
-    out_ << MessageJson(current_->ExplanationFor(*line)) << '\n';
+    const planner::Planner& current = *session_.current();
+    const auto line = current.LineIndexOf(stem);
+    if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current.definition().listName);
+    out_ << MessageJson(current.ExplanationFor(*line)) << '\n';
     return {};
 }
 
 std::string ScenarioRunner::SetPriority(std::span<const std::string_view> stems) {
-    auto priority = planner::PriorityFromStems(current_->definition(), stems);
-    if (auto* fault = std::get_if<std::string>(&priority)) return std::move(*fault);
-    priorities_.Set(current_->definition(), std::get<planner::TrainingPriority>(std::move(priority)));
-    return {};
+    return session_.SetPriority(session_.current()->definition(), stems);
 }
 
 void ScenarioRunner::PrintPath() {
-    const planner::TrainingPriority priority = priorities_.Of(current_->definition());
-    out_ << TrainingPathJson(current_->definition(), planner::TrainingPath(*current_, priority)) << '\n';
+    const planner::Planner& current = *session_.current();
+    const auto path = planner::TrainingPath(current, session_.PriorityOf(current.definition()));
+    out_ << TrainingPathJson(planner::ViewOf(current, path)) << '\n';
 }
 
 }  // namespace vantrell::scenario

@@ -1,14 +1,11 @@
 #pragma once
 
 #include <iosfwd>
-#include <map>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "core/planner/planner.h"
-#include "core/planner/training_path.h"
+#include "core/planner/session.h"
 
 namespace vantrell::scenario {
 
@@ -36,10 +33,7 @@ private:
 
     std::ostream& out_;
     std::ostream& err_;
-    std::map<std::string, std::unique_ptr<planner::Planner>, std::less<>> planners_;
-    planner::Planner* current_ = nullptr;
-    // Each planner's training priority; screen order until a `priority` sets one.
-    planner::TrainingPriorities priorities_;
+    planner::Session session_;
 };
 
 }  // namespace vantrell::scenario

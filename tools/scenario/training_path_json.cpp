@@ -1,35 +1,32 @@
 #include "tools/scenario/training_path_json.h"
 
-#include "core/catalog/abilities.h"
-#include "core/planner/plain_decimal.h"
 #include "tools/scenario/json_text.h"
 
 namespace vantrell::scenario {
 namespace {
 
-std::string StepJson(const catalog::ClassDefinition& definition, const planner::TrainingStep& step) {
-    std::string json = "{\"level\":" + std::to_string(step.characterLevel) + ",\"lines\":[";
-    for (std::size_t line = 0; line < step.lineLevels.size(); ++line) {
+std::string RowJson(const planner::PathRowView& row) {
+    std::string json = "{\"level\":" + std::to_string(row.characterLevel) + ",\"lines\":[";
+    for (std::size_t line = 0; line < row.cells.size(); ++line) {
         if (line > 0) json += ',';
-        json += std::to_string(step.lineLevels[line]);
+        json += std::to_string(row.cells[line].level);
     }
-    json += "],\"left\":" + planner::PlainDecimal(step.pointsLeft) + ",\"changed\":[";
-    for (std::size_t index = 0; index < step.changedLines.size(); ++index) {
-        const std::size_t line = step.changedLines[index];
+    json += "],\"left\":" + row.pointsLeft + ",\"changed\":[";
+    for (std::size_t index = 0; index < row.newAbilities.size(); ++index) {
         if (index > 0) json += ',';
-        json += "{\"stem\":" + JsonString(definition.lines[line].stem) + ",\"abilities\":" +
-                JsonString(catalog::AbilitiesTextFor(definition.lines[line], step.lineLevels[line])) + '}';
+        json += "{\"stem\":" + JsonString(row.newAbilities[index].stem) +
+                ",\"abilities\":" + JsonString(row.newAbilities[index].abilities) + '}';
     }
     return json + "]}";
 }
 
 }  // namespace
 
-std::string TrainingPathJson(const catalog::ClassDefinition& definition, std::span<const planner::TrainingStep> path) {
+std::string TrainingPathJson(const planner::TrainingPathView& path) {
     std::string json = "{\"path\":[";
-    for (std::size_t index = 0; index < path.size(); ++index) {
+    for (std::size_t index = 0; index < path.rows.size(); ++index) {
         if (index > 0) json += ',';
-        json += StepJson(definition, path[index]);
+        json += RowJson(path.rows[index]);
     }
     return json + "]}";
 }

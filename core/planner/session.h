@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/catalog/records.h"
+#include "core/planner/plan_code.h"
+#include "core/planner/planner.h"
+#include "core/planner/training_path.h"
+
+namespace vantrell::planner {
+
+// What one user has open while the program runs, whatever the front end: a
+// planner for each class opened so far, each keeping its plan, the one on
+// screen, and each class's training priority.
+class Session {
+public:
+    Session() = default;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // The class's planner, made on first use, becomes the current one.
+    Planner& Open(const catalog::ClassDefinition& definition);
+    // The same by the class's list name; nothing for a name the catalog lacks.
+    Planner* Open(std::string_view listName);
+    Planner* current() const { return current_; }
+
+    // Screen order until the user sets one.
+    TrainingPriority PriorityOf(const catalog::ClassDefinition& definition) const;
+    // Takes the stems as the class's priority if they name every line once;
+    // otherwise keeps the one it has and says why.
+    std::string SetPriority(const catalog::ClassDefinition& definition, std::span<const std::string_view> stems);
+    // Swaps the line at `place` of the class's priority with its neighbour
+    // `offset` places away; the line's new place, or nothing where it cannot go.
+    std::optional<std::size_t> MoveInPriority(const catalog::ClassDefinition& definition, std::size_t place,
+                                              int offset);
+
+    struct Applied {
+        Planner* planner = nullptr;  // the code's class, now current; null when the code was not read
+        std::vector<LoweredLine> lowered;
+        std::string fault;  // why the code could not be read
+    };
+    // Opens a decoded plan's class and applies the plan as a user would.
+    Applied Apply(const PlanCode& code);
+    // A code exactly as a link's fragment carries it.
+    Applied ApplyCode(std::string_view code);
+    // What a user pasted: a code or a whole link.
+    Applied ApplyPasted(std::string_view codeOrLink);
+
+private:
+    std::map<const catalog::ClassDefinition*, std::unique_ptr<Planner>> planners_;
+    Planner* current_ = nullptr;
+    TrainingPriorities priorities_;
+};
+
+}  // namespace vantrell::planner

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/planner/training_path.h"
+
+namespace vantrell::planner {
+
+// One line's cell at one character level.
+struct PathCellView {
+    std::int16_t level = 0;
+    std::string text;  // the level, after the rose marker where it rose
+    bool rose = false;
+    bool open = true;     // the line is open at this character level
+    std::string tooltip;  // how far it rose, or what opens it; empty otherwise
+};
+
+// A line whose abilities changed at this level.
+struct NewAbilityView {
+    std::string_view stem;
+    std::string abilities;  // the abilities text
+    std::string text;       // "Caption: abilities"
+};
+
+struct PathRowView {
+    std::int16_t characterLevel = 0;
+    std::vector<PathCellView> cells;  // screen order
+    std::string pointsLeft;
+    std::vector<NewAbilityView> newAbilities;  // screen order
+};
+
+struct TrainingPathView {
+    std::string intro;
+    std::vector<PathRowView> rows;
+};
+
+TrainingPathView ViewOf(const Planner& planner, std::span<const TrainingStep> path);
+
+}  // namespace vantrell::planner

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Texts made from parts, composed once for every front end.
+namespace vantrell::texts {
+
+// "Version 1.3.17", from the project's one version number.
+std::string VersionCaption();
+// The about box's text, which ends with the contact address.
+std::string AboutText();
+// The contact link as the desktop hands it to the mail program.
+std::string ContactLink();
+// The same link for a page, its subject percent-encoded.
+std::string ContactHref();
+
+// What a priority's move button says, for the line `caption` moving `offset` places (-1 up, 1 down).
+std::string PriorityMoveLabel(std::string_view caption, int offset);
+// What is announced once a line has moved to `place` (0 first) of the priority.
+std::string PriorityPlaceAnnouncement(std::string_view caption, std::size_t place);
+
+}  // namespace vantrell::texts

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+// Texts only the desktop program shows; '&' marks a command's keyboard mnemonic.
+namespace vantrell::texts::desktop {
+
+inline constexpr std::string_view kAboutButton = "&About";
+inline constexpr std::string_view kMoveUp = "Move &Up";
+inline constexpr std::string_view kMoveDown = "Move &Down";
+inline constexpr std::string_view kMoveUpTip = "Move the selected line up (Alt+Up)";
+inline constexpr std::string_view kMoveDownTip = "Move the selected line down (Alt+Down)";
+// Said when a pasted plan names a class this window has no way to open.
+inline constexpr std::string_view kCannotOpenLead = "This window cannot open the ";
+inline constexpr std::string_view kCannotOpenTail = " planner.";
+
+}  // namespace vantrell::texts::desktop
