@@ -4,28 +4,23 @@
 #include <emscripten/val.h>
 
 #include <cstdio>
-#include <map>
-#include <memory>
 #include <span>
-#include <sstream>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
-#include "core/texts/shell_texts.h"
 #include "core/catalog/abilities.h"
 #include "core/catalog/class_catalog.h"
-#include "core/texts/captions.h"
-#include "core/planner/next_unlock.h"
-#include "core/planner/plain_decimal.h"
 #include "core/planner/plan_code.h"
 #include "core/planner/plan_text.h"
-#include "core/planner/planner.h"
-#include "tools/scenario/scenario_runner.h"
-#include "core/planner/training_path.h"
+#include "core/planner/planner_view.h"
+#include "core/planner/session.h"
 #include "core/planner/training_path_text.h"
-#include "vantrell_version.h"
+#include "core/planner/training_path_view.h"
+#include "core/texts/captions.h"
+#include "core/texts/composed.h"
+#include "core/texts/shell_texts.h"
+#include "core/texts/web_texts.h"
 
 namespace vantrell::web {
 namespace {
@@ -56,10 +51,11 @@ val ClassesOf(const std::string& realmName) {
     return names;
 }
 
-val ShellTexts() {
+val Texts() {
     namespace shell = texts::shell;
     namespace window = texts::captions;
-    val texts = val::object();
+    namespace page = texts::web;
+    val all = val::object();
     const std::pair<const char*, std::string_view> entries[] = {
         {"programName", shell::kProgramName},
         {"maintainer", shell::kMaintainer},
@@ -90,69 +86,75 @@ val ShellTexts() {
         {"newAbilities", window::kNewAbilities},
         {"copyAsText", window::kCopyAsText},
         {"roseMarker", window::kRoseMarker},
+        {"classes", page::kClasses},
+        {"about", page::kAbout},
+        {"ok", page::kOk},
+        {"copyLink", page::kCopyLink},
+        {"apply", page::kApply},
+        {"textToCopy", page::kTextToCopy},
+        {"copied", page::kCopied},
+        {"copyRefused", page::kCopyRefused},
+        {"pasteRefused", page::kPasteRefused},
+        {"moveUpSymbol", page::kMoveUpSymbol},
+        {"moveDownSymbol", page::kMoveDownSymbol},
     };
-    for (const auto& [key, text] : entries) texts.set(key, Text(text));
-    texts.set("versionCaption", Text("Version " + std::string(kVersion)));
-    texts.set("aboutText", std::string(shell::kAboutTextLead) + std::string(shell::kContactAddress) + ".");
-    texts.set("titleColour", CssColour(catalog::colour::kBlue));
-    return texts;
+    for (const auto& [key, text] : entries) all.set(key, Text(text));
+    all.set("versionCaption", texts::VersionCaption());
+    all.set("aboutText", texts::AboutText());
+    all.set("contactHref", texts::ContactHref());
+    all.set("pasteLead", std::string(window::kPastePlanCode) + ": ");
+    all.set("titleColour", CssColour(catalog::colour::kBlue));
+    return all;
 }
 
-// Runs a scenario script as the native driver does, for comparing the two builds.
-val RunScenario(const std::string& script) {
-    std::istringstream in(script);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = scenario::ScenarioRunner(out, err).Run(in);
-    val result = val::object();
-    result.set("status", status);
-    result.set("out", out.str());
-    result.set("err", err.str());
-    return result;
+val LineState(const planner::LineView& shown) {
+    val entry = val::object();
+    entry.set("value", shown.sliderValue);
+    entry.set("min", shown.sliderMinimum);
+    entry.set("max", shown.sliderMaximum);
+    entry.set("enabled", shown.sliderEnabled);
+    entry.set("lineOpen", shown.lineOpen);
+    entry.set("level", shown.level);
+    entry.set("points", shown.points);
+    entry.set("percent", shown.percent);
+    entry.set("abilities", shown.abilities);
+    entry.set("tooltip", shown.tooltip);
+    return entry;
 }
 
-// One row of the training path: the lines' levels in screen order, which of
-// them rose at this level, the points left as the desktop writes them, and the
-// new abilities as "Caption: text" with the line's stem.
-val PathRow(const catalog::ClassDefinition& definition, std::span<const planner::TrainingStep> path, std::size_t step) {
-    const planner::TrainingStep& shown = path[step];
-    val levels = val::array();
-    val rose = val::array();
-    for (std::size_t line = 0; line < shown.lineLevels.size(); ++line) {
-        levels.call<void>("push", static_cast<int>(shown.lineLevels[line]));
-        rose.call<void>("push", planner::RoseAt(path, step, line));
-    }
-    const std::vector<std::string> abilities = planner::NewAbilities(definition, shown);
-    val changed = val::array();
-    for (std::size_t index = 0; index < abilities.size(); ++index) {
+val PathRow(const planner::PathRowView& shown) {
+    val cells = val::array();
+    for (const planner::PathCellView& cell : shown.cells) {
         val entry = val::object();
-        entry.set("stem", Text(definition.lines[shown.changedLines[index]].stem));
-        entry.set("text", abilities[index]);
+        entry.set("text", cell.text);
+        entry.set("rose", cell.rose);
+        cells.call<void>("push", entry);
+    }
+    val changed = val::array();
+    for (const planner::NewAbilityView& ability : shown.newAbilities) {
+        val entry = val::object();
+        entry.set("stem", Text(ability.stem));
+        entry.set("text", ability.text);
         changed.call<void>("push", entry);
     }
     val row = val::object();
     row.set("level", static_cast<int>(shown.characterLevel));
-    row.set("lines", levels);
-    row.set("rose", rose);
-    row.set("left", planner::PlainDecimal(shown.pointsLeft));
+    row.set("cells", cells);
+    row.set("left", shown.pointsLeft);
     row.set("changed", changed);
     return row;
 }
 
-// Every class's planner the page has opened, each keeping its plan while the
-// page stays open, and the one on screen.
-class Planners {
+// The page's session: every class's planner it has opened, each keeping its
+// plan while the page stays open, the one on screen, and the priorities.
+class PageSession {
 public:
-    bool Open(const std::string& listName) {
-        const catalog::ClassDefinition* definition = catalog::ClassCatalog::Find(listName);
-        if (definition == nullptr) return false;
-        current_ = &PlannerOf(*definition);
-        return true;
-    }
+    bool Open(const std::string& listName) { return session_.Open(listName) != nullptr; }
+    bool HasCurrent() const { return session_.current() != nullptr; }
 
     // What never changes while a class is on screen.
     val Layout() const {
-        const catalog::ClassDefinition& definition = Current().definition();
+        const catalog::ClassDefinition& definition = Definition();
         val layout = val::object();
         layout.set("listName", Text(definition.listName));
         layout.set("realm", Text(catalog::RealmName(definition.realm)));
@@ -178,31 +180,14 @@ public:
 
     // What the controls show now.
     val State() const {
-        const planner::Planner& planner = Current();
-        const planner::PlannerDisplay& display = planner.display();
+        const planner::PlannerView view = planner::ViewOf(Current());
         val state = val::object();
-        state.set("level", planner.state().characterLevel);
-        state.set("pointsLeft", display.pointsLeft);
-        state.set("totalPoints", display.totalPoints);
-        state.set("statsEnabled", display.statsFrameEnabled);
+        state.set("level", view.characterLevel);
+        state.set("pointsLeft", view.pointsLeft);
+        state.set("totalPoints", view.totalPoints);
+        state.set("statsEnabled", view.statsEnabled);
         val lines = val::array();
-        for (std::size_t index = 0; index < display.lines.size(); ++index) {
-            const planner::LineDisplay& shown = display.lines[index];
-            const planner::LinePlan& plan = planner.state().lines[index];
-            val entry = val::object();
-            entry.set("value", shown.sliderValue);
-            entry.set("min", planner::kSliderMinimum);
-            entry.set("max", plan.sliderMaximum);
-            entry.set("enabled", planner.SliderEnabled(index));
-            entry.set("lineOpen", shown.enabled);
-            entry.set("level", shown.level);
-            entry.set("points", shown.points);
-            entry.set("percent", shown.percent);
-            entry.set("abilities", shown.abilities);
-            entry.set("tooltip",
-                      planner::AbilitiesTooltip(planner.definition().lines[index], plan.level, shown.enabled));
-            lines.call<void>("push", entry);
-        }
+        for (const planner::LineView& line : view.lines) lines.call<void>("push", LineState(line));
         state.set("lines", lines);
         return state;
     }
@@ -214,13 +199,13 @@ public:
     }
 
     bool Slide(int line, int value) {
-        if (line < 0 || static_cast<std::size_t>(line) >= Current().state().lines.size()) return false;
+        if (!IsLine(line)) return false;
         return Current().MoveSlider(static_cast<std::size_t>(line), value);
     }
 
     // The explanation's title and body lines joined by "\n"; null without one.
     val Explanation(int line) const {
-        if (line < 0 || static_cast<std::size_t>(line) >= Current().state().lines.size()) return val::null();
+        if (!IsLine(line)) return val::null();
         const catalog::DescriptionMessage* message = Current().ExplanationFor(static_cast<std::size_t>(line));
         if (message == nullptr) return val::null();
         val explanation = val::object();
@@ -233,18 +218,34 @@ public:
     std::string PlanText() const { return planner::PlanAsText(Current()); }
 
     // A fragment must be a plan code as it stands.
-    val ApplyFragment(const std::string& fragment) { return Apply(fragment); }
+    val ApplyFragment(const std::string& fragment) { return Outcome(session_.ApplyCode(fragment)); }
     // What the user pastes may be a code or a whole link.
-    val ApplyPasted(const std::string& pasted) { return Apply(planner::PlanCodeTextOf(pasted)); }
-
-    bool HasCurrent() const { return current_ != nullptr; }
+    val ApplyPasted(const std::string& pasted) { return Outcome(session_.ApplyPasted(pasted)); }
 
     // The current class's lines as stems, the line trained first first.
     val Priority() const {
         val stems = val::array();
-        for (std::size_t line : PriorityOfCurrent())
-            stems.call<void>("push", Text(Current().definition().lines[line].stem));
+        for (std::size_t line : session_.PriorityOf(Definition())) stems.call<void>("push", Text(Definition().lines[line].stem));
         return stems;
+    }
+
+    // The priority as the page lists it: each line with its move buttons' labels and whether they can move it.
+    val PriorityList() const {
+        const planner::TrainingPriority priority = session_.PriorityOf(Definition());
+        val entries = val::array();
+        for (std::size_t place = 0; place < priority.size(); ++place) {
+            const catalog::SpecLineDefinition& line = Definition().lines[priority[place]];
+            val entry = val::object();
+            entry.set("stem", Text(line.stem));
+            entry.set("caption", Text(line.caption));
+            entry.set("captionColour", CssColour(line.captionColour));
+            entry.set("moveUpLabel", texts::PriorityMoveLabel(line.caption, -1));
+            entry.set("moveDownLabel", texts::PriorityMoveLabel(line.caption, 1));
+            entry.set("canMoveUp", place > 0);
+            entry.set("canMoveDown", place + 1 < priority.size());
+            entries.call<void>("push", entry);
+        }
+        return entries;
     }
 
     // Takes the stems as the current class's priority if they name every line
@@ -252,61 +253,63 @@ public:
     std::string SetPriority(const val& stems) {
         const auto words = emscripten::vecFromJSArray<std::string>(stems);
         const std::vector<std::string_view> views(words.begin(), words.end());
-        auto priority = planner::PriorityFromStems(Current().definition(), views);
-        if (auto* fault = std::get_if<std::string>(&priority)) return std::move(*fault);
-        priorities_.Set(Current().definition(), std::get<planner::TrainingPriority>(std::move(priority)));
-        return {};
+        return session_.SetPriority(Definition(), views);
     }
 
-    val TrainingPath() const {
-        const auto path = planner::TrainingPath(Current(), PriorityOfCurrent());
-        val rows = val::array();
-        for (std::size_t step = 0; step < path.size(); ++step) {
-            rows.call<void>("push", PathRow(Current().definition(), path, step));
-        }
-        return rows;
-    }
-
-    std::string TrainingPathIntro() const { return planner::TrainingPathIntro(Current().state().characterLevel); }
-
-    std::string TrainingPathText() const {
-        const planner::TrainingPriority priority = PriorityOfCurrent();
-        return planner::TrainingPathAsText(Current(), priority, planner::TrainingPath(Current(), priority));
-    }
-
-private:
-    // Opens the code's class and applies the plan as a user would; says why not, or which lines were lowered.
-    val Apply(std::string_view text) {
-        auto decoded = planner::DecodePlanCode(text);
+    // Moves the line at `place` by `offset` places: its new place and what to
+    // announce, or null where it cannot go.
+    val MovePriority(int place, int offset) {
+        if (place < 0) return val::null();
+        const auto moved = session_.MoveInPriority(Definition(), static_cast<std::size_t>(place), offset);
+        if (!moved) return val::null();
+        const std::size_t line = session_.PriorityOf(Definition())[*moved];
         val result = val::object();
-        if (const auto* reason = std::get_if<std::string>(&decoded)) {
-            result.set("ok", false);
-            result.set("reason", *reason);
-            return result;
-        }
-        const planner::PlanCode& code = std::get<planner::PlanCode>(decoded);
-        current_ = &PlannerOf(*code.definition);
-        result.set("ok", true);
-        result.set("lowered", planner::DescribeLoweredLines(planner::ApplyPlanCode(*current_, code)));
+        result.set("place", static_cast<int>(*moved));
+        result.set("announcement", texts::PriorityPlaceAnnouncement(Definition().lines[line].caption, *moved));
         return result;
     }
 
-    planner::Planner& PlannerOf(const catalog::ClassDefinition& definition) {
-        auto& slot = planners_[std::string(definition.listName)];
-        if (!slot) slot = std::make_unique<planner::Planner>(definition);
-        return *slot;
+    // The intro above the table and one row per character level.
+    val TrainingPath() const {
+        const planner::Planner& current = Current();
+        const auto path = planner::TrainingPath(current, session_.PriorityOf(current.definition()));
+        const planner::TrainingPathView view = planner::ViewOf(current, path);
+        val rows = val::array();
+        for (const planner::PathRowView& row : view.rows) rows.call<void>("push", PathRow(row));
+        val result = val::object();
+        result.set("intro", view.intro);
+        result.set("rows", rows);
+        return result;
     }
 
-    planner::TrainingPriority PriorityOfCurrent() const { return priorities_.Of(Current().definition()); }
+    std::string TrainingPathText() const {
+        const planner::Planner& current = Current();
+        const planner::TrainingPriority priority = session_.PriorityOf(current.definition());
+        return planner::TrainingPathAsText(current, priority, planner::TrainingPath(current, priority));
+    }
+
+private:
+    // Says why a code was not taken, or which lines the rules kept lower.
+    static val Outcome(const planner::Session::Applied& applied) {
+        val result = val::object();
+        result.set("ok", applied.planner != nullptr);
+        if (applied.planner == nullptr) {
+            result.set("reason", applied.fault);
+        } else {
+            result.set("lowered", planner::DescribeLoweredLines(applied.lowered));
+        }
+        return result;
+    }
+
+    bool IsLine(int line) const { return line >= 0 && static_cast<std::size_t>(line) < Definition().lines.size(); }
 
     planner::Planner& Current() const {
-        if (current_ == nullptr) throw std::logic_error("no class is open");
-        return *current_;
+        if (session_.current() == nullptr) throw std::logic_error("no class is open");
+        return *session_.current();
     }
+    const catalog::ClassDefinition& Definition() const { return Current().definition(); }
 
-    std::map<std::string, std::unique_ptr<planner::Planner>, std::less<>> planners_;
-    planner::TrainingPriorities priorities_;
-    planner::Planner* current_ = nullptr;
+    planner::Session session_;
 };
 
 }  // namespace
@@ -314,26 +317,26 @@ private:
 EMSCRIPTEN_BINDINGS(vantrell) {
     emscripten::function("realms", &Realms);
     emscripten::function("classesOf", &ClassesOf);
-    emscripten::function("shellTexts", &ShellTexts);
-    emscripten::function("runScenario", &RunScenario);
-    emscripten::class_<Planners>("Planners")
+    emscripten::function("texts", &Texts);
+    emscripten::class_<PageSession>("Session")
         .constructor<>()
-        .function("open", &Planners::Open)
-        .function("hasCurrent", &Planners::HasCurrent)
-        .function("layout", &Planners::Layout)
-        .function("state", &Planners::State)
-        .function("pickLevel", &Planners::PickLevel)
-        .function("slide", &Planners::Slide)
-        .function("explanation", &Planners::Explanation)
-        .function("planCode", &Planners::PlanCode)
-        .function("planText", &Planners::PlanText)
-        .function("applyFragment", &Planners::ApplyFragment)
-        .function("applyPasted", &Planners::ApplyPasted)
-        .function("priority", &Planners::Priority)
-        .function("setPriority", &Planners::SetPriority)
-        .function("trainingPath", &Planners::TrainingPath)
-        .function("trainingPathIntro", &Planners::TrainingPathIntro)
-        .function("trainingPathText", &Planners::TrainingPathText);
+        .function("open", &PageSession::Open)
+        .function("hasCurrent", &PageSession::HasCurrent)
+        .function("layout", &PageSession::Layout)
+        .function("state", &PageSession::State)
+        .function("pickLevel", &PageSession::PickLevel)
+        .function("slide", &PageSession::Slide)
+        .function("explanation", &PageSession::Explanation)
+        .function("planCode", &PageSession::PlanCode)
+        .function("planText", &PageSession::PlanText)
+        .function("applyFragment", &PageSession::ApplyFragment)
+        .function("applyPasted", &PageSession::ApplyPasted)
+        .function("priority", &PageSession::Priority)
+        .function("priorityList", &PageSession::PriorityList)
+        .function("setPriority", &PageSession::SetPriority)
+        .function("movePriority", &PageSession::MovePriority)
+        .function("trainingPath", &PageSession::TrainingPath)
+        .function("trainingPathText", &PageSession::TrainingPathText);
 }
 
 }  // namespace vantrell::web

@@ -16,7 +16,6 @@ inline constexpr std::string_view kCopyRefused =
     "The browser did not let the page copy. The text is selected: press Ctrl+C (or Command+C) to copy it.";
 inline constexpr std::string_view kPasteRefused =
     "The browser did not let the page read the clipboard. Paste the code or link here, then press Apply.";
-inline constexpr std::string_view kPasteLead = "Paste Plan Code: ";
 inline constexpr std::string_view kMoveUpSymbol = "\u2191";
 inline constexpr std::string_view kMoveDownSymbol = "\u2193";
 
