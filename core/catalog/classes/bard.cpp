@@ -1,6 +1,7 @@
 // A song-and-heal hybrid: its weapon lines share the weapon style schedule, and every
 // line is held to the character level.
 #include "core/catalog/classes/classes.h"
+#include "core/catalog/classes/shared_explanations.h"
 #include "core/catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
@@ -94,20 +95,8 @@ constexpr std::string_view kBardMusicBody[] = {
     "'Captivate' strSpells are area effect mesmerization",
 };
 constexpr DescriptionMessage kBardMusic{"Bard - Music", kBardMusicBody};
-
-constexpr std::string_view kBardBladesBody[] = {
-    "Blades is your skill wielding a bladed weapon.",
-    "The styles you recieve with higher Blades skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kBardBlades{"Bard - Blades", kBardBladesBody};
-
-constexpr std::string_view kBardBluntsBody[] = {
-    "Blunts is your skill wielding a blunt weapon.",
-    "The styles you recieve with higher Blunts skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kBardBlunts{"Bard - Blunts", kBardBluntsBody};
+constexpr DescriptionMessage kBardBlades{"Bard - Blades", kBladesBody};
+constexpr DescriptionMessage kBardBlunts{"Bard - Blunts", kBluntsBody};
 
 constexpr SpecLineDefinition kBardLines[] = {
     {.stem = "Regrowth",

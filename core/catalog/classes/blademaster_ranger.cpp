@@ -1,5 +1,6 @@
 // The two Celtic Dual classes; Celtic Dual stays closed until level 10 in both.
 #include "core/catalog/classes/classes.h"
+#include "core/catalog/classes/shared_explanations.h"
 #include "core/catalog/classes/shared_lines.h"
 
 #include "core/catalog/band_rules.h"
@@ -48,39 +49,11 @@ constexpr AbilityBand kPathfindingBands[] = {
 };
 static_assert(BandsAscending<AbilityBand>(kPathfindingBands));
 
-constexpr std::string_view kBlademasterBladesBody[] = {
-    "Blades is your skill wielding a bladed weapon.",
-    "The styles you recieve with higher Blades skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kBlademasterBlades{"Blademaster - Blades", kBlademasterBladesBody};
-
-constexpr std::string_view kBlademasterBluntsBody[] = {
-    "Blunts is your skill wielding a blunt weapon.",
-    "The styles you recieve with higher Blunts skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kBlademasterBlunts{"Blademaster - Blunts", kBlademasterBluntsBody};
-
-constexpr std::string_view kBlademasterPiercingBody[] = {
-    "Piercing is your skill wielding a piercing weapon.",
-    "The styles you recieve with higher Piercing skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kBlademasterPiercing{"Blademaster - Piercing", kBlademasterPiercingBody};
-
-constexpr std::string_view kBlademasterCelticDualBody[] = {
-    "Celtic Dual is your skill wielding two weapons at the same time.",
-    "The styles you recieve with higher Celtic Dual skill enable you to achieve high bonus damage.",
-    "Some skills require you to be facing a specific side of the target.",
-};
-constexpr DescriptionMessage kBlademasterCelticDual{"Blademaster - Celtic Dual", kBlademasterCelticDualBody};
-
-constexpr std::string_view kBlademasterShieldBody[] = {
-    "These skills stun the target.  The higher the level skill, the longer the stun duration.",
-    "Some skills require you to be behind the target, or after a successful block, etc.",
-};
-constexpr DescriptionMessage kBlademasterShield{"Blademaster - Shield", kBlademasterShieldBody};
+constexpr DescriptionMessage kBlademasterBlades{"Blademaster - Blades", kBladesBody};
+constexpr DescriptionMessage kBlademasterBlunts{"Blademaster - Blunts", kBluntsBody};
+constexpr DescriptionMessage kBlademasterPiercing{"Blademaster - Piercing", kPiercingBody};
+constexpr DescriptionMessage kBlademasterCelticDual{"Blademaster - Celtic Dual", kCelticDualBody};
+constexpr DescriptionMessage kBlademasterShield{"Blademaster - Shield", kShieldBody};
 
 constexpr SpecLineDefinition kBlademasterLines[] = {
     {.stem = "Blades",
@@ -138,27 +111,9 @@ constexpr std::string_view kRangerPathfindingBody[] = {
     "'Forest' strSpells are self-only short-duration running speed buffs on a 10 min timer",
 };
 constexpr DescriptionMessage kRangerPathfinding{"Ranger - Pathfinding", kRangerPathfindingBody};
-
-constexpr std::string_view kRangerBladesBody[] = {
-    "Blades is your skill wielding a bladed weapon.",
-    "The styles you recieve with higher Blades skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kRangerBlades{"Ranger - Blades", kRangerBladesBody};
-
-constexpr std::string_view kRangerPiercingBody[] = {
-    "Piercing is your skill wielding a piercing weapon.",
-    "The styles you recieve with higher Piercing skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kRangerPiercing{"Ranger - Piercing", kRangerPiercingBody};
-
-constexpr std::string_view kRangerCelticDualBody[] = {
-    "Celtic Dual is your skill wielding two weapons at the same time.",
-    "The styles you recieve with higher Celtic Dual skill enable you to achieve high bonus damage.",
-    "Some skills require you to be facing a specific side of the target.",
-};
-constexpr DescriptionMessage kRangerCelticDual{"Ranger - Celtic Dual", kRangerCelticDualBody};
+constexpr DescriptionMessage kRangerBlades{"Ranger - Blades", kBladesBody};
+constexpr DescriptionMessage kRangerPiercing{"Ranger - Piercing", kPiercingBody};
+constexpr DescriptionMessage kRangerCelticDual{"Ranger - Celtic Dual", kCelticDualBody};
 
 constexpr SpecLineDefinition kRangerLines[] = {
     {.stem = "Pathfinding",

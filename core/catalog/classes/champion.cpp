@@ -1,5 +1,6 @@
 // The Champion: the Valor spell line and style lines, with Parry closed until level 10.
 #include "core/catalog/classes/classes.h"
+#include "core/catalog/classes/shared_explanations.h"
 
 #include "core/catalog/band_rules.h"
 #include "core/catalog/style_schedules.h"
@@ -60,40 +61,11 @@ constexpr std::string_view kChampionValorBody[] = {
     "'Slowness/Lumber/Crawl/etc' strSpells are snaring strSpells",
 };
 constexpr DescriptionMessage kChampionValor{"Champion - Valor", kChampionValorBody};
-
-constexpr std::string_view kChampionBladesBody[] = {
-    "Blades is your skill wielding a bladed weapon.",
-    "The styles you recieve with higher Blades skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kChampionBlades{"Champion - Blades", kChampionBladesBody};
-
-constexpr std::string_view kChampionBluntsBody[] = {
-    "Blunts is your skill wielding a blunt weapon.",
-    "The styles you recieve with higher Blunts skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kChampionBlunts{"Champion - Blunts", kChampionBluntsBody};
-
-constexpr std::string_view kChampionPiercingBody[] = {
-    "Piercing is your skill wielding a piercing weapon.",
-    "The styles you recieve with higher Piercing skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kChampionPiercing{"Champion - Piercing", kChampionPiercingBody};
-
-constexpr std::string_view kChampionLargeWeaponsBody[] = {
-    "Large Weapons is your skill wielding Large Weapons.",
-    "The styles you recieve with higher Large Weapons skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful, or behind the target, etc.",
-};
-constexpr DescriptionMessage kChampionLargeWeapons{"Champion - Large Weapons", kChampionLargeWeaponsBody};
-
-constexpr std::string_view kChampionShieldBody[] = {
-    "These skills stun the target.  The higher the level skill, the longer the stun duration.",
-    "Some skills require you to be behind the target, or after a successful block, etc.",
-};
-constexpr DescriptionMessage kChampionShield{"Champion - Shield", kChampionShieldBody};
+constexpr DescriptionMessage kChampionBlades{"Champion - Blades", kBladesBody};
+constexpr DescriptionMessage kChampionBlunts{"Champion - Blunts", kBluntsBody};
+constexpr DescriptionMessage kChampionPiercing{"Champion - Piercing", kPiercingBody};
+constexpr DescriptionMessage kChampionLargeWeapons{"Champion - Large Weapons", kLargeWeaponsBody};
+constexpr DescriptionMessage kChampionShield{"Champion - Shield", kShieldBody};
 
 constexpr SpecLineDefinition kChampionLines[] = {
     {.stem = "Valor",

@@ -1,21 +1,10 @@
 // Two Hibernian casters on the generic planner: factor 1, no caps, every line explained.
 #include "core/catalog/band_rules.h"
 #include "core/catalog/classes/classes.h"
+#include "core/catalog/classes/shared_lines.h"
 
 namespace vantrell::catalog::classes {
 namespace {
-
-constexpr SpecLineDefinition SpellLine(std::string_view stem, std::string_view caption, Rgb colour,
-                                       std::span<const AbilityBand> bands, const DescriptionMessage& description) {
-    return {.stem = stem,
-            .caption = caption,
-            .captionColour = colour,
-            .abilitiesColour = std::nullopt,
-            .abilitiesKind = AbilitiesKind::Spells,
-            .bands = bands,
-            .styles = {},
-            .description = &description};
-}
 
 constexpr AbilityBand kEldritchSunBands[] = {
     {2, 2, "Sunburst(1)"},

@@ -1,5 +1,6 @@
 // The Hero: every line a style line, with large weapons closed until level 10.
 #include "core/catalog/classes/classes.h"
+#include "core/catalog/classes/shared_explanations.h"
 #include "core/catalog/classes/shared_lines.h"
 
 #include "core/catalog/style_schedules.h"
@@ -7,26 +8,9 @@
 namespace vantrell::catalog::classes {
 namespace {
 
-constexpr std::string_view kHeroBladesBody[] = {
-    "Blades is your skill wielding a bladed weapon.",
-    "The styles you recieve with higher Blades skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kHeroBlades{"Hero - Blades", kHeroBladesBody};
-
-constexpr std::string_view kHeroBluntsBody[] = {
-    "Blunts is your skill wielding a blunt weapon.",
-    "The styles you recieve with higher Blunts skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kHeroBlunts{"Hero - Blunts", kHeroBluntsBody};
-
-constexpr std::string_view kHeroPiercingBody[] = {
-    "Piercing is your skill wielding a piercing weapon.",
-    "The styles you recieve with higher Piercing skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kHeroPiercing{"Hero - Piercing", kHeroPiercingBody};
+constexpr DescriptionMessage kHeroBlades{"Hero - Blades", kBladesBody};
+constexpr DescriptionMessage kHeroBlunts{"Hero - Blunts", kBluntsBody};
+constexpr DescriptionMessage kHeroPiercing{"Hero - Piercing", kPiercingBody};
 
 constexpr std::string_view kHeroCelticSpearsBody[] = {
     "Celtic Spears is your skill wielding a Celtic Spear.",
@@ -34,19 +18,8 @@ constexpr std::string_view kHeroCelticSpearsBody[] = {
     "Some skills need to be executed after another specific style is successful, or behind the target, etc.",
 };
 constexpr DescriptionMessage kHeroCelticSpears{"Hero - Celtic Spears", kHeroCelticSpearsBody};
-
-constexpr std::string_view kHeroLargeWeaponsBody[] = {
-    "Large Weapons is your skill wielding Large Weapons.",
-    "The styles you recieve with higher Large Weapons skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful, or behind the target, etc.",
-};
-constexpr DescriptionMessage kHeroLargeWeapons{"Hero - Large Weapons", kHeroLargeWeaponsBody};
-
-constexpr std::string_view kHeroShieldBody[] = {
-    "These skills stun the target.  The higher the level skill, the longer the stun duration.",
-    "Some skills require you to be behind the target, or after a successful block, etc.",
-};
-constexpr DescriptionMessage kHeroShield{"Hero - Shield", kHeroShieldBody};
+constexpr DescriptionMessage kHeroLargeWeapons{"Hero - Large Weapons", kLargeWeaponsBody};
+constexpr DescriptionMessage kHeroShield{"Hero - Shield", kShieldBody};
 
 constexpr SpecLineDefinition kHeroLines[] = {
     {.stem = "Blades",

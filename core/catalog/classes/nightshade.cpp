@@ -1,24 +1,14 @@
 // The Nightshade: weapon lines held to half the character level, Parry closed until level 10.
 #include "core/catalog/classes/classes.h"
+#include "core/catalog/classes/shared_explanations.h"
 
 #include "core/catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
-constexpr std::string_view kNightshadeBladesBody[] = {
-    "Blades is your skill wielding a bladed weapon.",
-    "The styles you recieve with higher Blades skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kNightshadeBlades{"Nightshade - Blades", kNightshadeBladesBody};
-
-constexpr std::string_view kNightshadePiercingBody[] = {
-    "Piercing is your skill wielding a piercing weapon.",
-    "The styles you recieve with higher Piercing skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kNightshadePiercing{"Nightshade - Piercing", kNightshadePiercingBody};
+constexpr DescriptionMessage kNightshadeBlades{"Nightshade - Blades", kBladesBody};
+constexpr DescriptionMessage kNightshadePiercing{"Nightshade - Piercing", kPiercingBody};
 
 constexpr std::string_view kNightshadeCriticalStrikesBody[] = {
     "Critical Strike is your skill performing a special combat maneuver.",
@@ -28,12 +18,7 @@ constexpr std::string_view kNightshadeCriticalStrikesBody[] = {
 constexpr DescriptionMessage kNightshadeCriticalStrikes{"Nightshade - Critical Strikes",
                                                         kNightshadeCriticalStrikesBody};
 
-constexpr std::string_view kNightshadeCelticDualBody[] = {
-    "Celtic Dual is your skill wielding two weapons at the same time.",
-    "The styles you recieve with higher Celtic Dual skill enable you to achieve high bonus damage.",
-    "Some skills require you to be facing a specific side of the target.",
-};
-constexpr DescriptionMessage kNightshadeCelticDual{"Nightshade - Celtic Dual", kNightshadeCelticDualBody};
+constexpr DescriptionMessage kNightshadeCelticDual{"Nightshade - Celtic Dual", kCelticDualBody};
 
 constexpr SpecLineDefinition kNightshadeLines[] = {
     {.stem = "Stealth",

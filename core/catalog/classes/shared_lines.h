@@ -6,6 +6,19 @@
 // Lines that several classes of a realm share word for word.
 namespace vantrell::catalog::classes {
 
+// The Hibernian casters' spell lines differ only in their words, colours and tables.
+constexpr SpecLineDefinition SpellLine(std::string_view stem, std::string_view caption, Rgb colour,
+                                       std::span<const AbilityBand> bands, const DescriptionMessage& description) {
+    return {.stem = stem,
+            .caption = caption,
+            .captionColour = colour,
+            .abilitiesColour = std::nullopt,
+            .abilitiesKind = AbilitiesKind::Spells,
+            .bands = bands,
+            .styles = {},
+            .description = &description};
+}
+
 inline constexpr SpecLineDefinition kAlbionCrushing{
     .stem = "Crushing",
     .caption = "Crushing",

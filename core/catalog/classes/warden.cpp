@@ -1,5 +1,6 @@
 // A hybrid like the Bard, with a Parry line that only opens at character level 15.
 #include "core/catalog/classes/classes.h"
+#include "core/catalog/classes/shared_explanations.h"
 #include "core/catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
@@ -70,20 +71,8 @@ constexpr std::string_view kWardenNurturingBody[] = {
     "'Nature's Revenge/Vengeance/Feud/etc' strSpells are group damage-adding songs",
 };
 constexpr DescriptionMessage kWardenNurturing{"Warden - Nurturing", kWardenNurturingBody};
-
-constexpr std::string_view kWardenBladesBody[] = {
-    "Blades is your skill wielding a bladed weapon.",
-    "The styles you recieve with higher Blades skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kWardenBlades{"Warden - Blades", kWardenBladesBody};
-
-constexpr std::string_view kWardenBluntsBody[] = {
-    "Blunts is your skill wielding a blunt weapon.",
-    "The styles you recieve with higher Blunts skill enable you to achieve high bonus damage.",
-    "Some skills need to be executed after another specific style is successful.",
-};
-constexpr DescriptionMessage kWardenBlunts{"Warden - Blunts", kWardenBluntsBody};
+constexpr DescriptionMessage kWardenBlades{"Warden - Blades", kBladesBody};
+constexpr DescriptionMessage kWardenBlunts{"Warden - Blunts", kBluntsBody};
 
 // The window names the level, points and percent labels with short stems ("Reg",
 // "Nur", "Bla", "Blu"); only the spell lines' abilities labels follow them.
