@@ -225,7 +225,8 @@ public:
     // The current class's lines as stems, the line trained first first.
     val Priority() const {
         val stems = val::array();
-        for (std::size_t line : session_.PriorityOf(Definition())) stems.call<void>("push", Text(Definition().lines[line].stem));
+        for (std::size_t line : session_.PriorityOf(Definition()))
+            stems.call<void>("push", Text(Definition().lines[line].stem));
         return stems;
     }
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "core/catalog/abilities.h"
-#include "core/texts/captions.h"
 #include "core/planner/plain_decimal.h"
 #include "core/planner/points.h"
 #include "core/planner/text_columns.h"
+#include "core/texts/captions.h"
 
 namespace vantrell::planner {
 namespace {
@@ -15,11 +15,12 @@ constexpr std::string_view kLevelHeading = texts::captions::kPathLevel;
 constexpr std::string_view kPointsHeading = texts::captions::kPathPointsLeft;
 constexpr std::string_view kAbilitiesHeading = texts::captions::kNewAbilities;
 constexpr char kColumnGap[] = "  ";
-constexpr char kRoseMarker = '*';
 
 // A level cell keeps one place after the number for the marker, so marked and
 // unmarked numbers stay aligned.
-std::string LevelCell(std::int16_t level, bool rose) { return PlainDecimal(level) + (rose ? kRoseMarker : ' '); }
+std::string LevelCell(std::int16_t level, bool rose) {
+    return PlainDecimal(level) + (rose ? texts::captions::kPlainRoseMarker : ' ');
+}
 
 std::size_t LineColumnWidth(const catalog::SpecLineDefinition& line, std::span<const TrainingStep> path,
                             std::size_t index) {
@@ -37,7 +38,7 @@ std::string Heading(const Planner& planner, std::span<const std::size_t> priorit
     text += "Class:    " + std::string(definition.titleCaption) + '\n';
     text += "Level:    " + PlainDecimal(planner.state().characterLevel) + '\n';
     text += "Priority: " + order + '\n';
-    text += std::string(1, kRoseMarker) + " marks the levels at which a line rose.\n\n";
+    text += std::string(1, texts::captions::kPlainRoseMarker) + " marks the levels at which a line rose.\n\n";
     return text;
 }
 

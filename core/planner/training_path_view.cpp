@@ -38,8 +38,8 @@ PathRowView RowOf(const catalog::ClassDefinition& definition, std::span<const Tr
     const std::vector<std::string> texts = NewAbilities(definition, shown);
     for (std::size_t index = 0; index < shown.changedLines.size(); ++index) {
         const catalog::SpecLineDefinition& line = definition.lines[shown.changedLines[index]];
-        row.newAbilities.push_back({line.stem, catalog::AbilitiesTextFor(line, shown.lineLevels[shown.changedLines[index]]),
-                                    texts[index]});
+        row.newAbilities.push_back(
+            {line.stem, catalog::AbilitiesTextFor(line, shown.lineLevels[shown.changedLines[index]]), texts[index]});
     }
     return row;
 }

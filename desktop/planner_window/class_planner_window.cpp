@@ -10,9 +10,9 @@
 #include <algorithm>
 
 #include "core/catalog/abilities.h"
-#include "desktop/planner_window/control_names.h"
+#include "core/planner/planner_view.h"
 #include "core/texts/captions.h"
-#include "core/planner/next_unlock.h"
+#include "desktop/planner_window/control_names.h"
 #include "desktop/planner_window/planner_layout.h"
 #include "desktop/planner_window/training_path_dialog.h"
 #include "desktop/toolkit/clickable_label.h"
@@ -51,8 +51,21 @@ constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 
 ClassPlannerWindow::ClassPlannerWindow(const catalog::ClassDefinition& definition, MessageSink messages,
                                        QWidget* parent)
-    : QWidget(parent), planner_(definition), messages_(std::move(messages)) {
-    setObjectName(toolkit::ToQString(definition.windowName));
+    : ClassPlannerWindow(std::make_unique<planner::Session>(), nullptr, definition, std::move(messages), parent) {}
+
+ClassPlannerWindow::ClassPlannerWindow(planner::Session& session, const catalog::ClassDefinition& definition,
+                                       MessageSink messages, QWidget* parent)
+    : ClassPlannerWindow(nullptr, &session, definition, std::move(messages), parent) {}
+
+ClassPlannerWindow::ClassPlannerWindow(std::unique_ptr<planner::Session> own, planner::Session* shared,
+                                       const catalog::ClassDefinition& definition, MessageSink messages,
+                                       QWidget* parent)
+    : QWidget(parent),
+      ownSession_(std::move(own)),
+      session_(ownSession_ ? *ownSession_ : *shared),
+      planner_(session_.Open(definition)),
+      messages_(std::move(messages)) {
+    setObjectName(toolkit::ToQString(WindowNameOf(definition)));
     setWindowTitle(toolkit::ToQString(definition.titleCaption));
     setFont(toolkit::FontOf(toolkit::kSansFaces, 8.25));
     BuildActions();
@@ -152,7 +165,7 @@ void ClassPlannerWindow::BuildAbilities(const PlannerLayout& layout) {
     for (std::size_t line = 0; line < definitions.size(); ++line) {
         const SpecLineDefinition& definition = definitions[line];
         auto* label = new ClickableLabel(this);
-        label->setObjectName(QString::fromStdString(catalog::ControlNamesOf(definition).abilities));
+        label->setObjectName(QString::fromStdString(ControlNamesOf(planner_.definition(), definition).abilities));
         label->setFont(toolkit::FontOf(toolkit::kSmallFaces, 6.75));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -196,7 +209,7 @@ void ClassPlannerWindow::BuildRow(std::size_t line, const RowPlace& place) {
     const int height = place.height;
     const int sliderLeft = place.captionWidth + kCaptionGap;
     const SpecLineDefinition& definition = planner_.definition().lines[line];
-    const catalog::LineControlNames names = catalog::ControlNamesOf(definition);
+    const LineControlNames names = ControlNamesOf(planner_.definition(), definition);
     LineWidgets& widgets = lines_[line];
 
     widgets.caption = toolkit::AddLabel(stats_, toolkit::ToQString(definition.caption),
@@ -244,37 +257,33 @@ void ClassPlannerWindow::OnAbilitiesClicked(std::size_t line) {
 }
 
 void ClassPlannerWindow::Render() {
-    const planner::PlannerDisplay& display = planner_.display();
+    const planner::PlannerView view = planner::ViewOf(planner_);
     {
         const QSignalBlocker blocker(levelBox_);
-        levelBox_->setCurrentIndex(planner_.state().characterLevel - kFirstListedLevel);
+        levelBox_->setCurrentIndex(view.characterLevel - kFirstListedLevel);
     }
-    pointsLeft_->setText(QString::fromStdString(display.pointsLeft));
-    totalPoints_->setText(QString::fromStdString(display.totalPoints));
-    stats_->setEnabled(display.statsFrameEnabled);
-    for (std::size_t line = 0; line < lines_.size(); ++line) RenderLine(line);
+    pointsLeft_->setText(QString::fromStdString(view.pointsLeft));
+    totalPoints_->setText(QString::fromStdString(view.totalPoints));
+    stats_->setEnabled(view.statsEnabled);
+    for (std::size_t line = 0; line < lines_.size(); ++line) RenderLine(line, view.lines[line]);
     if (trainingPath_ != nullptr && trainingPath_->isVisible()) trainingPath_->Follow();
 }
 
-void ClassPlannerWindow::RenderLine(std::size_t line) {
-    const planner::LineDisplay& shown = planner_.display().lines[line];
+void ClassPlannerWindow::RenderLine(std::size_t line, const planner::LineView& shown) {
     const LineWidgets& widgets = lines_[line];
     {
         // The headless planner may keep a maximum below the minimum for a moment;
         // the widget never gets one, or it would move its value below 1.
         const QSignalBlocker blocker(widgets.slider);
-        const int maximum = std::max<int>(planner_.state().lines[line].sliderMaximum, planner::kSliderMinimum);
-        widgets.slider->setRange(planner::kSliderMinimum, maximum);
+        widgets.slider->setRange(shown.sliderMinimum, std::max(shown.sliderMaximum, shown.sliderMinimum));
         widgets.slider->setValue(shown.sliderValue);
-        widgets.slider->setEnabled(shown.enabled);
+        widgets.slider->setEnabled(shown.lineOpen);
     }
     widgets.level->setText(QString::fromStdString(shown.level));
     widgets.points->setText(QString::fromStdString(shown.points));
     widgets.percent->setText(QString::fromStdString(shown.percent));
     widgets.abilities->setText(QString::fromStdString(shown.abilities));
-    const SpecLineDefinition& definition = planner_.definition().lines[line];
-    widgets.abilities->setToolTip(QString::fromStdString(
-        planner::AbilitiesTooltip(definition, planner_.state().lines[line].level, shown.enabled)));
+    widgets.abilities->setToolTip(QString::fromStdString(shown.tooltip));
 }
 
 }  // namespace vantrell::window

@@ -2,11 +2,14 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/catalog/records.h"
 #include "core/planner/plan_code.h"
 #include "core/planner/planner.h"
+#include "core/planner/planner_view.h"
+#include "core/planner/session.h"
 #include "desktop/toolkit/message_sink.h"
 
 class QComboBox;
@@ -38,6 +41,10 @@ public:
     // Finds, opening it if need be, the window of a class a pasted plan code names.
     using PlannerOpener = std::function<ClassPlannerWindow*(const catalog::ClassDefinition&)>;
 
+    // The class's planner comes from the session, which outlives the window.
+    ClassPlannerWindow(planner::Session& session, const catalog::ClassDefinition& definition,
+                       MessageSink messages = ModalMessageBox(), QWidget* parent = nullptr);
+    // A window on its own keeps a session of its own.
     explicit ClassPlannerWindow(const catalog::ClassDefinition& definition, MessageSink messages = ModalMessageBox(),
                                 QWidget* parent = nullptr);
     ~ClassPlannerWindow() override;
@@ -57,6 +64,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    ClassPlannerWindow(std::unique_ptr<planner::Session> own, planner::Session* shared,
+                       const catalog::ClassDefinition& definition, MessageSink messages, QWidget* parent);
+
     struct LineWidgets {
         QLabel* caption = nullptr;
         QScrollBar* slider = nullptr;
@@ -84,9 +94,11 @@ private:
     void OnSliderChanged(std::size_t line, int value);
     void OnAbilitiesClicked(std::size_t line);
     void Render();
-    void RenderLine(std::size_t line);
+    void RenderLine(std::size_t line, const planner::LineView& shown);
 
-    planner::Planner planner_;
+    std::unique_ptr<planner::Session> ownSession_;
+    planner::Session& session_;
+    planner::Planner& planner_;
     MessageSink messages_;
     PlannerOpener opener_;
     QList<QAction*> sharingActions_;

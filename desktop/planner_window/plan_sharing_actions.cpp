@@ -5,8 +5,9 @@
 #include <QGuiApplication>
 #include <QMenu>
 
-#include "core/texts/captions.h"
 #include "core/planner/plan_text.h"
+#include "core/texts/captions.h"
+#include "core/texts/desktop_texts.h"
 #include "desktop/planner_window/class_planner_window.h"
 #include "desktop/toolkit/qt_text.h"
 
@@ -64,8 +65,9 @@ void ClassPlannerWindow::PastePlanCode() {
                                  : opener_                                 ? opener_(*code.definition)
                                                                            : nullptr;
     if (target == nullptr) {
-        const QString why =
-            "This window cannot open the " + toolkit::ToQString(code.definition->titleCaption) + " planner.";
+        const QString why = toolkit::ToQString(texts::desktop::kCannotOpenLead) +
+                            toolkit::ToQString(code.definition->titleCaption) +
+                            toolkit::ToQString(texts::desktop::kCannotOpenTail);
         messages_(this, {kPasteTitle, why, MessageIcon::None});
         return;
     }
@@ -74,9 +76,9 @@ void ClassPlannerWindow::PastePlanCode() {
 }
 
 std::vector<planner::LoweredLine> ClassPlannerWindow::ApplyPlanCode(const planner::PlanCode& code) {
-    auto lowered = planner::ApplyPlanCode(planner_, code);
+    auto applied = session_.Apply(code);
     Render();
-    return lowered;
+    return std::move(applied.lowered);
 }
 
 }  // namespace vantrell::window

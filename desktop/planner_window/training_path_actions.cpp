@@ -1,13 +1,15 @@
 // The window's training path: one dialog per planner window, made on first use.
 #include <QAction>
 
+#include "core/texts/captions.h"
 #include "desktop/planner_window/class_planner_window.h"
 #include "desktop/planner_window/training_path_dialog.h"
+#include "desktop/toolkit/qt_text.h"
 
 namespace vantrell::window {
 
 void ClassPlannerWindow::BuildTrainingPathAction() {
-    trainingPathAction_ = new QAction("Training Path\u2026", this);
+    trainingPathAction_ = new QAction(toolkit::ToQString(texts::captions::kTrainingPathCommand), this);
     trainingPathAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     trainingPathAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(trainingPathAction_);
@@ -15,7 +17,7 @@ void ClassPlannerWindow::BuildTrainingPathAction() {
 }
 
 TrainingPathDialog* ClassPlannerWindow::ShowTrainingPath() {
-    if (trainingPath_ == nullptr) trainingPath_ = new TrainingPathDialog(planner_, this);
+    if (trainingPath_ == nullptr) trainingPath_ = new TrainingPathDialog(session_, planner_, this);
     trainingPath_->show();
     trainingPath_->raise();
     trainingPath_->activateWindow();

@@ -15,10 +15,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/texts/captions.h"
-#include "core/planner/next_unlock.h"
-#include "core/planner/plain_decimal.h"
 #include "core/planner/training_path_text.h"
+#include "core/texts/captions.h"
+#include "core/texts/desktop_texts.h"
 #include "desktop/toolkit/qt_text.h"
 
 namespace vantrell::window {
@@ -29,7 +28,6 @@ constexpr int kFirstLineColumn = 1;
 constexpr int kAbilitiesMinimumWidth = 360;
 constexpr int kPriorityPanelWidth = 200;
 constexpr int kPreferredHeight = 620;
-const QString kRoseMarker = toolkit::ToQString(texts::captions::kRoseMarker);
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);
@@ -42,8 +40,8 @@ QString Caption(const catalog::SpecLineDefinition& line) { return toolkit::ToQSt
 
 }  // namespace
 
-TrainingPathDialog::TrainingPathDialog(const planner::Planner& planner, QWidget* parent)
-    : QDialog(parent), planner_(planner), priority_(planner::ScreenOrderPriority(planner.definition())) {
+TrainingPathDialog::TrainingPathDialog(planner::Session& session, const planner::Planner& planner, QWidget* parent)
+    : QDialog(parent), session_(session), planner_(planner) {
     setObjectName("dlgTrainingPath");
     setWindowTitle(toolkit::ToQString(planner.definition().titleCaption) + ' ' +
                    toolkit::ToQString(texts::captions::kTrainingPath));
@@ -86,15 +84,15 @@ QWidget* TrainingPathDialog::BuildPriorityPanel() {
     auto* hint = new QLabel(toolkit::ToQString(texts::captions::kPriorityHint), panel);
     hint->setWordWrap(true);
 
-    moveUp_ = new QPushButton("Move &Up", panel);
+    moveUp_ = new QPushButton(toolkit::ToQString(texts::desktop::kMoveUp), panel);
     moveUp_->setObjectName("cmdMoveUp");
     moveUp_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
-    moveUp_->setToolTip("Move the selected line up (Alt+Up)");
+    moveUp_->setToolTip(toolkit::ToQString(texts::desktop::kMoveUpTip));
     connect(moveUp_, &QPushButton::clicked, this, [this] { MoveSelected(-1); });
-    moveDown_ = new QPushButton("Move &Down", panel);
+    moveDown_ = new QPushButton(toolkit::ToQString(texts::desktop::kMoveDown), panel);
     moveDown_->setObjectName("cmdMoveDown");
     moveDown_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
-    moveDown_->setToolTip("Move the selected line down (Alt+Down)");
+    moveDown_->setToolTip(toolkit::ToQString(texts::desktop::kMoveDownTip));
     connect(moveDown_, &QPushButton::clicked, this, [this] { MoveSelected(1); });
 
     auto* moves = new QHBoxLayout;
@@ -115,7 +113,7 @@ QWidget* TrainingPathDialog::BuildTable() {
     const int columns = static_cast<int>(lines.size()) + 3;
     table_ = new QTableWidget(0, columns, this);
     table_->setObjectName("tblTrainingPath");
-    table_->setAccessibleName("Training path");
+    table_->setAccessibleName(toolkit::ToQString(texts::captions::kTrainingPathTable));
     QStringList headings{toolkit::ToQString(texts::captions::kPathLevel)};
     for (const catalog::SpecLineDefinition& line : lines) headings << Caption(line);
     headings << toolkit::ToQString(texts::captions::kPathPointsLeft)
@@ -150,15 +148,16 @@ bool TrainingPathDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+planner::TrainingPriority TrainingPathDialog::priority() const { return session_.PriorityOf(planner_.definition()); }
+
 void TrainingPathDialog::Follow() {
-    path_ = planner::TrainingPath(planner_, priority_);
-    heading_->setText(QString::fromStdString(planner::TrainingPathIntro(planner_.state().characterLevel)));
+    path_ = planner::TrainingPath(planner_, priority());
     RenderTable();
 }
 
 void TrainingPathDialog::RenderPriority(std::size_t selectedRow) {
     priorityList_->clear();
-    for (std::size_t line : priority_) priorityList_->addItem(Caption(planner_.definition().lines[line]));
+    for (std::size_t line : priority()) priorityList_->addItem(Caption(planner_.definition().lines[line]));
     priorityList_->setCurrentRow(static_cast<int>(selectedRow));
     UpdateMoveButtons();
 }
@@ -171,18 +170,20 @@ void TrainingPathDialog::UpdateMoveButtons() {
 
 void TrainingPathDialog::MoveSelected(int offset) {
     const int from = priorityList_->currentRow();
-    const int to = from + offset;
-    if (from < 0 || to < 0 || to >= static_cast<int>(priority_.size())) return;
-    std::swap(priority_[static_cast<std::size_t>(from)], priority_[static_cast<std::size_t>(to)]);
-    RenderPriority(static_cast<std::size_t>(to));
+    if (from < 0) return;
+    const auto to = session_.MoveInPriority(planner_.definition(), static_cast<std::size_t>(from), offset);
+    if (!to) return;
+    RenderPriority(*to);
     // Alt+Up and Alt+Down stay in the list, so a line can be walked several places at once.
     priorityList_->setFocus();
     Follow();
 }
 
 void TrainingPathDialog::RenderTable() {
-    table_->setRowCount(static_cast<int>(path_.size()));
-    for (int row = 0; row < table_->rowCount(); ++row) FillStepRow(row);
+    const planner::TrainingPathView view = planner::ViewOf(planner_, path_);
+    heading_->setText(QString::fromStdString(view.intro));
+    table_->setRowCount(static_cast<int>(view.rows.size()));
+    for (int row = 0; row < table_->rowCount(); ++row) FillStepRow(row, view.rows[static_cast<std::size_t>(row)]);
     for (int column = 0; column + 1 < table_->columnCount(); ++column) table_->resizeColumnToContents(column);
     FitAbilitiesColumn();
     table_->resizeRowsToContents();
@@ -200,44 +201,35 @@ void TrainingPathDialog::FitAbilitiesColumn() {
     table_->resizeRowsToContents();
 }
 
-void TrainingPathDialog::FillStepRow(int row) {
-    const auto step = static_cast<std::size_t>(row);
-    const planner::TrainingStep& shown = path_[step];
-    const auto lines = planner_.definition().lines;
+void TrainingPathDialog::FillStepRow(int row, const planner::PathRowView& shown) {
     table_->setItem(row, kLevelColumn, Cell(QString::number(shown.characterLevel), Qt::AlignCenter));
-    for (std::size_t line = 0; line < lines.size(); ++line) {
-        const std::int16_t level = shown.lineLevels[line];
-        auto* cell = Cell(QString::number(level), Qt::AlignCenter);
-        if (planner::RoseAt(path_, step, line)) {
-            const std::int16_t before = planner::LevelBefore(path_, step, line);
-            cell->setText(kRoseMarker + ' ' + cell->text());
+    for (std::size_t line = 0; line < shown.cells.size(); ++line) {
+        const planner::PathCellView& shownCell = shown.cells[line];
+        auto* cell = Cell(QString::fromStdString(shownCell.text), Qt::AlignCenter);
+        cell->setToolTip(QString::fromStdString(shownCell.tooltip));
+        if (shownCell.rose) {
             QFont bold = table_->font();
             bold.setBold(true);
             cell->setFont(bold);
             QColor tint = palette().color(QPalette::Highlight);
             tint.setAlpha(60);
             cell->setBackground(tint);
-            cell->setToolTip(QString("%1 rises from %2 to %3").arg(Caption(lines[line])).arg(before).arg(level));
-        } else if (shown.characterLevel < lines[line].availableFromLevel) {
+        } else if (!shownCell.open) {
             cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
-            cell->setToolTip(QString::fromStdString(planner::OpeningHint(lines[line])));
         }
         table_->setItem(row, kFirstLineColumn + static_cast<int>(line), cell);
     }
-    const int pointsColumn = kFirstLineColumn + static_cast<int>(lines.size());
-    table_->setItem(
-        row, pointsColumn,
-        Cell(QString::fromStdString(planner::PlainDecimal(shown.pointsLeft)), Qt::AlignRight | Qt::AlignVCenter));
+    const int pointsColumn = kFirstLineColumn + static_cast<int>(shown.cells.size());
+    table_->setItem(row, pointsColumn,
+                    Cell(QString::fromStdString(shown.pointsLeft), Qt::AlignRight | Qt::AlignVCenter));
     QStringList abilities;
-    for (const std::string& ability : planner::NewAbilities(planner_.definition(), shown)) {
-        abilities << QString::fromStdString(ability);
-    }
+    for (const planner::NewAbilityView& ability : shown.newAbilities) abilities << QString::fromStdString(ability.text);
     table_->setItem(row, pointsColumn + 1, Cell(abilities.join('\n'), Qt::AlignLeft | Qt::AlignVCenter));
 }
 
 void TrainingPathDialog::CopyAsText() const {
     QGuiApplication::clipboard()->setText(
-        QString::fromStdString(planner::TrainingPathAsText(planner_, priority_, path_)));
+        QString::fromStdString(planner::TrainingPathAsText(planner_, priority(), path_)));
 }
 
 // Wide enough for every level column and a readable abilities column, within the screen.

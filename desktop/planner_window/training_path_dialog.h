@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "core/planner/planner.h"
+#include "core/planner/session.h"
 #include "core/planner/training_path.h"
+#include "core/planner/training_path_view.h"
 
 class QLabel;
 class QListWidget;
@@ -13,19 +15,19 @@ class QTableWidget;
 
 namespace vantrell::window {
 
-// How to train from level 6 to one class's plan. It keeps the class's priority
-// while the program runs and follows its planner: the planner window calls
-// Follow after every change.
+// How to train from level 6 to one class's plan, in the priority the session
+// keeps for the class. It follows its planner: the planner window calls Follow
+// after every change.
 class TrainingPathDialog : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TrainingPathDialog)
 
 public:
-    // `planner` must outlive the dialog; the planner window that owns both sees to that.
-    explicit TrainingPathDialog(const planner::Planner& planner, QWidget* parent = nullptr);
+    // `session` and `planner` must outlive the dialog; the planner window sees to that.
+    TrainingPathDialog(planner::Session& session, const planner::Planner& planner, QWidget* parent = nullptr);
     ~TrainingPathDialog() override;
 
-    const planner::TrainingPriority& priority() const { return priority_; }
+    planner::TrainingPriority priority() const;
     const std::vector<planner::TrainingStep>& path() const { return path_; }
 
     void Follow();
@@ -42,13 +44,13 @@ private:
     QWidget* BuildTable();
     void RenderPriority(std::size_t selectedRow);
     void RenderTable();
-    void FillStepRow(int row);
+    void FillStepRow(int row, const planner::PathRowView& shown);
     void UpdateMoveButtons();
     void FitAbilitiesColumn();
     QSize FittingSize() const;
 
+    planner::Session& session_;
     const planner::Planner& planner_;
-    planner::TrainingPriority priority_;
     std::vector<planner::TrainingStep> path_;
     QLabel* heading_ = nullptr;
     QListWidget* priorityList_ = nullptr;

@@ -2,7 +2,8 @@
 #include <QMessageBox>
 #include <iostream>
 
-#include "desktop/shell/look.h"
+#include "core/texts/shell_texts.h"
+#include "desktop/toolkit/look.h"
 #include "desktop/shell/main_window.h"
 #include "desktop/shell/max_button.h"
 #include "desktop/toolkit/qt_text.h"
@@ -10,9 +11,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Vantrell");
+    QApplication::setApplicationName(vantrell::toolkit::ToQString(vantrell::texts::shell::kProgramName));
     QApplication::setApplicationVersion(vantrell::toolkit::ToQString(vantrell::kVersion));
-    vantrell::app::ApplyLook(application);
+    vantrell::toolkit::ApplyLook(application);
     try {
         vantrell::app::MainWindow window;
         window.show();
@@ -20,7 +21,7 @@ int main(int argc, char* argv[]) {
     } catch (const vantrell::app::WindowError& error) {
         // A failure during start-up ends the program with its message.
         std::cerr << error.source() << ": " << error.what() << '\n';
-        QMessageBox::critical(nullptr, "Vantrell", QString::fromStdString(error.what()));
+        QMessageBox::critical(nullptr, QApplication::applicationName(), QString::fromStdString(error.what()));
         return 1;
     }
 }

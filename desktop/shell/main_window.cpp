@@ -4,13 +4,13 @@
 #include <QIcon>
 #include <QMdiArea>
 
+#include "desktop/planner_window/class_planner_window.h"
 #include "desktop/shell/fixed_child_window.h"
 #include "desktop/shell/identity.h"
 #include "desktop/shell/intro_panel.h"
 #include "desktop/shell/max_button.h"
 #include "desktop/shell/selector_panel.h"
 #include "desktop/shell/shell_geometry.h"
-#include "desktop/planner_window/class_planner_window.h"
 #include "desktop/toolkit/twips.h"
 
 namespace vantrell::app {
@@ -44,12 +44,13 @@ MainWindow::MainWindow(ShellSeams seams, QWidget* parent) : QMainWindow(parent),
     BringToFront(intro);
 }
 
-MainWindow::~MainWindow() = default;
+// The planner windows go before the session whose planners they show.
+MainWindow::~MainWindow() { delete area_; }
 
 FixedChildWindow* MainWindow::OpenPlanner(const catalog::ClassDefinition& definition) {
     FixedChildWindow*& child = planners_[definition.listName];
     if (child == nullptr) {
-        auto* planner = new window::ClassPlannerWindow(definition, seams_.messages);
+        auto* planner = new window::ClassPlannerWindow(session_, definition, seams_.messages);
         planner->SetPlannerOpener([this](const catalog::ClassDefinition& other) {
             return qobject_cast<window::ClassPlannerWindow*>(OpenPlanner(other)->content());
         });

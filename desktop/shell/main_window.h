@@ -4,8 +4,9 @@
 #include <map>
 #include <string_view>
 
-#include "desktop/shell/shell_seams.h"
 #include "core/catalog/records.h"
+#include "core/planner/session.h"
+#include "desktop/shell/shell_seams.h"
 
 class QMdiArea;
 
@@ -38,6 +39,8 @@ private:
     void BringToFront(FixedChildWindow* child);
 
     ShellSeams seams_;
+    // The planner windows show the session's planners, so it outlives them: see the destructor.
+    planner::Session session_;
     QMdiArea* area_ = nullptr;
     std::map<std::string_view, FixedChildWindow*> planners_;
 };

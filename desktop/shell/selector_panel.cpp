@@ -5,8 +5,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "core/texts/shell_texts.h"
 #include "core/catalog/class_catalog.h"
+#include "core/texts/desktop_texts.h"
+#include "core/texts/shell_texts.h"
 #include "desktop/toolkit/fonts.h"
 #include "desktop/toolkit/labels.h"
 #include "desktop/toolkit/qt_text.h"
@@ -46,7 +47,7 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
         if (row >= 0) OnClassChosen();
     });
 
-    auto* about = new QPushButton("&About", this);
+    auto* about = new QPushButton(toolkit::ToQString(texts::desktop::kAboutButton), this);
     about->setObjectName("cmdAbout");
     toolkit::PlaceInTwips(*about, {240, 4200, 975, 375});
     connect(about, &QPushButton::clicked, this, &SelectorPanel::aboutRequested);

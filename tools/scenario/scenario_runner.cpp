@@ -6,10 +6,10 @@
 
 #include "core/planner/points.h"
 #include "core/planner/quoted.h"
-#include "tools/scenario/planner_json.h"
 #include "core/planner/training_path_view.h"
-#include "tools/scenario/training_path_json.h"
 #include "core/planner/whole_number.h"
+#include "tools/scenario/planner_json.h"
+#include "tools/scenario/training_path_json.h"
 
 namespace vantrell::scenario {
 namespace {
