@@ -1,0 +1,177 @@
+// @ts-check
+// What the core hands the page, in the shapes its binding makes. The page has
+// no rule and no text of its own, so these are all it knows of a plan.
+
+/**
+ * Every text the page shows, the contact link and the title's colour.
+ * @typedef {object} Texts
+ * @property {string} programName
+ * @property {string} maintainer
+ * @property {string} byLinePrefix
+ * @property {string} contactAddress
+ * @property {string} contactSubject
+ * @property {string} contactHref the whole mailto link, its subject encoded
+ * @property {string} aboutTitle
+ * @property {string} aboutText
+ * @property {string} versionCaption
+ * @property {string} introInfo
+ * @property {string} introInstructions
+ * @property {string} questions
+ * @property {string} selectRealm
+ * @property {string} selectClass
+ * @property {string} classes the selector's name for a screen reader
+ * @property {string} about
+ * @property {string} ok
+ * @property {string} level
+ * @property {string} pointsLeft
+ * @property {string} skillsAvailable
+ * @property {string} clickForExplanation
+ * @property {string} specializationLevel
+ * @property {string} pointsUsed
+ * @property {string} percent
+ * @property {string} copyPlanAsText
+ * @property {string} copyPlanCode
+ * @property {string} copyLink
+ * @property {string} pastePlanCode
+ * @property {string} pasteLead what goes before a pasted code's fault
+ * @property {string} apply
+ * @property {string} textToCopy
+ * @property {string} copied
+ * @property {string} copyRefused
+ * @property {string} pasteRefused
+ * @property {string} trainingPath
+ * @property {string} priority
+ * @property {string} priorityHint
+ * @property {string} pathLevel
+ * @property {string} pathPointsLeft
+ * @property {string} newAbilities
+ * @property {string} copyAsText
+ * @property {string} roseMarker
+ * @property {string} moveUpSymbol
+ * @property {string} moveDownSymbol
+ * @property {string} titleColour a CSS colour
+ */
+
+/**
+ * One line of a class as laid out; it never changes while the class is on screen.
+ * @typedef {object} LineLayout
+ * @property {string} stem the line's name in plan codes and in the page's test contract
+ * @property {string} caption
+ * @property {string} captionColour
+ * @property {string} abilitiesColour
+ * @property {boolean} showsAbilities
+ * @property {boolean} explained whether its abilities text opens an explanation
+ */
+
+/**
+ * @typedef {object} Layout
+ * @property {string} listName
+ * @property {string} realm
+ * @property {string} title
+ * @property {string} pointsPerLevelCaption
+ * @property {string} pointsPerLevelText
+ * @property {number} lowestLevel
+ * @property {number} highestLevel
+ * @property {LineLayout[]} lines
+ */
+
+/**
+ * What one line's controls show now.
+ * @typedef {object} LineState
+ * @property {number} value
+ * @property {number} min
+ * @property {number} max
+ * @property {boolean} enabled
+ * @property {boolean} lineOpen
+ * @property {string} level
+ * @property {string} points
+ * @property {string} percent
+ * @property {string} abilities
+ * @property {string} tooltip
+ */
+
+/**
+ * @typedef {object} PlannerState
+ * @property {number} level
+ * @property {string} pointsLeft
+ * @property {string} totalPoints
+ * @property {boolean} statsEnabled
+ * @property {LineState[]} lines
+ */
+
+/**
+ * @typedef {object} Explanation
+ * @property {string} title
+ * @property {string} text its lines joined by "\n"
+ */
+
+/**
+ * A code applied: why it was refused, or which lines the rules kept lower ('' for none).
+ * @typedef {{ ok: false, reason: string } | { ok: true, lowered: string }} Applied
+ */
+
+/**
+ * One line of the training priority, first trained first.
+ * @typedef {object} PriorityEntry
+ * @property {string} stem
+ * @property {string} caption
+ * @property {string} captionColour
+ * @property {string} moveUpLabel
+ * @property {string} moveDownLabel
+ * @property {boolean} canMoveUp
+ * @property {boolean} canMoveDown
+ */
+
+/**
+ * @typedef {object} Moved
+ * @property {number} place the line's new place, 0 first
+ * @property {string} announcement
+ */
+
+/**
+ * One character level of the training path; a cell's text carries the rose marker.
+ * @typedef {object} PathRow
+ * @property {number} level
+ * @property {{ text: string, rose: boolean }[]} cells
+ * @property {string} left
+ * @property {{ stem: string, text: string }[]} changed
+ */
+
+/**
+ * @typedef {object} TrainingPath
+ * @property {string} intro
+ * @property {PathRow[]} rows
+ */
+
+/**
+ * The planners the page has opened, the one on screen and the priorities.
+ * @typedef {object} Session
+ * @property {(listName: string) => boolean} open
+ * @property {() => boolean} hasCurrent
+ * @property {() => Layout} layout
+ * @property {() => PlannerState} state
+ * @property {(level: number) => boolean} pickLevel
+ * @property {(line: number, value: number) => boolean} slide
+ * @property {(line: number) => Explanation | null} explanation
+ * @property {() => string} planCode
+ * @property {() => string} planText
+ * @property {(fragment: string) => Applied} applyFragment
+ * @property {(pasted: string) => Applied} applyPasted
+ * @property {() => string[]} priority
+ * @property {() => PriorityEntry[]} priorityList
+ * @property {(stems: string[]) => string} setPriority
+ * @property {(place: number, offset: number) => Moved | null} movePriority
+ * @property {() => TrainingPath} trainingPath
+ * @property {() => string} trainingPathText
+ * @property {() => void} delete
+ */
+
+/**
+ * @typedef {object} Core
+ * @property {() => string[]} realms
+ * @property {(realm: string) => string[]} classesOf
+ * @property {() => Texts} texts
+ * @property {new () => Session} Session
+ */
+
+export {};

@@ -1,0 +1,92 @@
+// @ts-check
+// The page: it lays out what the core computes and forwards the user's
+// gestures to it. No rule and no catalog text lives here.
+import { byId } from './dom.js';
+import { ExplanationDialog } from './explanation.js';
+import { fragmentText } from './links.js';
+import { loadCore } from './load-core.js';
+import { Messages } from './messages.js';
+import { PlannerView } from './planner-view.js';
+import { Selector } from './selector.js';
+import { fillShell } from './shell.js';
+
+/** @typedef {import('./core.js').Applied} Applied */
+/** @typedef {import('./core.js').Core} Core */
+
+// The start view, the selector and the planner on screen, over one session of the core.
+class Page {
+    #session;
+    #texts;
+    #messages = new Messages();
+    #explanations = new ExplanationDialog();
+    #selector;
+    #intro = byId('frmIntro', HTMLElement);
+    #frame = byId('frmPlanner', HTMLElement);
+    /** Whether the Training Path is open; it stays so from class to class. */
+    #trainingPathOpen = false;
+
+    /** @param {Core} core */
+    constructor(core) {
+        this.#session = new core.Session();
+        this.#texts = core.texts();
+        fillShell(this.#texts);
+        this.#selector = new Selector(core, (listName) => {
+            this.#messages.warn('');
+            this.#messages.say('');
+            if (this.#session.open(listName)) this.#showCurrentPlanner();
+        });
+    }
+
+    // Follows the address, now and whenever its fragment changes.
+    followLinks() {
+        this.#applyFragment();
+        window.addEventListener('hashchange', () => this.#applyFragment());
+    }
+
+    #showCurrentPlanner() {
+        const layout = this.#session.layout();
+        const view = new PlannerView({
+            session: this.#session, texts: this.#texts, messages: this.#messages, explanations: this.#explanations,
+            trainingPathOpen: this.#trainingPathOpen,
+            onTrainingPathToggle: (open) => { this.#trainingPathOpen = open; },
+            onPasted: (pasted) => this.#showApplied(this.#session.applyPasted(pasted), this.#texts.pasteLead),
+        });
+        this.#selector.show(layout.realm, layout.listName);
+        this.#frame.replaceChildren(...view.nodes);
+        this.#intro.hidden = true;
+        this.#frame.hidden = false;
+        view.render();
+    }
+
+    #applyFragment() {
+        const text = fragmentText();
+        if (text === '') return;
+        // The page's own replacement of the address comes back here; it is no news.
+        if (this.#session.hasCurrent() && text === this.#session.planCode()) return;
+        this.#showApplied(this.#session.applyFragment(text), '');
+    }
+
+    /**
+     * @param {Applied} result
+     * @param {string} lead what the alert starts with
+     */
+    #showApplied(result, lead) {
+        if (!result.ok) {
+            this.#messages.warn(lead + result.reason);
+            return;
+        }
+        this.#messages.warn(result.lowered ? lead + result.lowered : '');
+        this.#messages.say('');
+        this.#showCurrentPlanner();
+    }
+}
+
+const core = await loadCore(byId('vantrellWasm', HTMLElement)).catch((error) => {
+    byId('msgAlert', HTMLElement).textContent = `This browser could not start the planner: ${error.message}`;
+    throw error;
+});
+const page = new Page(core);
+// What the benchmark measures the page's start-up by.
+performance.mark('vantrell-ready');
+page.followLinks();
+document.documentElement.dataset.ready = 'true';

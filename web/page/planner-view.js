@@ -1,0 +1,198 @@
+// @ts-check
+import { element, setProperty, setText } from './dom.js';
+import { showInAddress } from './links.js';
+import { Sharing } from './sharing.js';
+import { TrainingPathView } from './training-path.js';
+
+/** @typedef {import('./core.js').Layout} Layout */
+/** @typedef {import('./core.js').LineLayout} LineLayout */
+/** @typedef {import('./core.js').LineState} LineState */
+/** @typedef {import('./core.js').Session} Session */
+/** @typedef {import('./core.js').Texts} Texts */
+/** @typedef {import('./explanation.js').ExplanationDialog} ExplanationDialog */
+/** @typedef {import('./messages.js').Messages} Messages */
+
+/**
+ * One line's controls.
+ * @typedef {object} LineControls
+ * @property {HTMLDivElement} node
+ * @property {HTMLInputElement} slider
+ * @property {HTMLElement} level
+ * @property {HTMLSpanElement} points
+ * @property {HTMLSpanElement} percent
+ * @property {HTMLElement} abilities
+ * @property {HTMLSpanElement} hint
+ * @property {HTMLSpanElement} closedNote
+ */
+
+// The planner of the class on screen: it lays out the core's figures and hands
+// the user's gestures to the core, then shows what the core makes of them.
+// A new class gets a new view; nothing of the last one is reused.
+export class PlannerView {
+    #session;
+    #texts;
+    #messages;
+    #explanations;
+    #levels;
+    #pointsLeft = element('output', { id: 'lblPointsLeft', 'aria-labelledby': 'lblPointsLeftCaption' });
+    #totalPoints = element('output', { id: 'lblTotalPoints' });
+    #stats;
+    /** @type {LineControls[]} */
+    #lines;
+    #trainingPath;
+    /** The view's nodes, for the page to place. */
+    nodes;
+
+    /**
+     * @param {object} settings
+     * @param {Session} settings.session
+     * @param {Texts} settings.texts
+     * @param {Messages} settings.messages
+     * @param {ExplanationDialog} settings.explanations
+     * @param {boolean} settings.trainingPathOpen
+     * @param {(open: boolean) => void} settings.onTrainingPathToggle
+     * @param {(pasted: string) => void} settings.onPasted
+     */
+    constructor({ session, texts, messages, explanations, trainingPathOpen, onTrainingPathToggle, onPasted }) {
+        this.#session = session;
+        this.#texts = texts;
+        this.#messages = messages;
+        this.#explanations = explanations;
+        const layout = session.layout();
+
+        this.#levels = element('select', { id: 'cboLevel' });
+        for (let level = layout.lowestLevel; level <= layout.highestLevel; ++level) {
+            this.#levels.append(element('option', { value: String(level), textContent: String(level) }));
+        }
+        this.#levels.addEventListener('change', () => {
+            session.pickLevel(Number(this.#levels.value));
+            this.#changed();
+        });
+
+        this.#lines = layout.lines.map((line, index) => this.#line(line, index));
+        this.#stats = element('div', { id: 'fraStats', className: 'stats', role: 'group',
+            'aria-label': texts.specializationLevel }, [this.#headings(), ...this.#lines.map((line) => line.node)]);
+
+        const sharing = new Sharing({ session, texts, messages, onPasted });
+        this.#trainingPath = new TrainingPathView({ session, texts, layout, messages,
+            copy: (text) => sharing.copy(text), open: trainingPathOpen, onToggle: onTrainingPathToggle });
+
+        this.nodes = [
+            element('h2', { id: 'lblClassTitle', textContent: layout.title,
+                style: { color: texts.titleColour }, tabIndex: -1 }),
+            this.#figures(layout), this.#stats, ...sharing.nodes, this.#trainingPath.node];
+    }
+
+    // Shows the plan as the core holds it now, and puts it in the address.
+    render() {
+        const state = this.#session.state();
+        setProperty(this.#levels, 'value', String(state.level));
+        setText(this.#pointsLeft, state.pointsLeft);
+        setText(this.#totalPoints, state.totalPoints);
+        this.#stats.classList.toggle('disabled', !state.statsEnabled);
+        state.lines.forEach((shown, index) => PlannerView.#renderLine(this.#lines[index], shown));
+        this.#trainingPath.render();
+        showInAddress(this.#session.planCode());
+    }
+
+    #changed() {
+        this.#messages.say('');
+        this.render();
+    }
+
+    /** @param {Layout} layout */
+    #figures(layout) {
+        return element('div', { className: 'figures' }, [
+            element('label', { htmlFor: 'cboLevel', textContent: this.#texts.level }), this.#levels,
+            element('span', { id: 'lblPointsPerLevelCaption', textContent: layout.pointsPerLevelCaption }),
+            element('output', { id: 'txtPointsPerLevel', textContent: layout.pointsPerLevelText,
+                'aria-labelledby': 'lblPointsPerLevelCaption' }),
+            element('span', { id: 'lblPointsLeftCaption', textContent: this.#texts.pointsLeft }),
+            element('span', { className: 'budget' }, [
+                this.#pointsLeft, element('span', { textContent: ' / ', 'aria-hidden': 'true' }), this.#totalPoints]),
+        ]);
+    }
+
+    #headings() {
+        const texts = this.#texts;
+        return element('div', { className: 'line headings', 'aria-hidden': 'true' }, [
+            element('span', { className: 'col-level', textContent: texts.specializationLevel }),
+            element('span', { className: 'col-points', textContent: texts.pointsUsed }),
+            element('span', { className: 'col-percent', textContent: texts.percent }),
+            element('span', { className: 'col-abilities' }, [
+                texts.skillsAvailable, ' ', element('i', { textContent: texts.clickForExplanation })]),
+        ]);
+    }
+
+    /**
+     * @param {LineLayout} line
+     * @param {number} index
+     * @returns {LineControls}
+     */
+    #line(line, index) {
+        /** @param {string} name */
+        const part = (name) => ({ data: { stem: line.stem, part: name } });
+        const sliderId = `sldLine${index}`;
+        const caption = element('label', { ...part('caption'), htmlFor: sliderId, textContent: line.caption,
+            className: 'caption', style: { color: line.captionColour } });
+        const slider = element('input', { ...part('slider'), type: 'range', id: sliderId, step: '1' });
+        const level = element('b', { ...part('level'), className: 'col-level' });
+        const points = element('span', { ...part('points'), className: 'col-points' });
+        const percent = element('span', { ...part('percent'), className: 'col-percent' });
+        const abilities = element(line.explained ? 'button' : 'p', { ...part('abilities'),
+            className: `col-abilities abilities${line.explained ? ' explained' : ''}`,
+            style: { color: line.abilitiesColour }, hidden: !line.showsAbilities });
+        if (abilities instanceof HTMLButtonElement) abilities.type = 'button';
+        // The hint a tooltip gives a mouse, spoken to a screen reader with the slider.
+        const hint = element('span', { ...part('hint'), id: `hintLine${index}`, className: 'hint' });
+        slider.setAttribute('aria-describedby', hint.id);
+        const closedNote = element('span', { ...part('closed'), className: 'closed-note', hidden: true });
+
+        const move = () => {
+            this.#session.slide(index, Number(slider.value));
+            this.#changed();
+        };
+        slider.addEventListener('change', move);
+        slider.addEventListener('keydown', (event) => {
+            // A page step is one level, as on the desktop's sliders.
+            const step = { PageUp: 1, PageDown: -1 }[event.key];
+            if (step === undefined || slider.disabled) return;
+            event.preventDefault();
+            slider.value = String(Number(slider.value) + step);
+            move();
+        });
+        if (line.explained) {
+            abilities.addEventListener('click', () => {
+                const explanation = this.#session.explanation(index);
+                if (explanation) this.#explanations.show(explanation, abilities);
+            });
+        }
+
+        const node = element('div', { className: 'line' }, [
+            element('div', { className: 'caption-cell' }, [caption, closedNote]),
+            slider, level, points, percent, abilities, hint]);
+        return { node, slider, level, points, percent, abilities, hint, closedNote };
+    }
+
+    /**
+     * @param {LineControls} controls
+     * @param {LineState} shown
+     */
+    static #renderLine(controls, shown) {
+        const { slider } = controls;
+        setProperty(slider, 'min', String(shown.min));
+        setProperty(slider, 'max', String(shown.max));
+        setProperty(slider, 'value', String(shown.value));
+        setProperty(slider, 'disabled', !shown.enabled);
+        setText(controls.level, shown.level);
+        setText(controls.points, shown.points);
+        setText(controls.percent, shown.percent);
+        setText(controls.abilities, shown.abilities);
+        setProperty(controls.abilities, 'title', shown.tooltip);
+        setText(controls.hint, shown.tooltip);
+        // A closed line says why in words as well as by its greyed slider.
+        setProperty(controls.closedNote, 'hidden', shown.lineOpen);
+        setText(controls.closedNote, shown.lineOpen ? '' : shown.tooltip);
+        controls.node.classList.toggle('closed', !shown.lineOpen);
+    }
+}

@@ -1,0 +1,85 @@
+// @ts-check
+import { element } from './dom.js';
+import { linkTo } from './links.js';
+
+/** @typedef {import('./core.js').Session} Session */
+/** @typedef {import('./core.js').Texts} Texts */
+/** @typedef {import('./messages.js').Messages} Messages */
+
+// A planner's copy and paste buttons. Where the browser refuses the clipboard,
+// the text waits selected in a box, or a box takes what the user pastes.
+export class Sharing {
+    #texts;
+    #messages;
+    #copyBox;
+    #pasteBox;
+    #pasteInput;
+    #onPasted;
+    /** The buttons, the paste box and the copy box, in the page's order. */
+    nodes;
+
+    /**
+     * @param {object} settings
+     * @param {Session} settings.session
+     * @param {Texts} settings.texts
+     * @param {Messages} settings.messages
+     * @param {(pasted: string) => void} settings.onPasted given a code or link the user pasted
+     */
+    constructor({ session, texts, messages, onPasted }) {
+        this.#texts = texts;
+        this.#messages = messages;
+        this.#onPasted = onPasted;
+        const bar = element('div', { className: 'sharing' }, [
+            element('button', { type: 'button', id: 'cmdCopyText', textContent: texts.copyPlanAsText,
+                onclick: () => this.copy(session.planText()) }),
+            element('button', { type: 'button', id: 'cmdCopyLink', textContent: texts.copyLink,
+                onclick: () => this.copy(linkTo(session.planCode())) }),
+            element('button', { type: 'button', id: 'cmdPaste', textContent: texts.pastePlanCode,
+                onclick: () => this.#paste() }),
+        ]);
+        this.#pasteInput = element('input', { id: 'txtPaste', type: 'text', autocomplete: 'off', spellcheck: false });
+        this.#pasteBox = element('form', { id: 'frmPaste', className: 'paste', hidden: true }, [
+            element('label', { htmlFor: 'txtPaste', textContent: texts.pastePlanCode }),
+            this.#pasteInput,
+            element('button', { type: 'submit', textContent: texts.apply }),
+        ]);
+        this.#pasteBox.addEventListener('submit', (event) => {
+            event.preventDefault();
+            this.#pasteBox.hidden = true;
+            this.#onPasted(this.#pasteInput.value);
+        });
+        this.#copyBox = element('textarea', { id: 'txtCopy', className: 'copy', readOnly: true, hidden: true,
+            rows: 4, 'aria-label': texts.textToCopy });
+        this.nodes = [bar, this.#pasteBox, this.#copyBox];
+    }
+
+    /** @param {string} text */
+    async copy(text) {
+        const box = this.#copyBox;
+        try {
+            await navigator.clipboard.writeText(text);
+            box.hidden = true;
+            this.#messages.say(this.#texts.copied);
+        } catch {
+            box.value = text;
+            box.hidden = false;
+            box.focus();
+            box.select();
+            this.#messages.say(this.#texts.copyRefused);
+        }
+    }
+
+    async #paste() {
+        let pasted;
+        try {
+            pasted = await navigator.clipboard.readText();
+        } catch {
+            this.#pasteBox.hidden = false;
+            this.#pasteInput.value = '';
+            this.#pasteInput.focus();
+            this.#messages.say(this.#texts.pasteRefused);
+            return;
+        }
+        this.#onPasted(pasted);
+    }
+}
