@@ -1,0 +1,50 @@
+// Makes the page one self-contained file that works when opened from disk: the
+// modules bundled and minified into one script, the style inlined, the pictures
+// as data URIs, and the WebAssembly module gzip-compressed and base64-encoded
+// (the browser inflates it with DecompressionStream), which keeps the file small.
+// Usage: node build-page.mjs <page folder> <module path without extension> <output>
+import { readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import * as esbuild from 'esbuild';
+
+const [pageDir, modulePath, output] = process.argv.slice(2);
+if (!output) throw new Error('usage: node build-page.mjs <page folder> <module path without extension> <output>');
+const read = (path) => readFileSync(path, 'utf8');
+// A script's text must not close its own element early.
+const scriptSafe = (text) => text.replace(/<\/script/gi, '<\\/script');
+// The browsers that have both DecompressionStream and top-level await, which the page cannot start without.
+const target = ['chrome89', 'edge89', 'firefox113', 'safari16.4'];
+
+const bundled = await esbuild.build({
+    entryPoints: [join(pageDir, 'main.js')],
+    bundle: true,
+    format: 'esm',
+    target,
+    minify: true,
+    charset: 'utf8',
+    legalComments: 'none',
+    write: false,
+    logLevel: 'warning',
+});
+const script = bundled.outputFiles[0].text;
+const style = (await esbuild.transform(read(join(pageDir, 'style.css')), {
+    loader: 'css', minify: true, target, charset: 'utf8', logLevel: 'warning',
+})).code;
+const wasm = gzipSync(readFileSync(`${modulePath}.wasm`), { level: 9 }).toString('base64');
+const core = read(`${modulePath}.js`);
+
+let html = read(join(pageDir, 'index.html'));
+// Pictures are the desktop program's own, taken from its resources.
+html = html.replace(/(src|href)="(\.\.\/[^"]+\.svg)"/g, (_, attribute, path) =>
+    `${attribute}="data:image/svg+xml;base64,${readFileSync(join(pageDir, path)).toString('base64')}"`);
+const replaceOnce = (marker, replacement) => {
+    if (!html.includes(marker)) throw new Error(`index.html lacks ${marker}`);
+    html = html.replace(marker, () => replacement);
+};
+replaceOnce('<link rel="stylesheet" href="style.css">', `<style>${style}</style>`);
+replaceOnce('<script src="vantrell_core.js"></script>',
+    `<script type="application/octet-stream" id="vantrellWasm">${wasm}</script>\n<script>\n${scriptSafe(core)}\n</script>`);
+replaceOnce('<script type="module" src="main.js"></script>', `<script type="module">\n${scriptSafe(script)}</script>`);
+writeFileSync(output, html);
+console.log(`${output}: ${Buffer.byteLength(html)} bytes`);
