@@ -36,3 +36,15 @@ test('bad input ends with the same error line in both drivers', () => {
         assert.deepEqual(core.runScenario(script), runNative(script), script);
     }
 });
+
+test('the page\'s module has the session and texts of the tests\' one, without the scenario driver', async () => {
+    const pageCore = await loadCore('vantrell_core');
+    assert.equal(typeof core.runScenario, 'function');
+    assert.equal(pageCore.runScenario, undefined);
+    assert.deepEqual(pageCore.texts(), core.texts());
+    assert.deepEqual(classNames(pageCore), classNames(core));
+    const session = new pageCore.Session();
+    assert.equal(session.applyFragment('VT1:Healer:20:12.5.1').ok, true);
+    assert.equal(session.planCode(), 'VT1:Healer:20:12.5.1');
+    session.delete();
+});

@@ -86,14 +86,14 @@ describe('links', () => {
     test('a plan that no longer fits is trimmed and the lowered lines are named', async () => {
         const code = 'VT1:Healer:6:50.50.50';
         const page = await openPage(browser, { hash: `#${code}` });
-        const planners = new core.Planners();
-        const expected = planners.applyFragment(code).lowered;
+        const session = new core.Session();
+        const expected = session.applyFragment(code).lowered;
         const shown = await showOf(page);
         assert.equal(shown.level, 6);
         assert.equal(fragmentOf(page), codeOf(shown));
         assert.match(expected, /lowered to/);
         assert.equal(await page.textContent('#msgAlert'), expected);
-        planners.delete();
+        session.delete();
         await page.close();
     });
 
@@ -108,9 +108,9 @@ describe('links', () => {
             const raw = await page.evaluate(() => location.hash.slice(1));
             let text = raw;
             try { text = decodeURIComponent(raw); } catch { /* shown as it stands */ }
-            const planners = new core.Planners();
-            const result = planners.applyFragment(text);
-            planners.delete();
+            const session = new core.Session();
+            const result = session.applyFragment(text);
+            session.delete();
             const label = fragment.slice(0, 60);
             assert.equal(result.ok, false, label);
             assert.equal(await page.textContent('[role="alert"]'), result.reason, label);
@@ -223,10 +223,10 @@ describe('sharing', () => {
         await page.goto(`${pageUrl}#${code}`);
         await page.waitForSelector('#lblClassTitle');
 
-        const planners = new core.Planners();
-        planners.applyFragment(code);
-        const planText = planners.planText();
-        planners.delete();
+        const session = new core.Session();
+        session.applyFragment(code);
+        const planText = session.planText();
+        session.delete();
         for (const [button, expected] of [['#cmdCopyText', planText], ['#cmdCopyLink', page.url()]]) {
             await page.click(button);
             await page.waitForFunction((text) => document.getElementById('txtCopy').value === text, expected);
@@ -247,6 +247,38 @@ describe('sharing', () => {
         assert.equal(fragmentOf(page), 'VT1:Cleric:30:10.8.1');
         assert.deepEqual(errors, []);
         await context.close();
+    });
+});
+
+describe('texts', () => {
+    test('the page\'s fixed texts and names are the core\'s', async () => {
+        const texts = core.texts();
+        const page = await openPage(browser);
+        const shown = await page.evaluate(() => ({
+            title: document.title,
+            navigation: document.querySelector('nav').getAttribute('aria-label'),
+            about: document.getElementById('cmdAbout').textContent,
+            aboutOk: document.getElementById('dlgAboutOk').textContent,
+            explanationOk: document.getElementById('dlgExplanationOk').textContent,
+            contact: document.getElementById('lblEmail').getAttribute('href'),
+            version: document.getElementById('lblVersion').textContent,
+        }));
+        assert.deepEqual(shown, { title: texts.programName, navigation: texts.classes, about: texts.about,
+            aboutOk: texts.ok, explanationOk: texts.ok, contact: texts.contactHref, version: texts.versionCaption });
+        await page.click('#cmdAbout');
+        assert.equal(await page.textContent('#dlgAboutText'), texts.aboutText);
+        await page.click('#dlgAboutOk');
+        assert.equal(await page.evaluate(() => document.getElementById('dlgAbout').open), false);
+
+        await drive(page, core, 'open Healer');
+        const planner = await page.evaluate(() => ({
+            copyLink: document.getElementById('cmdCopyLink').textContent,
+            apply: document.querySelector('#frmPaste button[type="submit"]').textContent,
+            copyBox: document.getElementById('txtCopy').getAttribute('aria-label'),
+        }));
+        assert.deepEqual(planner, { copyLink: texts.copyLink, apply: texts.apply, copyBox: texts.textToCopy });
+        assert.deepEqual(page.errors, []);
+        await page.close();
     });
 });
 

@@ -13,11 +13,13 @@ export const pagePath = join(webBuild, 'vantrell.html');
 export const pageUrl = pathToFileURL(pagePath).href;
 const driverPath = resolve(root, process.env.VANTRELL_SCENARIO ?? 'build/tools/scenario/vantrell-scenario');
 
-export async function loadCore() {
+// The tests' build of the module: the page's binding and the scenario driver.
+// `name` picks another build, such as the page's own `vantrell_core`.
+export async function loadCore(name = 'vantrell_test_core') {
     const require = createRequire(import.meta.url);
-    const createCore = require(join(webBuild, 'vantrell_core.js'));
+    const createCore = require(join(webBuild, `${name}.js`));
     // Handed over as bytes: Node's fetch cannot read the module from a path.
-    return createCore({ wasmBinary: readFileSync(join(webBuild, 'vantrell_core.wasm')) });
+    return createCore({ wasmBinary: readFileSync(join(webBuild, `${name}.wasm`)) });
 }
 
 export function runNative(script) {
@@ -44,28 +46,27 @@ export function classNames(core) {
     return core.realms().flatMap((realm) => core.classesOf(realm));
 }
 
+// A fresh session's layout of one class.
+function layoutOf(core, listName) {
+    const session = new core.Session();
+    try {
+        if (!session.open(listName)) throw new Error(`the core has no class ${listName}`);
+        return session.layout();
+    } finally {
+        session.delete();
+    }
+}
+
 export function stemsOf(core, listName) {
-    const planners = new core.Planners();
-    planners.open(listName);
-    const stems = planners.layout().lines.map((line) => line.stem);
-    planners.delete();
-    return stems;
+    return layoutOf(core, listName).lines.map((line) => line.stem);
 }
 
 export function linesOf(core, listName) {
-    const planners = new core.Planners();
-    planners.open(listName);
-    const lines = planners.layout().lines.map(({ stem, caption }) => ({ stem, caption }));
-    planners.delete();
-    return lines;
+    return layoutOf(core, listName).lines.map(({ stem, caption }) => ({ stem, caption }));
 }
 
 export function realmOf(core, listName) {
-    const planners = new core.Planners();
-    planners.open(listName);
-    const realm = planners.layout().realm;
-    planners.delete();
-    return realm;
+    return layoutOf(core, listName).realm;
 }
 
 // Level picks favour the ends and go back and forth; slides go anywhere from

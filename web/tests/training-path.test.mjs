@@ -74,12 +74,46 @@ test('a link is followed with the priority kept, and Copy as Text copies the cor
 
     await page.click('#cmdCopyPathText');
     await page.waitForFunction(() => document.getElementById('msgStatus').textContent.startsWith('Copied'));
-    const planners = new core.Planners();
-    planners.applyFragment(decodeURIComponent(new URL(page.url()).hash.slice(1)));
-    assert.equal(planners.setPriority(order), '');
-    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), planners.trainingPathText());
-    planners.delete();
+    const session = new core.Session();
+    session.applyFragment(decodeURIComponent(new URL(page.url()).hash.slice(1)));
+    assert.equal(session.setPriority(order), '');
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), session.trainingPathText());
+    session.delete();
     await context.close();
+});
+
+test('the move buttons are named and a move announced as the core words them', async () => {
+    const page = await openPage(browser, { hash: '#VT1:Armsman:30:30.1.1.1.1.1.15.10' });
+    await openTrainingPath(page);
+    const session = new core.Session();
+    session.open('Armsman');
+    const labels = () => page.$$eval('#lstPriority li', (items) => items.map((item) => ({
+        caption: item.querySelector('.priority-caption').textContent,
+        up: item.querySelector('button[data-move="-1"]').getAttribute('aria-label'),
+        down: item.querySelector('button[data-move="1"]').getAttribute('aria-label'),
+        canMoveUp: !item.querySelector('button[data-move="-1"]').disabled,
+        canMoveDown: !item.querySelector('button[data-move="1"]').disabled,
+    })));
+    const expected = () => session.priorityList().map((entry) => ({ caption: entry.caption, up: entry.moveUpLabel,
+        down: entry.moveDownLabel, canMoveUp: entry.canMoveUp, canMoveDown: entry.canMoveDown }));
+    assert.deepEqual(await labels(), expected());
+
+    const last = session.priority().length - 1;
+    for (const [place, offset] of [[2, -1], [0, 1], [last, -1], [last - 1, 1]]) {
+        const stem = (await priorityOf(page))[place];
+        const moved = session.movePriority(place, offset);
+        assert.notEqual(moved, null, `${stem} by ${offset}`);
+        await page.click(`#lstPriority button[data-line="${stem}"][data-move="${offset}"]`);
+        assert.equal(await page.textContent('#msgStatus'), moved.announcement);
+        assert.deepEqual(await priorityOf(page), session.priority(), `${stem} by ${offset}`);
+        assert.deepEqual(await labels(), expected());
+    }
+    // Where the core cannot move a line, its button is not there to press.
+    assert.equal(session.movePriority(0, -1), null);
+    assert.equal(session.movePriority(last, 1), null);
+    session.delete();
+    assert.deepEqual(page.errors, []);
+    await page.close();
 });
 
 for (const width of [360, 1280]) {
