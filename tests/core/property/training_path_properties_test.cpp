@@ -8,6 +8,8 @@
 #include "core/catalog/abilities.h"
 #include "core/catalog/class_catalog.h"
 #include "core/planner/training_path.h"
+#include "core/planner/training_path_view.h"
+#include "core/texts/captions.h"
 #include "tests/core/property/plan_actions.h"
 #include "tests/core/property/plan_checks.h"
 
@@ -89,6 +91,37 @@ TEST_P(TrainingPathProperties, EveryStepIsSoundAndTheLastIsThePlan) {
             RC_ASSERT(before[index] == planner.state().lines[index].level);
         }
         RC_ASSERT(path.back().pointsLeft == planner.state().pointsLeft);
+    });
+}
+
+// What every front end shows of a path says what the steps say: a cell is
+// marked exactly where its line rose, and explains itself where it rose or is
+// not open yet.
+TEST_P(TrainingPathProperties, TheViewMarksExactlyTheLinesThatRose) {
+    const catalog::ClassDefinition& definition = *catalog::ClassCatalog::Find(GetParam());
+    const std::string marker(texts::captions::kRoseMarker);
+    rc::detail::checkGTest([&] {
+        PlanSession session(definition);
+        for (const Action& action : *ActionsFor(definition)) session.Run(session.Resolve(action));
+        const auto path = planner::TrainingPath(session.planner(), *PriorityFor(definition));
+        const planner::TrainingPathView view = planner::ViewOf(session.planner(), path);
+
+        RC_ASSERT(view.rows.size() == path.size());
+        std::vector<std::int16_t> before(definition.lines.size(), 1);
+        for (std::size_t step = 0; step < path.size(); ++step) {
+            const planner::PathRowView& row = view.rows[step];
+            RC_ASSERT(row.characterLevel == path[step].characterLevel);
+            RC_ASSERT(row.newAbilities.size() == path[step].changedLines.size());
+            for (std::size_t line = 0; line < row.cells.size(); ++line) {
+                const planner::PathCellView& cell = row.cells[line];
+                const std::int16_t level = path[step].lineLevels[line];
+                const bool rose = level > before[line];
+                RC_ASSERT(cell.rose == rose);
+                RC_ASSERT(cell.text == (rose ? marker + ' ' : std::string()) + std::to_string(level));
+                RC_ASSERT(cell.tooltip.empty() == (!rose && cell.open));
+            }
+            before = path[step].lineLevels;
+        }
     });
 }
 
