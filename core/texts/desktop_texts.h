@@ -14,4 +14,8 @@ inline constexpr std::string_view kMoveDownTip = "Move the selected line down (A
 inline constexpr std::string_view kCannotOpenLead = "This window cannot open the ";
 inline constexpr std::string_view kCannotOpenTail = " planner.";
 
+// Where switching the maximize box off failed, and why, as its error reports it.
+inline constexpr std::string_view kMaxButtonErrorSource = "modCloseBtn::EnableMaxButton";
+inline constexpr std::string_view kInvalidWindowHandle = "EnableMaxButton() - Invalid Window Handle";
+
 }  // namespace vantrell::texts::desktop

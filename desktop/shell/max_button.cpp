@@ -2,19 +2,17 @@
 
 #include <QWidget>
 
+#include "core/texts/desktop_texts.h"
+
 namespace vantrell::app {
-namespace {
-
-constexpr const char* kCaller = "EnableMaxButton";
-
-}  // namespace
 
 WindowError::WindowError(std::string source, const std::string& description)
     : std::runtime_error(description), source_(std::move(source)) {}
 
 void EnableMaxButton(QWidget* window, bool enable) {
     if (window == nullptr || !window->isWindow()) {
-        throw WindowError(std::string("modCloseBtn::") + kCaller, std::string(kCaller) + "() - Invalid Window Handle");
+        throw WindowError(std::string(texts::desktop::kMaxButtonErrorSource),
+                          std::string(texts::desktop::kInvalidWindowHandle));
     }
     // Spelling the frame's buttons out keeps the others when the maximize hint goes.
     Qt::WindowFlags flags = window->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
