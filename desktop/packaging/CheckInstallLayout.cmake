@@ -1,10 +1,12 @@
 # Installs the build into a scratch prefix and checks that every file a desktop
 # looks for is where it looks, that the entries point at each other, and that
 # nothing else is installed.
-# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DICON_SIZES=16;22;... -DVERSION=... -P CheckInstallLayout.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DFILES=bin/vantrell;... -DICON_SIZES=16;22;...
+#       -DBINDIR=bin -DDATADIR=share -DVERSION=... -P CheckInstallLayout.cmake
+# FILES is what Install.cmake's rules recorded, so this check never keeps a list of its own.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(variable BUILD_DIR PREFIX APP_ID ICON_SIZES VERSION)
+foreach(variable BUILD_DIR PREFIX APP_ID FILES ICON_SIZES BINDIR DATADIR VERSION)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "${variable} is not set")
     endif()
@@ -22,13 +24,14 @@ if(NOT installed EQUAL 0)
     message(FATAL_ERROR "cmake --install failed (${installed})")
 endif()
 
-set(program bin/vantrell)
-set(entry share/applications/${APP_ID}.desktop)
-set(metainfo share/metainfo/${APP_ID}.metainfo.xml)
-set(expected ${program} ${entry} ${metainfo} share/icons/hicolor/scalable/apps/${APP_ID}.svg
-             share/doc/vantrell/copyright)
-foreach(size IN LISTS ICON_SIZES)
-    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+set(expected ${FILES})
+set(program ${BINDIR}/vantrell)
+set(entry ${DATADIR}/applications/${APP_ID}.desktop)
+set(metainfo ${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
+foreach(path IN ITEMS ${program} ${entry} ${metainfo})
+    if(NOT path IN_LIST expected)
+        fault("the install rules do not install ${path}")
+    endif()
 endforeach()
 
 file(GLOB_RECURSE found RELATIVE ${PREFIX} ${PREFIX}/*)
@@ -52,7 +55,7 @@ endif()
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 foreach(size IN LISTS ICON_SIZES)
-    set(icon ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+    set(icon ${PREFIX}/${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
     if(NOT EXISTS ${icon})
         continue()
     endif()

@@ -8,9 +8,19 @@ set(desktop_dir ${PROJECT_SOURCE_DIR}/desktop/packaging)
 set(metainfo ${PROJECT_BINARY_DIR}/packaging/${VANTRELL_APP_ID}.metainfo.xml)
 configure_file(${desktop_dir}/${VANTRELL_APP_ID}.metainfo.xml.in ${metainfo} @ONLY)
 
+# Every install rule records the file it installs, relative to the prefix, so
+# the layout and package checks compare against the rules themselves.
+set(VANTRELL_INSTALLED_FILES "")
+macro(vantrell_install_file source destination name)
+    install(FILES ${source} DESTINATION ${destination} RENAME ${name})
+    list(APPEND VANTRELL_INSTALLED_FILES ${destination}/${name})
+endmacro()
+
 install(TARGETS vantrell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${desktop_dir}/${VANTRELL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+list(APPEND VANTRELL_INSTALLED_FILES ${CMAKE_INSTALL_BINDIR}/vantrell)
+vantrell_install_file(${desktop_dir}/${VANTRELL_APP_ID}.desktop ${CMAKE_INSTALL_DATADIR}/applications
+                      ${VANTRELL_APP_ID}.desktop)
+vantrell_install_file(${metainfo} ${CMAKE_INSTALL_DATADIR}/metainfo ${VANTRELL_APP_ID}.metainfo.xml)
 foreach(size IN LISTS VANTRELL_ICON_SIZES)
     # 32 is the program's own window icon; the other sizes are rendered from its artwork.
     if(size EQUAL 32)
@@ -18,13 +28,12 @@ foreach(size IN LISTS VANTRELL_ICON_SIZES)
     else()
         set(icon ${desktop_dir}/icons/${size}.png)
     endif()
-    install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-            RENAME ${VANTRELL_APP_ID}.png)
+    vantrell_install_file(${icon} ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps ${VANTRELL_APP_ID}.png)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/assets/vantrell.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${VANTRELL_APP_ID}.svg)
+vantrell_install_file(${PROJECT_SOURCE_DIR}/assets/vantrell.svg ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+                      ${VANTRELL_APP_ID}.svg)
 # Debian looks for a package's licence here.
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantrell RENAME copyright)
+vantrell_install_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_INSTALL_DATADIR}/doc/vantrell copyright)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantrell)
@@ -67,6 +76,31 @@ if(BUILD_TESTING)
     add_test(NAME desktop.install_layout
              COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR}
                      -DPREFIX=${PROJECT_BINARY_DIR}/install-layout-check -DAPP_ID=${VANTRELL_APP_ID}
-                     "-DICON_SIZES=${VANTRELL_ICON_SIZES}" -DVERSION=${PROJECT_VERSION}
-                     -P ${CMAKE_CURRENT_LIST_DIR}/CheckInstallLayout.cmake)
+                     "-DFILES=${VANTRELL_INSTALLED_FILES}" "-DICON_SIZES=${VANTRELL_ICON_SIZES}"
+                     -DBINDIR=${CMAKE_INSTALL_BINDIR} -DDATADIR=${CMAKE_INSTALL_DATADIR}
+                     -DVERSION=${PROJECT_VERSION} -P ${CMAKE_CURRENT_LIST_DIR}/CheckInstallLayout.cmake)
+    set_tests_properties(desktop.entry_validates desktop.metainfo_validates desktop.install_layout
+                         PROPERTIES LABELS desktop)
+endif()
+
+# The package as it ships: the release preset turns these on, so the checks run
+# against the packager's build rather than one made for the tests.
+option(VANTRELL_PACKAGE_CHECKS "Test the Debian package CPack makes from this build" OFF)
+if(VANTRELL_PACKAGE_CHECKS)
+    enable_testing()
+    foreach(step IN ITEMS deb contents unpacked install)
+        add_test(NAME package.${step}
+                 COMMAND ${CMAKE_COMMAND} -DSTEP=${step} -DBUILD_DIR=${PROJECT_BINARY_DIR}
+                         -DPACKAGE_DIR=${CPACK_PACKAGE_DIRECTORY} -DPREFIX=${CPACK_PACKAGING_INSTALL_PREFIX}
+                         -DAPP_ID=${VANTRELL_APP_ID} -DBINDIR=${CMAKE_INSTALL_BINDIR}
+                         -DDATADIR=${CMAKE_INSTALL_DATADIR} "-DFILES=${VANTRELL_INSTALLED_FILES}"
+                         -DVERSION=${PROJECT_VERSION} -P ${CMAKE_CURRENT_LIST_DIR}/CheckPackage.cmake)
+        set_tests_properties(package.${step} PROPERTIES LABELS package)
+        if(NOT step STREQUAL "deb")
+            set_tests_properties(package.${step} PROPERTIES FIXTURES_REQUIRED vantrell_deb)
+        endif()
+    endforeach()
+    set_tests_properties(package.deb PROPERTIES FIXTURES_SETUP vantrell_deb)
+    # Installing system-wide is for throwaway machines: CI, or a developer who asks for it.
+    set_tests_properties(package.install PROPERTIES SKIP_REGULAR_EXPRESSION "package install skipped:" RUN_SERIAL ON)
 endif()
