@@ -6,10 +6,12 @@
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import * as esbuild from 'esbuild';
 
 const [pageDir, modulePath, output] = process.argv.slice(2);
 if (!output) throw new Error('usage: node build-page.mjs <page folder> <module path without extension> <output>');
+const esbuild = await import('esbuild').catch((error) => {
+    throw new Error(`esbuild cannot be loaded; run \`npm ci\` in web/ first (${error.message})`);
+});
 const read = (path) => readFileSync(path, 'utf8');
 // A script's text must not close its own element early.
 const scriptSafe = (text) => text.replace(/<\/script/gi, '<\\/script');
