@@ -106,16 +106,11 @@ struct SpecLineDefinition {
     LineCap cap = LineCap::None;
     std::int16_t availableFromLevel = 1;
     std::optional<std::string_view> availableText{};
-    // Control-name exceptions: the stem of the level, points and percent labels
-    // and the full name of the abilities label, where they differ from `stem`.
-    std::string_view labelStem{};
-    std::string_view abilitiesLabelName{};
 };
 
 struct ClassDefinition {
     std::string_view listName{};
     Realm realm = Realm::Albion;
-    std::string_view windowName{};
     std::string_view titleCaption{};
     PointsRule pointsRule{};
     std::string_view pointsPerLevelCaption{};

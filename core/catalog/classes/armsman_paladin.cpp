@@ -78,7 +78,6 @@ constexpr std::string_view kPaladinRefresh[] = {"Slashing", "Crushing", "Thrusti
 
 constinit const ClassDefinition kArmsman{.listName = "Armsman",
                                          .realm = Realm::Albion,
-                                         .windowName = "frmArmsman",
                                          .titleCaption = "Armsman",
                                          .pointsRule = {2.0},
                                          .pointsPerLevelCaption = "Points/Level:",
@@ -87,7 +86,6 @@ constinit const ClassDefinition kArmsman{.listName = "Armsman",
                                          .levelRefreshOrder = kArmsmanRefresh};
 constinit const ClassDefinition kPaladin{.listName = "Paladin",
                                          .realm = Realm::Albion,
-                                         .windowName = "frmPaladin",
                                          .titleCaption = "Paladin",
                                          .pointsRule = {2.0},
                                          .pointsPerLevelCaption = "Points/Level:",

@@ -44,7 +44,6 @@ constexpr std::string_view kSkaldRefresh[] = {"Swords", "Axes", "Parry", "Hammer
 
 constinit const ClassDefinition kBerserker{.listName = "Berserker",
                                            .realm = Realm::Midgard,
-                                           .windowName = "frmBerserker",
                                            .titleCaption = "Berserker",
                                            .pointsRule = {2.0},
                                            .pointsPerLevelCaption = "Points/Level:",
@@ -53,7 +52,6 @@ constinit const ClassDefinition kBerserker{.listName = "Berserker",
                                            .levelRefreshOrder = kBerserkerRefresh};
 constinit const ClassDefinition kSkald{.listName = "Skald",
                                        .realm = Realm::Midgard,
-                                       .windowName = "frmSkald",
                                        .titleCaption = "Skald",
                                        .pointsRule = {1.5},
                                        .pointsPerLevelCaption = "Points/Level:",

@@ -95,11 +95,10 @@ constexpr SpecLineDefinition kBlademasterLines[] = {
      .abilitiesColour = std::nullopt,
      .abilitiesKind = AbilitiesKind::Skills,
      // The shield styles the explanation describes follow the same schedule as the Hero's
-     // and the Champion's; only the abilities label keeps its odd name.
+     // and the Champion's.
      .styles = ShieldStyles("Shields styles 1->"),
      .description = &kBlademasterShield,
-     .cap = LineCap::CharacterLevel,
-     .abilitiesLabelName = "lblLargeSkills"},
+     .cap = LineCap::CharacterLevel},
     kHiberniaParry,
 };
 
@@ -171,7 +170,6 @@ constexpr std::string_view kRangerRefresh[] = {"Blades", "Pierce", "Pathfinding"
 
 constinit const ClassDefinition kBlademaster{.listName = "Blademaster",
                                              .realm = Realm::Hibernia,
-                                             .windowName = "frmBlademaster",
                                              .titleCaption = "Blademaster",
                                              .pointsRule = {2.0},
                                              .pointsPerLevelCaption = "Points/Level:",
@@ -180,7 +178,6 @@ constinit const ClassDefinition kBlademaster{.listName = "Blademaster",
 
 constinit const ClassDefinition kRanger{.listName = "Ranger",
                                         .realm = Realm::Hibernia,
-                                        .windowName = "frmRanger",
                                         .titleCaption = "Ranger",
                                         .pointsRule = {2.0},
                                         .pointsPerLevelCaption = "Points/Level:",

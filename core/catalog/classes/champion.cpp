@@ -130,7 +130,6 @@ constexpr SpecLineDefinition kChampionLines[] = {
 
 constinit const ClassDefinition kChampion{.listName = "Champion",
                                           .realm = Realm::Hibernia,
-                                          .windowName = "frmChampion",
                                           .titleCaption = "Champion",
                                           .pointsRule = {2.0},
                                           .pointsPerLevelCaption = "Points/Level:",

@@ -209,7 +209,6 @@ constexpr SpecLineDefinition kMentalistLines[] = {
 
 constinit const ClassDefinition kEldritch{.listName = "Eldritch",
                                           .realm = Realm::Hibernia,
-                                          .windowName = "frmEldritch",
                                           .titleCaption = "Eldritch",
                                           .pointsRule = {1.0},
                                           .pointsPerLevelCaption = "Points/Level:",
@@ -217,7 +216,6 @@ constinit const ClassDefinition kEldritch{.listName = "Eldritch",
                                           .lines = kEldritchLines};
 constinit const ClassDefinition kMentalist{.listName = "Mentalist",
                                            .realm = Realm::Hibernia,
-                                           .windowName = "frmMentalist",
                                            .titleCaption = "Mentalist",
                                            .pointsRule = {1.0},
                                            .pointsPerLevelCaption = "Points Per Level:",

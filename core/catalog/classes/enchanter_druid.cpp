@@ -225,16 +225,9 @@ constexpr SpecLineDefinition kEnchanterLines[] = {
     SpellLine("Enchantment", "Enchantment Mastery", colour::kPurple, kEnchanterEnchantmentBands, kEnchanterEnchantment),
 };
 
-constexpr SpecLineDefinition NurtureLabelled(SpecLineDefinition line) {
-    line.labelStem = "Nurture";
-    line.abilitiesLabelName = "lblNurtureSpells";
-    return line;
-}
-
 constexpr SpecLineDefinition kDruidLines[] = {
     SpellLine("Regrowth", "Regrowth", colour::kBlue, kDruidRegrowthBands, kDruidRegrowth),
-    // As on the Bard's window, the slider keeps the line's full name and its labels say "Nurture".
-    NurtureLabelled(SpellLine("Nurturing", "Nurturing", colour::kDarkGreen, kDruidNurturingBands, kDruidNurturing)),
+    SpellLine("Nurturing", "Nurturing", colour::kDarkGreen, kDruidNurturingBands, kDruidNurturing),
     SpellLine("Nature", "Nature Affinity", colour::kPurple, kDruidNatureBands, kDruidNature),
 };
 
@@ -242,7 +235,6 @@ constexpr SpecLineDefinition kDruidLines[] = {
 
 constinit const ClassDefinition kEnchanter{.listName = "Enchanter",
                                            .realm = Realm::Hibernia,
-                                           .windowName = "frmEnchanter",
                                            .titleCaption = "Enchanter",
                                            .pointsRule = {1.0},
                                            .pointsPerLevelCaption = "Points/Level:",
@@ -250,7 +242,6 @@ constinit const ClassDefinition kEnchanter{.listName = "Enchanter",
                                            .lines = kEnchanterLines};
 constinit const ClassDefinition kDruid{.listName = "Druid",
                                        .realm = Realm::Hibernia,
-                                       .windowName = "frmDruid",
                                        .titleCaption = "Druid",
                                        .pointsRule = {1.0},
                                        .pointsPerLevelCaption = "Points/Lvll:",

@@ -78,7 +78,6 @@ constexpr SpecLineDefinition kHeroLines[] = {
 
 constinit const ClassDefinition kHero{.listName = "Hero",
                                       .realm = Realm::Hibernia,
-                                      .windowName = "frmHero",
                                       .titleCaption = "Hero",
                                       .pointsRule = {2.0},
                                       .pointsPerLevelCaption = "Points/Level:",

@@ -44,7 +44,6 @@ constexpr std::string_view kInfiltratorRefresh[] = {"Slashing", "Stealth", "Thru
 
 constinit const ClassDefinition kInfiltrator{.listName = "Infiltrator",
                                              .realm = Realm::Albion,
-                                             .windowName = "frmInfiltrator",
                                              .titleCaption = "Infiltrator",
                                              .pointsRule = {2.0},
                                              .pointsPerLevelCaption = "Points/Level:",

@@ -66,7 +66,6 @@ constexpr std::string_view kFriarRefresh[] = {"Quarterstaves", "Rejuvenation", "
 
 constinit const ClassDefinition kMercenary{.listName = "Mercenary",
                                            .realm = Realm::Albion,
-                                           .windowName = "frmMercenary",
                                            .titleCaption = "Mercenary",
                                            .pointsRule = {2.0},
                                            .pointsPerLevelCaption = "Points/Level:",
@@ -76,7 +75,6 @@ constinit const ClassDefinition kMercenary{.listName = "Mercenary",
                                            .maximaOrder = kMercenaryRefresh};
 constinit const ClassDefinition kFriar{.listName = "Friar",
                                        .realm = Realm::Albion,
-                                       .windowName = "frmFriar",
                                        .titleCaption = "Friar",
                                        .pointsRule = {1.0},
                                        .pointsPerLevelCaption = "Points/Level:",

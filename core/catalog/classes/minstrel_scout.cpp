@@ -55,7 +55,6 @@ constexpr std::string_view kScoutRefresh[] = {"Slashing", "Thrusting", "Shields"
 
 constinit const ClassDefinition kMinstrel{.listName = "Minstrel",
                                           .realm = Realm::Albion,
-                                          .windowName = "frmMinstrel",
                                           .titleCaption = "Minstrel",
                                           .pointsRule = {1.5},
                                           .pointsPerLevelCaption = "Points/Level:",
@@ -63,7 +62,6 @@ constinit const ClassDefinition kMinstrel{.listName = "Minstrel",
                                           .lines = kMinstrelLines};
 constinit const ClassDefinition kScout{.listName = "Scout",
                                        .realm = Realm::Albion,
-                                       .windowName = "frmScout",
                                        .titleCaption = "Scout",
                                        .pointsRule = {2.0},
                                        .pointsPerLevelCaption = "Points/Level:",

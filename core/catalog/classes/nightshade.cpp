@@ -84,7 +84,6 @@ constexpr std::string_view kNightshadeRefresh[] = {"Blades",  "Pierce", "Envenom
 
 constinit const ClassDefinition kNightshade{.listName = "Nightshade",
                                             .realm = Realm::Hibernia,
-                                            .windowName = "frmNightshade",
                                             .titleCaption = "Nightshade",
                                             .pointsRule = {2.0},
                                             .pointsPerLevelCaption = "Points/Level:",

@@ -22,12 +22,11 @@ constexpr SpecLineDefinition Third(std::string_view stem, std::string_view capti
     return PlainLine(stem, caption, colour::kPurple);
 }
 
-constexpr ClassDefinition PlainCaster(std::string_view listName, Realm realm, std::string_view windowName,
-                                      std::string_view title, std::string_view pointsPerLevelCaption,
+constexpr ClassDefinition PlainCaster(std::string_view listName, Realm realm, std::string_view title,
+                                      std::string_view pointsPerLevelCaption,
                                       std::span<const SpecLineDefinition> lines) {
     return {.listName = listName,
             .realm = realm,
-            .windowName = windowName,
             .titleCaption = title,
             .pointsRule = {1.0},
             .pointsPerLevelCaption = pointsPerLevelCaption,
@@ -63,22 +62,18 @@ constexpr SpecLineDefinition kSpiritmasterLines[] = {First("Darkness", "Darkness
 }  // namespace
 
 constinit const ClassDefinition kCabalist =
-    PlainCaster("Cabalist", Realm::Albion, "frmCabalist", "Cabalist", kPointsLvll, kCabalistLines);
-constinit const ClassDefinition kCleric =
-    PlainCaster("Cleric", Realm::Albion, "frmCleric", "Cleric", kPointsLvll, kClericLines);
+    PlainCaster("Cabalist", Realm::Albion, "Cabalist", kPointsLvll, kCabalistLines);
+constinit const ClassDefinition kCleric = PlainCaster("Cleric", Realm::Albion, "Cleric", kPointsLvll, kClericLines);
 constinit const ClassDefinition kSorceror =
-    PlainCaster("Sorceror", Realm::Albion, "frmSorceror", "Sorcerer", kPointsPerLevel, kSorcerorLines);
+    PlainCaster("Sorceror", Realm::Albion, "Sorcerer", kPointsPerLevel, kSorcerorLines);
 constinit const ClassDefinition kTheurgist =
-    PlainCaster("Theurgist", Realm::Albion, "frmTheurgist", "Theurgist", kPointsPerLevel, kTheurgistLines);
-constinit const ClassDefinition kWizard =
-    PlainCaster("Wizard", Realm::Albion, "frmWizard", "Wizard", kPointsPerLevel, kWizardLines);
-constinit const ClassDefinition kHealer =
-    PlainCaster("Healer", Realm::Midgard, "frmHealer", "Healer", kPointsLvll, kHealerLines);
+    PlainCaster("Theurgist", Realm::Albion, "Theurgist", kPointsPerLevel, kTheurgistLines);
+constinit const ClassDefinition kWizard = PlainCaster("Wizard", Realm::Albion, "Wizard", kPointsPerLevel, kWizardLines);
+constinit const ClassDefinition kHealer = PlainCaster("Healer", Realm::Midgard, "Healer", kPointsLvll, kHealerLines);
 constinit const ClassDefinition kRunemaster =
-    PlainCaster("Runemaster", Realm::Midgard, "frmRunemaster", "Runemaster", kPointsLvll, kRunemasterLines);
-constinit const ClassDefinition kShaman =
-    PlainCaster("Shaman", Realm::Midgard, "frmShaman", "Shaman", kPointsLvll, kShamanLines);
+    PlainCaster("Runemaster", Realm::Midgard, "Runemaster", kPointsLvll, kRunemasterLines);
+constinit const ClassDefinition kShaman = PlainCaster("Shaman", Realm::Midgard, "Shaman", kPointsLvll, kShamanLines);
 constinit const ClassDefinition kSpiritmaster =
-    PlainCaster("Spiritmaster", Realm::Midgard, "frmSpiritmaster", "Spiritmaster", kPointsLvll, kSpiritmasterLines);
+    PlainCaster("Spiritmaster", Realm::Midgard, "Spiritmaster", kPointsLvll, kSpiritmasterLines);
 
 }  // namespace vantrell::catalog::classes

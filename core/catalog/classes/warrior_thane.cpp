@@ -53,7 +53,6 @@ constexpr std::string_view kThaneRefresh[] = {"Swords", "Axes", "Parry", "Hammer
 
 constinit const ClassDefinition kWarrior{.listName = "Warrior",
                                          .realm = Realm::Midgard,
-                                         .windowName = "frmWarrior",
                                          .titleCaption = "Warrior",
                                          .pointsRule = {2.0},
                                          .pointsPerLevelCaption = "Points/Level:",
@@ -63,7 +62,6 @@ constinit const ClassDefinition kWarrior{.listName = "Warrior",
                                          .maximaOrder = kWarriorMaxima};
 constinit const ClassDefinition kThane{.listName = "Thane",
                                        .realm = Realm::Midgard,
-                                       .windowName = "frmThane",
                                        .titleCaption = "Thane",
                                        .pointsRule = {2.0},
                                        .pointsPerLevelCaption = "Points/Level:",

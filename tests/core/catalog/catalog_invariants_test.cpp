@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "core/catalog/abilities.h"
 #include "core/catalog/band_rules.h"
 #include "core/catalog/class_catalog.h"
-#include "desktop/planner_window/control_names.h"
 #include "core/catalog/style_schedules.h"
 #include "core/planner/planner.h"
 
@@ -26,21 +26,6 @@ void ExpectNamesEveryLineOnce(const ClassDefinition& definition, std::span<const
     if (order.empty()) return;
     const std::multiset<std::string_view> named(order.begin(), order.end());
     EXPECT_EQ(named, StemsOf(definition)) << definition.listName << " " << what;
-}
-
-void ExpectControlNamesUnique(const ClassDefinition& definition) {
-    std::set<std::string> names;
-    std::size_t count = 0;
-    for (const SpecLineDefinition& line : definition.lines) {
-        const LineControlNames controls = ControlNamesOf(line);
-        for (const std::string& name :
-             {controls.slider, controls.level, controls.points, controls.percent, controls.abilities}) {
-            if (name.empty()) continue;
-            names.insert(name);
-            ++count;
-        }
-    }
-    EXPECT_EQ(names.size(), count) << definition.listName << " repeats a control name";
 }
 
 void ExpectLineRules(const ClassDefinition& definition, const SpecLineDefinition& line) {
@@ -81,7 +66,7 @@ TEST(ClassCatalog, HoldsThirtyThreeClassesInSelectorOrder) {
 
 TEST(ClassCatalog, LooksUpByRealmAndListName) {
     EXPECT_EQ(ClassCatalog::Find(Realm::Albion, "Sorceror")->titleCaption, "Sorcerer");
-    EXPECT_EQ(ClassCatalog::Find(Realm::Midgard, "Healer")->windowName, "frmHealer");
+    EXPECT_EQ(ClassCatalog::Find(Realm::Midgard, "Healer")->realm, Realm::Midgard);
     EXPECT_EQ(ClassCatalog::Find(Realm::Albion, "Healer"), nullptr);
     EXPECT_EQ(ClassCatalog::Find(Realm::Albion, "Sorcerer"), nullptr);
     EXPECT_EQ(ClassCatalog::Find(Realm::Albion, "sorceror"), nullptr);
@@ -92,11 +77,10 @@ TEST(ClassCatalog, LooksUpByRealmAndListName) {
 }
 
 TEST(ClassCatalog, EveryRecordKeepsTheCatalogRules) {
-    std::set<std::string_view> windowNames;
+    std::set<std::string_view> listNames;
     for (const ClassDefinition* definition : ClassCatalog::AllClasses()) {
         SCOPED_TRACE(std::string(definition->listName));
-        EXPECT_TRUE(windowNames.insert(definition->windowName).second);
-        EXPECT_EQ(definition->windowName, "frm" + std::string(definition->listName));
+        EXPECT_TRUE(listNames.insert(definition->listName).second);
         if (definition->listName != "Sorceror") {
             EXPECT_EQ(definition->titleCaption, definition->listName);
         }
@@ -108,7 +92,6 @@ TEST(ClassCatalog, EveryRecordKeepsTheCatalogRules) {
         EXPECT_EQ(std::set<std::string_view>(stems.begin(), stems.end()).size(), stems.size());
         ExpectNamesEveryLineOnce(*definition, definition->levelRefreshOrder, "levelRefreshOrder");
         ExpectNamesEveryLineOnce(*definition, definition->maximaOrder, "maximaOrder");
-        ExpectControlNamesUnique(*definition);
         for (const SpecLineDefinition& line : definition->lines) ExpectLineRules(*definition, line);
         EXPECT_NO_THROW(planner::Planner{*definition});
     }
@@ -154,22 +137,41 @@ TEST(ExplanationText, JoinsBodyLinesWithCarriageReturnLineFeed) {
     EXPECT_EQ(ExplanationText({"T - L", std::span(kBody).first(1)}), "one");
 }
 
-TEST(ControlNames, FollowTheStemWithPerLineExceptions) {
-    const SpecLineDefinition plain{.stem = "Mending", .abilitiesKind = AbilitiesKind::Spells};
-    const LineControlNames names = ControlNamesOf(plain);
-    EXPECT_EQ(names.slider, "sldMending");
-    EXPECT_EQ(names.level, "lblMendingSkill");
-    EXPECT_EQ(names.points, "lblMendingPts");
-    EXPECT_EQ(names.percent, "lblMendingPct");
-    EXPECT_EQ(names.abilities, "lblMendingSpells");
-    const SpecLineDefinition renamed{.stem = "Nurturing",
-                                     .abilitiesKind = AbilitiesKind::Spells,
-                                     .labelStem = "Nurture",
-                                     .abilitiesLabelName = "lblNurtureSpells"};
-    EXPECT_EQ(ControlNamesOf(renamed).slider, "sldNurturing");
-    EXPECT_EQ(ControlNamesOf(renamed).percent, "lblNurturePct");
-    EXPECT_EQ(ControlNamesOf(renamed).abilities, "lblNurtureSpells");
-    EXPECT_EQ(ControlNamesOf(SpecLineDefinition{.stem = "Bare"}).abilities, "");
+const SpecLineDefinition& LineOf(std::string_view listName, std::string_view stem) {
+    const ClassDefinition& definition = *ClassCatalog::Find(listName);
+    return definition.lines[LineIndexOf(definition, stem).value()];
+}
+
+TEST(ClassRecords, CaptionsDifferFromTheStemsWhereTheWindowSaysSo) {
+    const std::pair<std::pair<std::string_view, std::string_view>, std::string_view> captions[] = {
+        {{"Hero", "Spear"}, "Celtic Spears"},     {{"Hero", "Large"}, "Lg Weapons"},
+        {{"Champion", "Large"}, "Large Weapons"}, {{"Blademaster", "Shield"}, "Shields"},
+        {{"Ranger", "Recurve"}, "Recurve Bows"},  {{"Nightshade", "Stealth"}, "Stealth / Distractions"},
+        {{"Nightshade", "Pierce"}, "Piercing"},
+    };
+    for (const auto& [line, caption] : captions) {
+        EXPECT_EQ(LineOf(line.first, line.second).caption, caption) << line.first << " " << line.second;
+    }
+}
+
+TEST(ClassRecords, OnlyWarriorShieldsAmongMidgardFightersDrawsAbilitiesInItsOwnColour) {
+    for (std::string_view listName : {"Warrior", "Thane", "Berserker", "Skald", "Hunter", "Shadowblade"}) {
+        for (const SpecLineDefinition& line : ClassCatalog::Find(listName)->lines) {
+            SCOPED_TRACE(std::string(listName) + " " + std::string(line.stem));
+            if (listName == "Warrior" && line.stem == "Shields") {
+                EXPECT_EQ(line.captionColour, colour::kDarkGreen);
+                EXPECT_EQ(line.abilitiesColour, colour::kDarkGrey);
+            } else {
+                EXPECT_FALSE(line.abilitiesColour.has_value());
+            }
+        }
+    }
+}
+
+// The Friar's factor box shows a bare "1", unlike the other factor-one classes.
+TEST(ClassRecords, FriarShowsABareFactor) {
+    EXPECT_EQ(ClassCatalog::Find("Friar")->pointsPerLevelText, "1");
+    EXPECT_EQ(ClassCatalog::Find("Cleric")->pointsPerLevelText, "1.0");
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 
 #include "core/catalog/abilities.h"
 #include "core/catalog/class_catalog.h"
-#include "desktop/planner_window/control_names.h"
 #include "desktop/planner_window/class_planner_window.h"
+#include "desktop/planner_window/control_names.h"
 #include "desktop/planner_window/planner_layout.h"
 #include "desktop/toolkit/twips.h"
 
@@ -33,7 +33,7 @@ TEST(PlannerLayout, EveryAbilitiesTextAndEveryRowFitsForEveryClass) {
 
         int previousBottom = -1;
         for (const catalog::SpecLineDefinition& line : definition->lines) {
-            const catalog::LineControlNames names = catalog::ControlNamesOf(line);
+            const LineControlNames names = ControlNamesOf(*definition, line);
             const auto* slider = window.findChild<QScrollBar*>(QString::fromStdString(names.slider));
             ASSERT_NE(slider, nullptr);
             EXPECT_GT(slider->geometry().top(), previousBottom) << names.slider;
@@ -54,13 +54,22 @@ TEST(PlannerLayout, EveryAbilitiesTextAndEveryRowFitsForEveryClass) {
     }
 }
 
-TEST(PlannerLayout, KeepsTheReferenceRowsForThreeLinesAndSpacesMoreEvenly) {
+TEST(PlannerLayout, StacksTheAbilitiesAboveTheFrameAndSpacesTheRowsEvenly) {
     const std::vector<int> three(3, 0);
     const PlannerLayout reference = LayoutPlanner(three);
-    EXPECT_EQ(reference.rowTops, (std::vector<int>{480, 1200, 1920}));
-    EXPECT_EQ(reference.frame.top, 1680);
-    EXPECT_EQ(reference.frame.height, 2415);
-    EXPECT_EQ(reference.abilities[1].top, 840);
+    ASSERT_EQ(reference.abilities.size(), 3u);
+    ASSERT_EQ(reference.rowTops.size(), 3u);
+    EXPECT_EQ(reference.abilities[0].left, kAbilitiesLeft);
+    EXPECT_EQ(reference.abilities[0].top, kAbilitiesTop);
+    for (std::size_t row = 1; row < 3; ++row) {
+        EXPECT_EQ(reference.abilities[row].top, reference.abilities[row - 1].top + reference.abilities[row - 1].height);
+        EXPECT_EQ(reference.abilities[row].width, kAbilitiesWidth);
+    }
+    EXPECT_GE(reference.frame.top, reference.abilities[2].top + reference.abilities[2].height);
+    EXPECT_EQ(reference.rowTops[1] - reference.rowTops[0], reference.rowTops[2] - reference.rowTops[1]);
+    EXPECT_GT(reference.rowTops[0], 0);
+    EXPECT_LE(reference.rowTops[2] + reference.rowHeight, reference.frame.height);
+    EXPECT_LE(reference.frame.top + reference.frame.height, kPlannerClientHeight);
 
     const std::vector<int> eight(8, 0);
     const PlannerLayout crowded = LayoutPlanner(eight);
@@ -73,7 +82,7 @@ TEST(PlannerLayout, KeepsTheReferenceRowsForThreeLinesAndSpacesMoreEvenly) {
 
     const std::vector<int> tall{900, 0, 0};
     const PlannerLayout pushed = LayoutPlanner(tall);
-    EXPECT_EQ(pushed.abilities[1].top, 480 + 900);
+    EXPECT_EQ(pushed.abilities[1].top, kAbilitiesTop + tall[0]);
     EXPECT_GE(pushed.frame.top, pushed.abilities[2].top + pushed.abilities[2].height);
 }
 
