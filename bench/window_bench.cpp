@@ -12,7 +12,7 @@
 #include <string>
 
 #include "desktop/shell/fixed_child_window.h"
-#include "desktop/shell/look.h"
+#include "desktop/toolkit/look.h"
 #include "desktop/shell/main_window.h"
 #include "bench/run_benchmarks.h"
 #include "core/catalog/class_catalog.h"
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     defaultHandler = qInstallMessageHandler(DropSizeHintNotices);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vantrell");
-    vantrell::app::ApplyLook(application);
+    vantrell::toolkit::ApplyLook(application);
 
     for (const ClassDefinition* definition : ClassCatalog::AllClasses()) {
         benchmark::RegisterBenchmark(("OpenPlannerWindow/" + std::string(definition->listName)).c_str(),

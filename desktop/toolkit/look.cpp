@@ -1,10 +1,10 @@
-#include "desktop/shell/look.h"
+#include "desktop/toolkit/look.h"
 
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
 
-namespace vantrell::app {
+namespace vantrell::toolkit {
 
 void ApplyLook(QApplication& application) {
     QStyle* fusion = QStyleFactory::create("Fusion");
@@ -12,4 +12,4 @@ void ApplyLook(QApplication& application) {
     application.setPalette(fusion->standardPalette());
 }
 
-}  // namespace vantrell::app
+}  // namespace vantrell::toolkit

@@ -1,10 +1,15 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Widget tests need one application object; they run on the offscreen platform.
+#include "desktop/toolkit/look.h"
+
+// Widget tests need one application object, on the offscreen platform unless
+// another is asked for, with the program's own look: its style decides how far a
+// scroll bar steps on a trough click and how wide the controls draw.
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    vantrell::toolkit::ApplyLook(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

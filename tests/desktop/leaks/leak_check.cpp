@@ -19,7 +19,7 @@
 #include <set>
 #include <string>
 
-#include "desktop/shell/look.h"
+#include "desktop/toolkit/look.h"
 #include "desktop/shell/main_window.h"
 #include "core/catalog/class_catalog.h"
 #include "desktop/planner_window/class_planner_window.h"
@@ -75,7 +75,7 @@ std::set<std::string> OpenEveryClass(const vantrell::app::MainWindow& shell) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vantrell");
-    vantrell::app::ApplyLook(application);
+    vantrell::toolkit::ApplyLook(application);
     std::set<std::string> opened;
     {
         vantrell::app::MainWindow shell;

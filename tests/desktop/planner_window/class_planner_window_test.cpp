@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "core/catalog/class_catalog.h"
+#include "desktop/planner_window/planner_layout.h"
 #include "desktop/toolkit/twips.h"
 
 namespace vantrell::window {
@@ -124,14 +125,37 @@ TEST_F(PlannerWindowTest, AnAbilitiesLabelWithoutAnExplanationShowsNothing) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(PlannerWindowTest, ControlsSitAtTheirTwipPositions) {
+TEST_F(PlannerWindowTest, ControlsKeepTheirPlacesAndNothingOverlaps) {
     Open("Healer");
     const int dpi = window->logicalDpiY();
-    EXPECT_EQ(Find<QWidget>("cboLevel")->geometry(), toolkit::ToPixels({720, 600, 735, 315}, dpi));
-    EXPECT_EQ(Find<QWidget>("fraStats")->geometry(), toolkit::ToPixels({120, 1680, 7215, 2415}, dpi));
-    EXPECT_EQ(Find<QWidget>("sldMending")->geometry(), toolkit::ToPixels({1320, 480, 3375, 255}, dpi));
-    EXPECT_EQ(Find<QWidget>("sldPacification")->geometry(), toolkit::ToPixels({1320, 1920, 3375, 255}, dpi));
-    EXPECT_EQ(Find<QWidget>("lblAugmentationSpells")->geometry(), toolkit::ToPixels({2280, 840, 5055, 360}, dpi));
+    const QRect client = window->rect();
+    const QRect level = Find<QWidget>("cboLevel")->geometry();
+    const QRect frame = Find<QWidget>("fraStats")->geometry();
+    const QRect first = Find<QWidget>("lblMendingSpells")->geometry();
+    const QRect second = Find<QWidget>("lblAugmentationSpells")->geometry();
+    for (const QRect& control : {level, frame, first, second}) EXPECT_TRUE(client.contains(control));
+    // The level box and the abilities texts stand above the frame, side by side.
+    EXPECT_LT(level.bottom(), frame.top());
+    EXPECT_LT(second.bottom(), frame.top());
+    EXPECT_LT(level.right(), first.left());
+    EXPECT_EQ(second.top(), first.bottom() + 1);
+    const QRect abilitiesColumn = toolkit::ToPixels({kAbilitiesLeft, kAbilitiesTop, kAbilitiesWidth, 0}, dpi);
+    EXPECT_EQ(first.topLeft(), abilitiesColumn.topLeft());
+    EXPECT_EQ(second.left(), abilitiesColumn.left());
+    EXPECT_EQ(second.width(), abilitiesColumn.width());
+    // The sliders sit in the frame, one under the other, all alike.
+    const QRect inFrame(QPoint(0, 0), frame.size());
+    const QRect top = Find<QWidget>("sldMending")->geometry();
+    const QRect middle = Find<QWidget>("sldAugmentation")->geometry();
+    const QRect bottom = Find<QWidget>("sldPacification")->geometry();
+    for (const QRect& slider : {top, middle, bottom}) {
+        EXPECT_TRUE(inFrame.contains(slider));
+        EXPECT_EQ(slider.left(), top.left());
+        EXPECT_EQ(slider.size(), top.size());
+    }
+    EXPECT_LT(top.bottom(), middle.top());
+    EXPECT_LT(middle.bottom(), bottom.top());
+    EXPECT_EQ(middle.top() - top.top(), bottom.top() - middle.top());
 }
 
 }  // namespace

@@ -90,21 +90,27 @@ TEST_F(ShellTest, HoldsItsOuterSizeWhateverResizeIsAttempted) {
     shell->resize(900, 700);
     EXPECT_EQ(shell->frameGeometry().size(), fixed);
     shell->showMaximized();
-    QTest::qWait(10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shell->isMaximized(); }));
     EXPECT_EQ(shell->frameGeometry().size(), fixed);
     shell->showMinimized();
     shell->showNormal();
-    QTest::qWait(10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shell->isMinimized() && shell->isVisible(); }));
     EXPECT_EQ(shell->frameGeometry().size(), fixed);
     EXPECT_FALSE(shell->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
 TEST_F(ShellTest, PlacesItsChildrenAtTheirTwipPositions) {
-    EXPECT_EQ(Find<QWidget>("frmMainChild")->geometry(), ToPixels({0, 0, 1605, 4775}, Dpi()));
-    EXPECT_EQ(Find<QWidget>("frmIntroChild")->geometry(), ToPixels({1605, 0, 7515, 4830}, Dpi()));
+    const QRect selector = Find<QWidget>("frmMainChild")->geometry();
+    const QRect intro = Find<QWidget>("frmIntroChild")->geometry();
+    EXPECT_EQ(selector, ToPixels(geometry::kSelector, Dpi()));
+    EXPECT_EQ(intro, ToPixels(geometry::kRightHand, Dpi()));
+    // The right-hand window starts where the selector ends, and neither leaves the shell.
+    EXPECT_EQ(intro.left(), selector.right() + 1);
+    EXPECT_TRUE(shell->area()->rect().contains(selector));
+    EXPECT_TRUE(shell->area()->rect().contains(intro));
     ChooseRealm("Midgard");
     ChooseClass("Healer");
-    EXPECT_EQ(Find<QWidget>("frmHealerChild")->geometry(), ToPixels({1605, 0, 7515, 4830}, Dpi()));
+    EXPECT_EQ(Find<QWidget>("frmHealerChild")->geometry(), intro);
 }
 
 TEST_F(ShellTest, ARealmChoiceRefillsTheClassList) {
