@@ -71,6 +71,17 @@ if(browser IN_LIST VANTRELL_CHECKS)
     else()
         set(web_build ${web_env} ${CMAKE_COMMAND} --build <BINARY_DIR>)
     endif()
+    # The page is bundled with esbuild and tested through playwright-core (driving Debian's
+    # Chromium, so npm fetches no browser); the modules are installed again whenever the
+    # lockfile is newer than them.
+    set(modules_stamp ${web_dir}/node_modules/.package-lock.json)
+    add_custom_command(OUTPUT ${modules_stamp}
+        COMMAND env PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 ${NPM} ci --no-audit --no-fund
+        DEPENDS ${web_dir}/package-lock.json
+        WORKING_DIRECTORY ${web_dir}
+        COMMENT "Installing the web edition's modules (npm ci)")
+    add_custom_target(vantrell_web_modules ALL DEPENDS ${modules_stamp})
+
     ExternalProject_Add(vantrell_web
         SOURCE_DIR ${web_dir}
         BINARY_DIR ${VANTRELL_WEB_BUILD_DIR}
@@ -78,17 +89,8 @@ if(browser IN_LIST VANTRELL_CHECKS)
                           -DCMAKE_BUILD_TYPE=MinSizeRel -DVANTRELL_WERROR=${VANTRELL_WERROR}
         BUILD_COMMAND ${web_build}
         INSTALL_COMMAND ""
-        BUILD_ALWAYS ON)
-
-    # The tests drive Debian's Chromium through playwright-core, so npm fetches no browser;
-    # the modules are installed again whenever the lockfile is newer than them.
-    set(modules_stamp ${web_dir}/node_modules/.package-lock.json)
-    add_custom_command(OUTPUT ${modules_stamp}
-        COMMAND env PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 ${NPM} ci --no-audit --no-fund
-        DEPENDS ${web_dir}/package-lock.json
-        WORKING_DIRECTORY ${web_dir}
-        COMMENT "Installing the web tests' modules (npm ci)")
-    add_custom_target(vantrell_web_modules ALL DEPENDS ${modules_stamp})
+        BUILD_ALWAYS ON
+        DEPENDS vantrell_web_modules)
 
     add_test(NAME browser.web_edition COMMAND ${NPM} test WORKING_DIRECTORY ${web_dir})
     set_tests_properties(browser.web_edition PROPERTIES
