@@ -102,6 +102,7 @@ val Texts() {
     all.set("versionCaption", texts::VersionCaption());
     all.set("aboutText", texts::AboutText());
     all.set("contactHref", texts::ContactHref());
+    all.set("trainingPathNote", planner::TrainingPathNote());
     all.set("pasteLead", std::string(window::kPastePlanCode) + ": ");
     all.set("titleColour", CssColour(catalog::colour::kBlue));
     return all;
@@ -123,12 +124,12 @@ val LineState(const planner::LineView& shown) {
 }
 
 val PathRow(const planner::PathRowView& shown) {
+    // Two flat arrays rather than an object a cell: a path of 45 rows crosses into the page on every move.
     val cells = val::array();
+    val rose = val::array();
     for (const planner::PathCellView& cell : shown.cells) {
-        val entry = val::object();
-        entry.set("text", cell.text);
-        entry.set("rose", cell.rose);
-        cells.call<void>("push", entry);
+        cells.call<void>("push", cell.text);
+        rose.call<void>("push", cell.rose);
     }
     val changed = val::array();
     for (const planner::NewAbilityView& ability : shown.newAbilities) {
@@ -140,6 +141,7 @@ val PathRow(const planner::PathRowView& shown) {
     val row = val::object();
     row.set("level", static_cast<int>(shown.characterLevel));
     row.set("cells", cells);
+    row.set("rose", rose);
     row.set("left", shown.pointsLeft);
     row.set("changed", changed);
     return row;

@@ -45,6 +45,12 @@ std::string PlainDecimal(double value) {
     return text == "-0" ? "0" : text;
 }
 
-std::string PlainDecimal(std::int16_t value) { return std::to_string(value); }
+// Integer to_chars rather than to_string, which some standard libraries (the
+// WebAssembly build's) route through snprintf: a path's table formats hundreds.
+std::string PlainDecimal(std::int16_t value) {
+    std::array<char, 8> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
 
 }  // namespace vantrell::planner

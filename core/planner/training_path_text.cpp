@@ -44,14 +44,24 @@ std::string Heading(const Planner& planner, std::span<const std::size_t> priorit
 
 }  // namespace
 
+std::string NewAbilityText(const catalog::SpecLineDefinition& line, std::string_view abilities) {
+    std::string text(line.caption);
+    text += ": ";
+    text += abilities;
+    return text;
+}
+
 std::vector<std::string> NewAbilities(const catalog::ClassDefinition& definition, const TrainingStep& step) {
     std::vector<std::string> abilities;
     for (std::size_t line : step.changedLines) {
         const catalog::SpecLineDefinition& changed = definition.lines[line];
-        abilities.push_back(std::string(changed.caption) + ": " +
-                            catalog::AbilitiesTextFor(changed, step.lineLevels[line]));
+        abilities.push_back(NewAbilityText(changed, catalog::AbilitiesTextFor(changed, step.lineLevels[line])));
     }
     return abilities;
+}
+
+std::string TrainingPathNote() {
+    return "what to train at every level from " + std::to_string(kLowestCharacterLevel) + " to this plan";
 }
 
 std::string TrainingPathIntro(std::int16_t characterLevel) {

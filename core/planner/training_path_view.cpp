@@ -9,6 +9,8 @@
 namespace vantrell::planner {
 namespace {
 
+const std::string kMarkerAndSpace = std::string(texts::captions::kRoseMarker) + ' ';
+
 PathCellView CellOf(const catalog::SpecLineDefinition& line, std::span<const TrainingStep> path, std::size_t step,
                     std::size_t index) {
     PathCellView cell;
@@ -16,13 +18,7 @@ PathCellView CellOf(const catalog::SpecLineDefinition& line, std::span<const Tra
     cell.rose = RoseAt(path, step, index);
     cell.open = path[step].characterLevel >= line.availableFromLevel;
     cell.text = PlainDecimal(cell.level);
-    if (cell.rose) {
-        cell.text = std::string(texts::captions::kRoseMarker) + ' ' + cell.text;
-        cell.tooltip = std::string(line.caption) + " rises from " + PlainDecimal(LevelBefore(path, step, index)) +
-                       " to " + PlainDecimal(cell.level);
-    } else if (!cell.open) {
-        cell.tooltip = OpeningHint(line);
-    }
+    if (cell.rose) cell.text.insert(0, kMarkerAndSpace);
     return cell;
 }
 
@@ -45,6 +41,16 @@ PathRowView RowOf(const catalog::ClassDefinition& definition, std::span<const Tr
 }
 
 }  // namespace
+
+std::string PathCellTooltip(const catalog::ClassDefinition& definition, std::span<const TrainingStep> path,
+                            std::size_t step, std::size_t line) {
+    const catalog::SpecLineDefinition& shown = definition.lines[line];
+    if (RoseAt(path, step, line)) {
+        return std::string(shown.caption) + " rises from " + PlainDecimal(LevelBefore(path, step, line)) + " to " +
+               PlainDecimal(path[step].lineLevels[line]);
+    }
+    return path[step].characterLevel < shown.availableFromLevel ? OpeningHint(shown) : std::string();
+}
 
 TrainingPathView ViewOf(const Planner& planner, std::span<const TrainingStep> path) {
     TrainingPathView view{.intro = TrainingPathIntro(planner.state().characterLevel), .rows = {}};

@@ -15,8 +15,7 @@ struct PathCellView {
     std::int16_t level = 0;
     std::string text;  // the level, after the rose marker where it rose
     bool rose = false;
-    bool open = true;     // the line is open at this character level
-    std::string tooltip;  // how far it rose, or what opens it; empty otherwise
+    bool open = true;  // the line is open at this character level
 };
 
 // A line whose abilities changed at this level.
@@ -39,5 +38,10 @@ struct TrainingPathView {
 };
 
 TrainingPathView ViewOf(const Planner& planner, std::span<const TrainingStep> path);
+
+// What hovering a cell tells: how far its line rose, or what opens a line not
+// yet open; empty otherwise. Apart from the view, as only a pointer can hover.
+std::string PathCellTooltip(const catalog::ClassDefinition& definition, std::span<const TrainingStep> path,
+                            std::size_t step, std::size_t line);
 
 }  // namespace vantrell::planner

@@ -206,7 +206,8 @@ void TrainingPathDialog::FillStepRow(int row, const planner::PathRowView& shown)
     for (std::size_t line = 0; line < shown.cells.size(); ++line) {
         const planner::PathCellView& shownCell = shown.cells[line];
         auto* cell = Cell(QString::fromStdString(shownCell.text), Qt::AlignCenter);
-        cell->setToolTip(QString::fromStdString(shownCell.tooltip));
+        cell->setToolTip(QString::fromStdString(
+            planner::PathCellTooltip(planner_.definition(), path_, static_cast<std::size_t>(row), line)));
         if (shownCell.rose) {
             QFont bold = table_->font();
             bold.setBold(true);

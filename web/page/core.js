@@ -34,6 +34,7 @@
  * @property {string} copyLink
  * @property {string} pastePlanCode
  * @property {string} pasteLead what goes before a pasted code's fault
+ * @property {string} trainingPathNote the note beside the Training Path heading
  * @property {string} apply
  * @property {string} textToCopy
  * @property {string} copied
@@ -129,10 +130,12 @@
  */
 
 /**
- * One character level of the training path; a cell's text carries the rose marker.
+ * One character level of the training path: each line's cell text, which
+ * carries the rose marker, and whether the line rose, in screen order.
  * @typedef {object} PathRow
  * @property {number} level
- * @property {{ text: string, rose: boolean }[]} cells
+ * @property {string[]} cells
+ * @property {boolean[]} rose
  * @property {string} left
  * @property {{ stem: string, text: string }[]} changed
  */

@@ -50,9 +50,7 @@ export class TrainingPathView {
         });
         this.#section = element('details', { id: 'frmTrainingPath', className: 'training', open }, [
             element('summary', {}, [element('h3', { id: 'lblTrainingPath', textContent: texts.trainingPath }),
-                // The core has no caption for this note; it reads as it always has.
-                element('span', { className: 'summary-note',
-                    textContent: `what to train at every level from ${layout.lowestLevel} to this plan` })]),
+                element('span', { className: 'summary-note', textContent: texts.trainingPathNote })]),
             this.#intro,
             element('div', { className: 'priority-panel' }, [
                 element('h4', { id: 'lblPriority', textContent: texts.priority }),
@@ -155,8 +153,9 @@ export class TrainingPathView {
     #fillRow(row, shown) {
         const { cells } = row;
         setText(cells[0], String(shown.level));
-        shown.cells.forEach(({ text, rose }, line) => {
+        shown.cells.forEach((text, line) => {
             const cell = cells[1 + line];
+            const rose = shown.rose[line];
             setText(cell, text);
             if (cell.classList.contains('rose') !== rose) cell.classList.toggle('rose', rose);
         });
