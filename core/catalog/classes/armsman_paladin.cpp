@@ -2,42 +2,21 @@
 // lines that open only from a character level.
 #include "core/catalog/classes/classes.h"
 #include "core/catalog/classes/shared_lines.h"
-#include "core/catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
+
+constexpr SpecLineDefinition kTwoHanded = WeaponLine("Two", "Two Handed", colour::kDarkRed, "Two Handed styles 1->");
 
 constexpr SpecLineDefinition kArmsmanLines[] = {
     kAlbionSlashing,
     kAlbionCrushing,
     kAlbionThrusting,
-    {.stem = "Polearms",
-     .caption = "Polearms",
-     .captionColour = colour::kMaroon,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Polearms styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Two",
-     .caption = "Two Handed",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Two Handed styles 1->"),
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 10},
-    {.stem = "Crossbow",
-     .caption = "Crossbows",
-     .captionColour = colour::kRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 15},
+    WeaponLine("Polearms", "Polearms", colour::kMaroon, "Polearms styles 1->"),
+    OpensAt(10, kTwoHanded),
+    OpensAt(15, SkillLine("Crossbow", "Crossbows", colour::kRed)),
     kAlbionShield,
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kBlack,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 10,
-     .availableText = "Parry"},
+    ParryLine(10),
 };
 
 // Crossbows is refreshed last, so a smaller budget is cut from every other line before it.
@@ -48,25 +27,10 @@ constexpr SpecLineDefinition kPaladinLines[] = {
     kAlbionSlashing,
     kAlbionCrushing,
     kAlbionThrusting,
-    {.stem = "Two",
-     .caption = "Two Handed",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Two Handed styles 1->"),
-     .cap = LineCap::CharacterLevel},
+    kTwoHanded,
     kAlbionShield,
-    {.stem = "Chants",
-     .caption = "Chants",
-     .captionColour = colour::kMaroon,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kBlack,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 15,
-     .availableText = "Parry"},
+    SkillLine("Chants", "Chants", colour::kMaroon),
+    ParryLine(15),
 };
 
 // Maxima follow this order too: when a lower character level caps several lines, the first of them here is

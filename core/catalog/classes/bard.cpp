@@ -1,8 +1,9 @@
 // A song-and-heal hybrid: its weapon lines share the weapon style schedule, and every
 // line is held to the character level.
+#include "core/catalog/band_rules.h"
 #include "core/catalog/classes/classes.h"
 #include "core/catalog/classes/shared_explanations.h"
-#include "core/catalog/style_schedules.h"
+#include "core/catalog/classes/shared_lines.h"
 
 namespace vantrell::catalog::classes {
 namespace {
@@ -99,41 +100,12 @@ constexpr DescriptionMessage kBardBlades{"Bard - Blades", kBladesBody};
 constexpr DescriptionMessage kBardBlunts{"Bard - Blunts", kBluntsBody};
 
 constexpr SpecLineDefinition kBardLines[] = {
-    {.stem = "Regrowth",
-     .caption = "Regrowth",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Spells,
-     .bands = kBardRegrowthBands,
-     .description = &kBardRegrowth,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Nurturing",
-     .caption = "Nurturing",
-     .captionColour = colour::kDarkGreen,
-     .abilitiesKind = AbilitiesKind::Spells,
-     .bands = kBardNurturingBands,
-     .description = &kBardNurturing,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Music",
-     .caption = "Music",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Spells,
-     .bands = kBardMusicBands,
-     .description = &kBardMusic,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Blades",
-     .caption = "Blades",
-     .captionColour = colour::kMaroon,
-     .abilitiesKind = AbilitiesKind::Styles,
-     .styles = WeaponStyles("Blades styles 1->"),
-     .description = &kBardBlades,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Blunts",
-     .caption = "Blunts",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Styles,
-     .styles = WeaponStyles("Blunts styles 1->"),
-     .description = &kBardBlunts,
-     .cap = LineCap::CharacterLevel},
+    SpellLine("Regrowth", "Regrowth", colour::kBlue, kBardRegrowthBands, kBardRegrowth, LineCap::CharacterLevel),
+    SpellLine("Nurturing", "Nurturing", colour::kDarkGreen, kBardNurturingBands, kBardNurturing,
+              LineCap::CharacterLevel),
+    SpellLine("Music", "Music", colour::kPurple, kBardMusicBands, kBardMusic, LineCap::CharacterLevel),
+    HybridWeaponLine("Blades", "Blades", colour::kMaroon, "Blades styles 1->", kBardBlades),
+    HybridWeaponLine("Blunts", "Blunts", colour::kDarkRed, "Blunts styles 1->", kBardBlunts),
 };
 
 }  // namespace

@@ -2,7 +2,6 @@
 // last line carries a fixed text in place of a table.
 #include "core/catalog/classes/classes.h"
 #include "core/catalog/classes/shared_lines.h"
-#include "core/catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
@@ -11,18 +10,8 @@ constexpr SpecLineDefinition kBerserkerLines[] = {
     kMidgardSwords,
     kMidgardAxes,
     kMidgardHammers,
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Parry styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "LeftAxe",
-     .caption = "Left Axe",
-     .captionColour = colour::kBlack,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableText = "LeftAxe"},
+    WeaponLine("Parry", "Parry", colour::kDarkRed, "Parry styles 1->"),
+    OpenOrClosedLine("LeftAxe", "Left Axe", colour::kBlack),
 };
 constexpr std::string_view kBerserkerRefresh[] = {"Swords", "Axes", "Parry", "Hammers", "LeftAxe"};
 
@@ -31,12 +20,7 @@ constexpr SpecLineDefinition kSkaldLines[] = {
     kMidgardAxes,
     kMidgardHammers,
     kMidgardParryWithoutStyles,
-    {.stem = "Battlesongs",
-     .caption = "Battlesongs",
-     .captionColour = colour::kBlack,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableText = "Battlesongs"},
+    OpenOrClosedLine("Battlesongs", "Battlesongs", colour::kBlack),
 };
 constexpr std::string_view kSkaldRefresh[] = {"Swords", "Axes", "Parry", "Hammers", "Battlesongs"};
 

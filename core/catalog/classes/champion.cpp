@@ -1,9 +1,9 @@
 // The Champion: the Valor spell line and style lines, with Parry closed until level 10.
 #include "core/catalog/classes/classes.h"
 #include "core/catalog/classes/shared_explanations.h"
+#include "core/catalog/classes/shared_lines.h"
 
 #include "core/catalog/band_rules.h"
-#include "core/catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
@@ -76,54 +76,12 @@ constexpr SpecLineDefinition kChampionLines[] = {
      .bands = kValorBands,
      .description = &kChampionValor,
      .cap = LineCap::CharacterLevel},
-    {.stem = "Blades",
-     .caption = "Blades",
-     .captionColour = colour::kDarkGreen,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Blades styles 1->"),
-     .description = &kChampionBlades,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Blunts",
-     .caption = "Blunts",
-     .captionColour = colour::kPurple,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Blunts styles 1->"),
-     .description = &kChampionBlunts,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Pierce",
-     .caption = "Piercing",
-     .captionColour = colour::kMaroon,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Piercing styles 1->"),
-     .description = &kChampionPiercing,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Large",
-     .caption = "Large Weapons",
-     .captionColour = colour::kDarkRed,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Large Weapons styles 1->"),
-     .description = &kChampionLargeWeapons,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Shield",
-     .caption = "Shields",
-     .captionColour = colour::kDarkGrey,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = ShieldStyles("Shields styles 1->"),
-     .description = &kChampionShield,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kBlack,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 10,
-     .availableText = "Parry"},
+    WeaponLine("Blades", "Blades", colour::kDarkGreen, "Blades styles 1->", &kChampionBlades),
+    WeaponLine("Blunts", "Blunts", colour::kPurple, "Blunts styles 1->", &kChampionBlunts),
+    WeaponLine("Pierce", "Piercing", colour::kMaroon, "Piercing styles 1->", &kChampionPiercing),
+    WeaponLine("Large", "Large Weapons", colour::kDarkRed, "Large Weapons styles 1->", &kChampionLargeWeapons),
+    ShieldLine(colour::kDarkGrey, &kChampionShield),
+    ParryLine(10),
 };
 
 }  // namespace

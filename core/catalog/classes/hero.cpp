@@ -3,8 +3,6 @@
 #include "core/catalog/classes/shared_explanations.h"
 #include "core/catalog/classes/shared_lines.h"
 
-#include "core/catalog/style_schedules.h"
-
 namespace vantrell::catalog::classes {
 namespace {
 
@@ -22,56 +20,13 @@ constexpr DescriptionMessage kHeroLargeWeapons{"Hero - Large Weapons", kLargeWea
 constexpr DescriptionMessage kHeroShield{"Hero - Shield", kShieldBody};
 
 constexpr SpecLineDefinition kHeroLines[] = {
-    {.stem = "Blades",
-     .caption = "Blades",
-     .captionColour = colour::kBlue,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Blades styles 1->"),
-     .description = &kHeroBlades,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Blunts",
-     .caption = "Blunts",
-     .captionColour = colour::kDarkGreen,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Blunts styles 1->"),
-     .description = &kHeroBlunts,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Pierce",
-     .caption = "Piercing",
-     .captionColour = colour::kPurple,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Piercing styles 1->"),
-     .description = &kHeroPiercing,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Spear",
-     .caption = "Celtic Spears",
-     .captionColour = colour::kMaroon,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Celtic Spear styles 1->"),
-     .description = &kHeroCelticSpears,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Large",
-     .caption = "Lg Weapons",
-     .captionColour = colour::kDarkRed,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Large Weapons styles 1->"),
-     .description = &kHeroLargeWeapons,
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 10},
-    {.stem = "Shield",
-     .caption = "Shields",
-     .captionColour = colour::kDarkGrey,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = ShieldStyles("Shields styles 1->"),
-     .description = &kHeroShield,
-     .cap = LineCap::CharacterLevel},
-    kHiberniaParry,
+    WeaponLine("Blades", "Blades", colour::kBlue, "Blades styles 1->", &kHeroBlades),
+    WeaponLine("Blunts", "Blunts", colour::kDarkGreen, "Blunts styles 1->", &kHeroBlunts),
+    WeaponLine("Pierce", "Piercing", colour::kPurple, "Piercing styles 1->", &kHeroPiercing),
+    WeaponLine("Spear", "Celtic Spears", colour::kMaroon, "Celtic Spear styles 1->", &kHeroCelticSpears),
+    OpensAt(10, WeaponLine("Large", "Lg Weapons", colour::kDarkRed, "Large Weapons styles 1->", &kHeroLargeWeapons)),
+    ShieldLine(colour::kDarkGrey, &kHeroShield),
+    ParryLine(),
 };
 
 }  // namespace

@@ -12,20 +12,8 @@ constexpr SpecLineDefinition kMercenaryLines[] = {
     kAlbionCrushing,
     kAlbionThrusting,
     kAlbionShield,
-    {.stem = "Dual",
-     .caption = "Dual Wield",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Dual Wield styles 1->"),
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 10},
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kBlack,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 17,
-     .availableText = "Parry"},
+    OpensAt(10, WeaponLine("Dual", "Dual Wield", colour::kDarkRed, "Dual Wield styles 1->")),
+    ParryLine(17),
 };
 
 // Maxima follow this order too: when a lower character level caps several lines, the first of them here is
@@ -49,13 +37,7 @@ constexpr SpecLineDefinition kFriarLines[] = {
      .captionColour = colour::kMaroon,
      .abilitiesKind = AbilitiesKind::Styles,
      .cap = LineCap::CharacterLevel},
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Spells,
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 10,
-     .availableText = "Parry"},
+    HybridParryLine(10),
 };
 
 // Maxima follow this order too: when a lower character level caps several lines, the first of them here is

@@ -1,7 +1,6 @@
 // Albion minstrel and scout: hybrids whose weapon lines are held to half the character level.
 #include "core/catalog/classes/classes.h"
 #include "core/catalog/classes/shared_lines.h"
-#include "core/catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
@@ -9,42 +8,16 @@ namespace {
 constexpr SpecLineDefinition kMinstrelLines[] = {
     kAlbionHalfSlashing,
     kAlbionHalfThrusting,
-    {.stem = "Stealth",
-     .caption = "Stealth",
-     .captionColour = colour::kDarkGrey,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Stealth Wield styles 1->"),
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Instruments",
-     .caption = "Instruments",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 10,
-     .availableText = "Instruments"},
+    WeaponLine("Stealth", "Stealth", colour::kDarkGrey, "Stealth Wield styles 1->"),
+    OpensAt(10, OpenOrClosedLine("Instruments", "Instruments", colour::kDarkRed)),
 };
 
 constexpr SpecLineDefinition kScoutLines[] = {
     kAlbionHalfSlashing,
     kAlbionHalfThrusting,
-    {.stem = "Long",
-     .caption = "Long Bows",
-     .captionColour = colour::kDarkGrey,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Shields",
-     .caption = "Shields",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Shields styles 1->"),
-     .cap = LineCap::HalfCharacterLevel},
-    {.stem = "Stealth",
-     .caption = "Stealth",
-     .captionColour = colour::kBlack,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 10,
-     .availableText = "Stealth"},
+    SkillLine("Long", "Long Bows", colour::kDarkGrey),
+    WeaponLine("Shields", "Shields", colour::kDarkRed, "Shields styles 1->", nullptr, LineCap::HalfCharacterLevel),
+    OpensAt(10, OpenOrClosedLine("Stealth", "Stealth", colour::kBlack)),
 };
 
 // Shields is refreshed before Long Bows, so a smaller budget is cut from Shields first; the maxima

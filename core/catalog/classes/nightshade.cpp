@@ -1,8 +1,7 @@
 // The Nightshade: weapon lines held to half the character level, Parry closed until level 10.
 #include "core/catalog/classes/classes.h"
 #include "core/catalog/classes/shared_explanations.h"
-
-#include "core/catalog/style_schedules.h"
+#include "core/catalog/classes/shared_lines.h"
 
 namespace vantrell::catalog::classes {
 namespace {
@@ -21,58 +20,17 @@ constexpr DescriptionMessage kNightshadeCriticalStrikes{"Nightshade - Critical S
 constexpr DescriptionMessage kNightshadeCelticDual{"Nightshade - Celtic Dual", kCelticDualBody};
 
 constexpr SpecLineDefinition kNightshadeLines[] = {
-    {.stem = "Stealth",
-     .caption = "Stealth / Distractions",
-     .captionColour = colour::kBlue,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Blades",
-     .caption = "Blades",
-     .captionColour = colour::kDarkGreen,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Blades styles 1->"),
-     .description = &kNightshadeBlades,
-     .cap = LineCap::HalfCharacterLevel},
-    {.stem = "Pierce",
-     .caption = "Piercing",
-     .captionColour = colour::kPurple,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Piercing styles 1->"),
-     .description = &kNightshadePiercing,
-     .cap = LineCap::HalfCharacterLevel},
-    {.stem = "Critical",
-     .caption = "Critical Strike",
-     .captionColour = colour::kMaroon,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Critical Strike styles 1->"),
-     .description = &kNightshadeCriticalStrikes,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Envenom",
-     .caption = "Envenom",
-     .captionColour = colour::kDarkRed,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Celtic",
-     .caption = "Celtic Dual",
-     .captionColour = colour::kBlack,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Celtic Dual styles 1->"),
-     .description = &kNightshadeCelticDual,
-     .cap = LineCap::HalfCharacterLevel},
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kBlack,
-     .abilitiesColour = std::nullopt,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::HalfCharacterLevel,
-     .availableFromLevel = 10,
-     .availableText = "Parry"},
+    SkillLine("Stealth", "Stealth / Distractions", colour::kBlue),
+    WeaponLine("Blades", "Blades", colour::kDarkGreen, "Blades styles 1->", &kNightshadeBlades,
+               LineCap::HalfCharacterLevel),
+    WeaponLine("Pierce", "Piercing", colour::kPurple, "Piercing styles 1->", &kNightshadePiercing,
+               LineCap::HalfCharacterLevel),
+    WeaponLine("Critical", "Critical Strike", colour::kMaroon, "Critical Strike styles 1->",
+               &kNightshadeCriticalStrikes),
+    SkillLine("Envenom", "Envenom", colour::kDarkRed),
+    WeaponLine("Celtic", "Celtic Dual", colour::kBlack, "Celtic Dual styles 1->", &kNightshadeCelticDual,
+               LineCap::HalfCharacterLevel),
+    ParryLine(10, LineCap::HalfCharacterLevel),
 };
 
 // Piercing is cut right after Blades, the other one-handed weapon line held to half the level;

@@ -2,58 +2,26 @@
 // character level, and several lines carry no abilities text at all.
 #include "core/catalog/classes/classes.h"
 #include "core/catalog/classes/shared_lines.h"
-#include "core/catalog/style_schedules.h"
 
 namespace vantrell::catalog::classes {
 namespace {
 
 constexpr SpecLineDefinition kShadowbladeLines[] = {
     kMidgardHalfSwords,
-    {.stem = "Axes",
-     .caption = "Axes",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .styles = WeaponStyles("Axes styles 1->"),
-     .cap = LineCap::HalfCharacterLevel},
+    WeaponLine("Axes", "Axes", colour::kPurple, "Axes styles 1->", nullptr, LineCap::HalfCharacterLevel),
     kMidgardStealth,
-    {.stem = "Critical",
-     .caption = "Critical Strike",
-     .captionColour = colour::kMaroon,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Envenom",
-     .caption = "Envenom",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "LeftAxe",
-     .caption = "Left Axe",
-     .captionColour = colour::kBlack,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::HalfCharacterLevel,
-     .availableText = "LeftAxe"},
+    SkillLine("Critical", "Critical Strike", colour::kMaroon),
+    SkillLine("Envenom", "Envenom", colour::kDarkRed),
+    OpenOrClosedLine("LeftAxe", "Left Axe", colour::kBlack, LineCap::HalfCharacterLevel),
 };
 constexpr std::string_view kShadowbladeMaxima[] = {"Swords", "Axes", "Critical", "Envenom", "Stealth", "LeftAxe"};
 
 constexpr SpecLineDefinition kHunterLines[] = {
     kMidgardHalfSwords,
-    {.stem = "Composite",
-     .caption = "Composite Bows",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Spears",
-     .caption = "Spears",
-     .captionColour = colour::kDarkGrey,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel},
+    SkillLine("Composite", "Composite Bows", colour::kPurple),
+    SkillLine("Spears", "Spears", colour::kDarkGrey),
     kMidgardStealth,
-    {.stem = "Beastcraft",
-     .caption = "Beastcraft",
-     .captionColour = colour::kBlack,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableText = "Beastcraft"},
+    OpenOrClosedLine("Beastcraft", "Beastcraft", colour::kBlack),
 };
 constexpr std::string_view kHunterRefresh[] = {"Swords", "Composite", "Stealth", "Spears", "Beastcraft"};
 

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+
 #include "core/catalog/records.h"
 #include "core/catalog/style_schedules.h"
 
-// Lines that several classes of a realm share word for word.
+// Lines that several classes share word for word, and the shapes their other lines have in common.
 namespace vantrell::catalog::classes {
 
-// The Hibernian casters' spell lines differ only in their words, colours and tables.
+// The Hibernian casters' spell lines differ only in their words, colours and tables; the hybrids'
+// are also held to the character level.
 constexpr SpecLineDefinition SpellLine(std::string_view stem, std::string_view caption, Rgb colour,
-                                       std::span<const AbilityBand> bands, const DescriptionMessage& description) {
+                                       std::span<const AbilityBand> bands, const DescriptionMessage& description,
+                                       LineCap cap = LineCap::None) {
     return {.stem = stem,
             .caption = caption,
             .captionColour = colour,
@@ -16,123 +21,87 @@ constexpr SpecLineDefinition SpellLine(std::string_view stem, std::string_view c
             .abilitiesKind = AbilitiesKind::Spells,
             .bands = bands,
             .styles = {},
-            .description = &description};
+            .description = &description,
+            .cap = cap};
 }
 
-inline constexpr SpecLineDefinition kAlbionCrushing{
-    .stem = "Crushing",
-    .caption = "Crushing",
-    .captionColour = colour::kDarkGreen,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .styles = WeaponStyles("Crushing styles 1->"),
-    .cap = LineCap::CharacterLevel,
-};
+// A line with no table of its own, listed among the skills.
+constexpr SpecLineDefinition SkillLine(std::string_view stem, std::string_view caption, Rgb colour,
+                                       LineCap cap = LineCap::CharacterLevel) {
+    return {
+        .stem = stem, .caption = caption, .captionColour = colour, .abilitiesKind = AbilitiesKind::Skills, .cap = cap};
+}
 
-inline constexpr SpecLineDefinition kAlbionHalfSlashing{
-    .stem = "Slashing",
-    .caption = "Slashing",
-    .captionColour = colour::kBlue,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .styles = WeaponStyles("Slashing Weapons styles 1->"),
-    .cap = LineCap::HalfCharacterLevel,
-};
+// The label of a line without a table only tells whether the line is open yet, under its own stem.
+constexpr SpecLineDefinition OpenOrClosedLine(std::string_view stem, std::string_view caption, Rgb colour,
+                                              LineCap cap = LineCap::CharacterLevel) {
+    SpecLineDefinition line = SkillLine(stem, caption, colour, cap);
+    line.availableText = stem;
+    return line;
+}
 
-inline constexpr SpecLineDefinition kAlbionHalfThrusting{
-    .stem = "Thrusting",
-    .caption = "Thrusting",
-    .captionColour = colour::kPurple,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .styles = WeaponStyles("Thrusting styles 1->"),
-    .cap = LineCap::HalfCharacterLevel,
-};
+// Weapon lines share one style schedule; the words before the band number name the weapon.
+constexpr SpecLineDefinition WeaponLine(std::string_view stem, std::string_view caption, Rgb colour,
+                                        std::string_view styleText, const DescriptionMessage* description = nullptr,
+                                        LineCap cap = LineCap::CharacterLevel) {
+    SpecLineDefinition line = SkillLine(stem, caption, colour, cap);
+    line.styles = WeaponStyles(styleText);
+    line.description = description;
+    return line;
+}
 
-inline constexpr SpecLineDefinition kAlbionShield{
-    .stem = "Shield",
-    .caption = "Shields",
-    .captionColour = colour::kDarkGrey,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .styles = ShieldStyles("Shields styles 1->"),
-    .cap = LineCap::CharacterLevel,
-};
+// The song hybrids count their weapon styles among their styles, not their skills.
+constexpr SpecLineDefinition HybridWeaponLine(std::string_view stem, std::string_view caption, Rgb colour,
+                                              std::string_view styleText, const DescriptionMessage& description) {
+    SpecLineDefinition line = WeaponLine(stem, caption, colour, styleText, &description);
+    line.abilitiesKind = AbilitiesKind::Styles;
+    return line;
+}
 
-inline constexpr SpecLineDefinition kAlbionSlashing{
-    .stem = "Slashing",
-    .caption = "Slashing",
-    .captionColour = colour::kBlue,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .styles = WeaponStyles("Slashing Weapons styles 1->"),
-    .cap = LineCap::CharacterLevel,
-};
+// Every class naming the line "Shield" draws its stuns from the shield schedule under the same words.
+constexpr SpecLineDefinition ShieldLine(Rgb colour, const DescriptionMessage* description = nullptr) {
+    SpecLineDefinition line = SkillLine("Shield", "Shields", colour);
+    line.styles = ShieldStyles("Shields styles 1->");
+    line.description = description;
+    return line;
+}
 
-inline constexpr SpecLineDefinition kAlbionThrusting{
-    .stem = "Thrusting",
-    .caption = "Thrusting",
-    .captionColour = colour::kPurple,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .styles = WeaponStyles("Thrusting styles 1->"),
-    .cap = LineCap::CharacterLevel,
-};
+constexpr SpecLineDefinition OpensAt(std::int16_t level, SpecLineDefinition line) {
+    line.availableFromLevel = level;
+    return line;
+}
 
-inline constexpr SpecLineDefinition kHiberniaParry{
-    .stem = "Parry",
-    .caption = "Parry",
-    .captionColour = colour::kBlack,
-    .abilitiesColour = std::nullopt,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .cap = LineCap::CharacterLevel,
-    .availableText = "Parry",
-};
+constexpr SpecLineDefinition ParryLine(std::int16_t openingLevel = 1, LineCap cap = LineCap::CharacterLevel) {
+    return OpensAt(openingLevel, OpenOrClosedLine("Parry", "Parry", colour::kBlack, cap));
+}
 
-inline constexpr SpecLineDefinition kMidgardAxes{
-    .stem = "Axes",
-    .caption = "Axes",
-    .captionColour = colour::kPurple,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .styles = WeaponStyles("Axes styles 1->"),
-    .cap = LineCap::CharacterLevel,
-};
+// The healing hybrids list Parry among their spells.
+constexpr SpecLineDefinition HybridParryLine(std::int16_t openingLevel) {
+    SpecLineDefinition line = OpensAt(openingLevel, OpenOrClosedLine("Parry", "Parry", colour::kPurple));
+    line.abilitiesKind = AbilitiesKind::Spells;
+    return line;
+}
 
-inline constexpr SpecLineDefinition kMidgardHalfSwords{
-    .stem = "Swords",
-    .caption = "Swords",
-    .captionColour = colour::kBlue,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .styles = WeaponStyles("Swords Weapons styles 1->"),
-    .cap = LineCap::HalfCharacterLevel,
-};
+inline constexpr SpecLineDefinition kAlbionCrushing =
+    WeaponLine("Crushing", "Crushing", colour::kDarkGreen, "Crushing styles 1->");
+inline constexpr SpecLineDefinition kAlbionSlashing =
+    WeaponLine("Slashing", "Slashing", colour::kBlue, "Slashing Weapons styles 1->");
+inline constexpr SpecLineDefinition kAlbionHalfSlashing = WeaponLine(
+    "Slashing", "Slashing", colour::kBlue, "Slashing Weapons styles 1->", nullptr, LineCap::HalfCharacterLevel);
+inline constexpr SpecLineDefinition kAlbionThrusting =
+    WeaponLine("Thrusting", "Thrusting", colour::kPurple, "Thrusting styles 1->");
+inline constexpr SpecLineDefinition kAlbionHalfThrusting =
+    WeaponLine("Thrusting", "Thrusting", colour::kPurple, "Thrusting styles 1->", nullptr, LineCap::HalfCharacterLevel);
+inline constexpr SpecLineDefinition kAlbionShield = ShieldLine(colour::kDarkGrey);
 
-inline constexpr SpecLineDefinition kMidgardHammers{
-    .stem = "Hammers",
-    .caption = "Hammers",
-    .captionColour = colour::kDarkGrey,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .styles = WeaponStyles("Hammers Weapons styles 1->"),
-    .cap = LineCap::CharacterLevel,
-};
-
-inline constexpr SpecLineDefinition kMidgardParryWithoutStyles{
-    .stem = "Parry",
-    .caption = "Parry",
-    .captionColour = colour::kDarkRed,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .cap = LineCap::CharacterLevel,
-};
-
-inline constexpr SpecLineDefinition kMidgardStealth{
-    .stem = "Stealth",
-    .caption = "Stealth",
-    .captionColour = colour::kDarkRed,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .cap = LineCap::CharacterLevel,
-};
-
-inline constexpr SpecLineDefinition kMidgardSwords{
-    .stem = "Swords",
-    .caption = "Swords",
-    .captionColour = colour::kBlue,
-    .abilitiesKind = AbilitiesKind::Skills,
-    .styles = WeaponStyles("Swords Weapons styles 1->"),
-    .cap = LineCap::CharacterLevel,
-};
+inline constexpr SpecLineDefinition kMidgardAxes = WeaponLine("Axes", "Axes", colour::kPurple, "Axes styles 1->");
+inline constexpr SpecLineDefinition kMidgardHammers =
+    WeaponLine("Hammers", "Hammers", colour::kDarkGrey, "Hammers Weapons styles 1->");
+inline constexpr SpecLineDefinition kMidgardSwords =
+    WeaponLine("Swords", "Swords", colour::kBlue, "Swords Weapons styles 1->");
+inline constexpr SpecLineDefinition kMidgardHalfSwords =
+    WeaponLine("Swords", "Swords", colour::kBlue, "Swords Weapons styles 1->", nullptr, LineCap::HalfCharacterLevel);
+inline constexpr SpecLineDefinition kMidgardParryWithoutStyles = SkillLine("Parry", "Parry", colour::kDarkRed);
+inline constexpr SpecLineDefinition kMidgardStealth = SkillLine("Stealth", "Stealth", colour::kDarkRed);
 
 }  // namespace vantrell::catalog::classes

@@ -1,7 +1,8 @@
 // A hybrid like the Bard, with a Parry line that only opens at character level 15.
+#include "core/catalog/band_rules.h"
 #include "core/catalog/classes/classes.h"
 #include "core/catalog/classes/shared_explanations.h"
-#include "core/catalog/style_schedules.h"
+#include "core/catalog/classes/shared_lines.h"
 
 namespace vantrell::catalog::classes {
 namespace {
@@ -77,42 +78,12 @@ constexpr DescriptionMessage kWardenBlunts{"Warden - Blunts", kBluntsBody};
 // The window names the level, points and percent labels with short stems ("Reg",
 // "Nur", "Bla", "Blu"); only the spell lines' abilities labels follow them.
 constexpr SpecLineDefinition kWardenLines[] = {
-    {.stem = "Regrowth",
-     .caption = "Regrowth",
-     .captionColour = colour::kBlue,
-     .abilitiesKind = AbilitiesKind::Spells,
-     .bands = kWardenRegrowthBands,
-     .description = &kWardenRegrowth,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Nurturing",
-     .caption = "Nurturing",
-     .captionColour = colour::kDarkGreen,
-     .abilitiesKind = AbilitiesKind::Spells,
-     .bands = kWardenNurturingBands,
-     .description = &kWardenNurturing,
-     .cap = LineCap::CharacterLevel},
-    // No table and no explanation: the label only ever says whether parrying is open.
-    {.stem = "Parry",
-     .caption = "Parry",
-     .captionColour = colour::kPurple,
-     .abilitiesKind = AbilitiesKind::Spells,
-     .cap = LineCap::CharacterLevel,
-     .availableFromLevel = 15,
-     .availableText = "Parry"},
-    {.stem = "Blades",
-     .caption = "Blades",
-     .captionColour = colour::kMaroon,
-     .abilitiesKind = AbilitiesKind::Styles,
-     .styles = WeaponStyles("Blades styles 1->"),
-     .description = &kWardenBlades,
-     .cap = LineCap::CharacterLevel},
-    {.stem = "Blunts",
-     .caption = "Blunts",
-     .captionColour = colour::kDarkRed,
-     .abilitiesKind = AbilitiesKind::Styles,
-     .styles = WeaponStyles("Blunts styles 1->"),
-     .description = &kWardenBlunts,
-     .cap = LineCap::CharacterLevel},
+    SpellLine("Regrowth", "Regrowth", colour::kBlue, kWardenRegrowthBands, kWardenRegrowth, LineCap::CharacterLevel),
+    SpellLine("Nurturing", "Nurturing", colour::kDarkGreen, kWardenNurturingBands, kWardenNurturing,
+              LineCap::CharacterLevel),
+    HybridParryLine(15),
+    HybridWeaponLine("Blades", "Blades", colour::kMaroon, "Blades styles 1->", kWardenBlades),
+    HybridWeaponLine("Blunts", "Blunts", colour::kDarkRed, "Blunts styles 1->", kWardenBlunts),
 };
 
 }  // namespace

@@ -11,12 +11,7 @@ constexpr SpecLineDefinition kWarriorLines[] = {
     kMidgardSwords,
     kMidgardAxes,
     kMidgardHammers,
-    {.stem = "Thrown",
-     .caption = "Thrown Weapons",
-     .captionColour = colour::kMaroon,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableText = "Thrown"},
+    OpenOrClosedLine("Thrown", "Thrown Weapons", colour::kMaroon),
     {.stem = "Shields",
      .caption = "Shields",
      .captionColour = colour::kDarkGreen,
@@ -40,12 +35,7 @@ constexpr SpecLineDefinition kThaneLines[] = {
      .styles = ShieldStyles("Shields styles 1->"),
      .cap = LineCap::CharacterLevel},
     kMidgardParryWithoutStyles,
-    {.stem = "Stormcalling",
-     .caption = "Stormcalling",
-     .captionColour = colour::kBlack,
-     .abilitiesKind = AbilitiesKind::Skills,
-     .cap = LineCap::CharacterLevel,
-     .availableText = "Stormcalling"},
+    OpenOrClosedLine("Stormcalling", "Stormcalling", colour::kBlack),
 };
 constexpr std::string_view kThaneRefresh[] = {"Swords", "Axes", "Parry", "Hammers", "Shields", "Stormcalling"};
 
