@@ -12,6 +12,7 @@
 #include "core/catalog/abilities.h"
 #include "core/catalog/class_catalog.h"
 #include "core/planner/plan_code.h"
+#include "core/planner/plan_link.h"
 #include "core/planner/plan_text.h"
 #include "core/planner/planner_view.h"
 #include "core/planner/session.h"
@@ -78,6 +79,7 @@ val Texts() {
         {"copyPlanAsText", window::kCopyPlanAsText},
         {"copyPlanCode", window::kCopyPlanCode},
         {"pastePlanCode", window::kPastePlanCode},
+        {"copyLink", window::kCopyLink},
         {"trainingPath", window::kTrainingPath},
         {"priority", window::kPriority},
         {"priorityHint", window::kPriorityHint},
@@ -89,7 +91,6 @@ val Texts() {
         {"classes", page::kClasses},
         {"about", page::kAbout},
         {"ok", page::kOk},
-        {"copyLink", page::kCopyLink},
         {"apply", page::kApply},
         {"textToCopy", page::kTextToCopy},
         {"copied", page::kCopied},
@@ -219,6 +220,17 @@ public:
     std::string PlanCode() const { return planner::EncodePlanCode(Current()); }
     std::string PlanText() const { return planner::PlanAsText(Current()); }
 
+    // The link Copy Link copies, for a page at `pageAddress` that knows `home`
+    // as its published address ('' for none), and what to say when it opens only here.
+    val LinkFor(const std::string& pageAddress, const std::string& home) const {
+        const planner::SharedLink shared = planner::LinkForPage(pageAddress, home, PlanCode());
+        val result = val::object();
+        result.set("link", shared.link);
+        result.set("localOnly", shared.localOnly);
+        result.set("note", shared.note);
+        return result;
+    }
+
     // A fragment must be a plan code as it stands.
     val ApplyFragment(const std::string& fragment) { return Outcome(session_.ApplyCode(fragment)); }
     // What the user pastes may be a code or a whole link.
@@ -332,6 +344,7 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("explanation", &PageSession::Explanation)
         .function("planCode", &PageSession::PlanCode)
         .function("planText", &PageSession::PlanText)
+        .function("linkFor", &PageSession::LinkFor)
         .function("applyFragment", &PageSession::ApplyFragment)
         .function("applyPasted", &PageSession::ApplyPasted)
         .function("priority", &PageSession::Priority)

@@ -17,6 +17,8 @@ inline constexpr std::string_view kPercent = "%";
 inline constexpr std::string_view kCopyPlanAsText = "Copy Plan as Text";
 inline constexpr std::string_view kCopyPlanCode = "Copy Plan Code";
 inline constexpr std::string_view kPastePlanCode = "Paste Plan Code";
+// Copies the published page's address with the plan, so the link opens anywhere.
+inline constexpr std::string_view kCopyLink = "Copy Link";
 
 inline constexpr std::string_view kTrainingPath = "Training Path";
 // The menu command that opens the training path; the ellipsis says a window follows.

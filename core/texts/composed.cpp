@@ -1,6 +1,8 @@
 #include "core/texts/composed.h"
 
+#include "core/texts/captions.h"
 #include "core/texts/shell_texts.h"
+#include "core/texts/web_texts.h"
 #include "vantrell_version.h"
 
 namespace vantrell::texts {
@@ -68,6 +70,10 @@ std::string PriorityPlaceAnnouncement(std::string_view caption, std::size_t plac
     text += std::to_string(place + 1);
     text += " of the priority.";
     return text;
+}
+
+std::string LocalLinkNote() {
+    return std::string(web::kLocalLinkLead) + std::string(captions::kCopyPlanCode) + std::string(web::kLocalLinkTail);
 }
 
 }  // namespace vantrell::texts
