@@ -147,6 +147,15 @@
  */
 
 /**
+ * What Copy Link copies: the page's own address where a server delivered it,
+ * else the published home, else the page's file, which opens only here.
+ * @typedef {object} SharedLink
+ * @property {string} link
+ * @property {boolean} localOnly
+ * @property {string} note what to tell the user of a local-only link, '' otherwise
+ */
+
+/**
  * The planners the page has opened, the one on screen and the priorities.
  * @typedef {object} Session
  * @property {(listName: string) => boolean} open
@@ -158,6 +167,7 @@
  * @property {(line: number) => Explanation | null} explanation
  * @property {() => string} planCode
  * @property {() => string} planText
+ * @property {(pageAddress: string, home: string) => SharedLink} linkFor
  * @property {(fragment: string) => Applied} applyFragment
  * @property {(pasted: string) => Applied} applyPasted
  * @property {() => string[]} priority

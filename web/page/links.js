@@ -20,11 +20,9 @@ export function showInAddress(code) {
 }
 
 /**
- * @param {string} code
- * @returns {string} this page's address with the plan as its fragment
+ * The address the page is published at, which the build writes into the page; '' for none.
+ * @returns {string}
  */
-export function linkTo(code) {
-    const url = new URL(location.href);
-    url.hash = code;
-    return url.href;
+export function publishedHome() {
+    return document.querySelector('meta[name="vantrell-home"]')?.getAttribute('content') ?? '';
 }

@@ -1,6 +1,6 @@
 // @ts-check
 import { element } from './dom.js';
-import { linkTo } from './links.js';
+import { publishedHome } from './links.js';
 
 /** @typedef {import('./core.js').Session} Session */
 /** @typedef {import('./core.js').Texts} Texts */
@@ -33,7 +33,9 @@ export class Sharing {
             element('button', { type: 'button', id: 'cmdCopyText', textContent: texts.copyPlanAsText,
                 onclick: () => this.copy(session.planText()) }),
             element('button', { type: 'button', id: 'cmdCopyLink', textContent: texts.copyLink,
-                onclick: () => this.copy(linkTo(session.planCode())) }),
+                onclick: () => this.#copyLink(session) }),
+            element('button', { type: 'button', id: 'cmdCopyCode', textContent: texts.copyPlanCode,
+                onclick: () => this.copy(session.planCode()) }),
             element('button', { type: 'button', id: 'cmdPaste', textContent: texts.pastePlanCode,
                 onclick: () => this.#paste() }),
         ]);
@@ -67,6 +69,17 @@ export class Sharing {
             box.select();
             this.#messages.say(this.#texts.copyRefused);
         }
+    }
+
+    /**
+     * A link to a page opened from a file opens nowhere else; the user is told
+     * so, and that a plan code travels instead.
+     * @param {Session} session
+     */
+    async #copyLink(session) {
+        const shared = session.linkFor(location.href, publishedHome());
+        await this.copy(shared.link);
+        if (shared.localOnly) this.#messages.warn(shared.note);
     }
 
     async #paste() {

@@ -2,13 +2,15 @@
 // modules bundled and minified into one script, the style inlined, the pictures
 // as data URIs, and the WebAssembly module gzip-compressed and base64-encoded
 // (the browser inflates it with DecompressionStream), which keeps the file small.
-// Usage: node build-page.mjs <page folder> <module path without extension> <output>
+// The address the page is published at, if the build names one, goes into a
+// meta element, where the page reads it to share links from a copy on disk.
+// Usage: node build-page.mjs <page folder> <module path without extension> <output> [home]
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-const [pageDir, modulePath, output] = process.argv.slice(2);
-if (!output) throw new Error('usage: node build-page.mjs <page folder> <module path without extension> <output>');
+const [pageDir, modulePath, output, home = ''] = process.argv.slice(2);
+if (!output) throw new Error('usage: node build-page.mjs <page folder> <module path without extension> <output> [home]');
 const esbuild = await import('esbuild').catch((error) => {
     throw new Error(`esbuild cannot be loaded; run \`npm ci\` in web/ first (${error.message})`);
 });
@@ -44,6 +46,8 @@ const replaceOnce = (marker, replacement) => {
     if (!html.includes(marker)) throw new Error(`index.html lacks ${marker}`);
     html = html.replace(marker, () => replacement);
 };
+const attributeSafe = (text) => text.replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/</g, '&lt;');
+if (home) replaceOnce('</head>', `<meta name="vantrell-home" content="${attributeSafe(home)}">\n</head>`);
 replaceOnce('<link rel="stylesheet" href="style.css">', `<style>${style}</style>`);
 replaceOnce('<script src="vantrell_core.js"></script>',
     `<script type="application/octet-stream" id="vantrellWasm">${wasm}</script>\n<script>\n${scriptSafe(core)}\n</script>`);
