@@ -27,6 +27,20 @@ Planner::Planner(const catalog::ClassDefinition& definition)
     ApplyLevelChange(kHighestCharacterLevel);
 }
 
+bool SamePlan(const PlannerState& one, const PlannerState& other) {
+    return one.characterLevel == other.characterLevel &&
+           std::equal(one.lines.begin(), one.lines.end(), other.lines.begin(), other.lines.end(),
+                      [](const LinePlan& a, const LinePlan& b) { return a.level == b.level; });
+}
+
+void Planner::Restore(PlannerSnapshot snapshot) {
+    if (snapshot.state.lines.size() != state_.lines.size() || snapshot.display.lines.size() != display_.lines.size()) {
+        throw std::invalid_argument("a snapshot of another class's planner");
+    }
+    state_ = std::move(snapshot.state);
+    display_ = std::move(snapshot.display);
+}
+
 std::vector<std::size_t> Planner::ResolveOrder(std::span<const std::string_view> stems) const {
     std::vector<std::size_t> order;
     if (stems.empty()) {

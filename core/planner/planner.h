@@ -32,6 +32,16 @@ struct PlannerDisplay {
 
 inline constexpr std::int16_t kSliderMinimum = 1;
 
+// Everything a user's actions change in a planner, so that it can be put back
+// exactly as it was shown.
+struct PlannerSnapshot {
+    PlannerState state;
+    PlannerDisplay display;
+};
+
+// Whether two snapshots hold the same plan: the character level and every line's level.
+bool SamePlan(const PlannerState& one, const PlannerState& other);
+
 // The whole behaviour of one class's planner window without a display. The
 // sliders are modelled as the window relies on them: lowering a maximum below
 // the value moves the value there and runs that line's change handling at once.
@@ -43,6 +53,10 @@ public:
     const catalog::ClassDefinition& definition() const { return definition_; }
     const PlannerState& state() const { return state_; }
     const PlannerDisplay& display() const { return display_; }
+
+    PlannerSnapshot Snapshot() const { return {state_, display_}; }
+    // Puts back a snapshot this class's planner took.
+    void Restore(PlannerSnapshot snapshot);
 
     // The user picks a character level (6 to 50) in the level list.
     void ApplyLevelChange(std::int16_t characterLevel);

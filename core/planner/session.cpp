@@ -1,5 +1,6 @@
 #include "core/planner/session.h"
 
+#include <stdexcept>
 #include <utility>
 #include <variant>
 
@@ -9,10 +10,36 @@ namespace vantrell::planner {
 
 Planner& Session::Open(const catalog::ClassDefinition& definition) {
     auto& slot = planners_[&definition];
-    if (!slot) slot = std::make_unique<Planner>(definition);
-    current_ = slot.get();
-    return *slot;
+    if (!slot.planner) slot.planner = std::make_unique<Planner>(definition);
+    current_ = slot.planner.get();
+    return *current_;
 }
+
+template <typename Self>
+auto& Session::HistoryIn(Self& self, const Planner& planner) {
+    const auto opened = self.planners_.find(&planner.definition());
+    if (opened == self.planners_.end() || opened->second.planner.get() != &planner) {
+        throw std::invalid_argument("a planner of another session");
+    }
+    return opened->second.history;
+}
+
+PlanHistory& Session::RecordedHistoryOf(const Planner& planner) { return HistoryIn(*this, planner); }
+const PlanHistory& Session::HistoryOf(const Planner& planner) const { return HistoryIn(*this, planner); }
+
+void Session::PickLevel(Planner& planner, std::int16_t characterLevel) {
+    RecordedHistoryOf(planner).Record(planner, [&] {
+        planner.ApplyLevelChange(characterLevel);
+        return true;
+    });
+}
+
+bool Session::MoveSlider(Planner& planner, std::size_t line, int value) {
+    return RecordedHistoryOf(planner).Record(planner, [&] { return planner.MoveSlider(line, value); });
+}
+
+bool Session::Undo(Planner& planner) { return RecordedHistoryOf(planner).Undo(planner); }
+bool Session::Redo(Planner& planner) { return RecordedHistoryOf(planner).Redo(planner); }
 
 Planner* Session::Open(std::string_view listName) {
     const catalog::ClassDefinition* definition = catalog::ClassCatalog::Find(listName);
@@ -43,7 +70,8 @@ std::optional<std::size_t> Session::MoveInPriority(const catalog::ClassDefinitio
 
 Session::Applied Session::Apply(const PlanCode& code) {
     Planner& planner = Open(*code.definition);
-    return {.planner = &planner, .lowered = ApplyPlanCode(planner, code), .fault = {}};
+    auto lowered = RecordedHistoryOf(planner).Record(planner, [&] { return ApplyPlanCode(planner, code); });
+    return {.planner = &planner, .lowered = std::move(lowered), .fault = {}};
 }
 
 Session::Applied Session::ApplyCode(std::string_view code) {

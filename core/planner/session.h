@@ -11,14 +11,15 @@
 
 #include "core/catalog/records.h"
 #include "core/planner/plan_code.h"
+#include "core/planner/plan_history.h"
 #include "core/planner/planner.h"
 #include "core/planner/training_path.h"
 
 namespace vantrell::planner {
 
 // What one user has open while the program runs, whatever the front end: a
-// planner for each class opened so far, each keeping its plan, the one on
-// screen, and each class's training priority.
+// planner for each class opened so far, each keeping its plan and its undo
+// history, the one on screen, and each class's training priority.
 class Session {
 public:
     Session() = default;
@@ -41,12 +42,19 @@ public:
     std::optional<std::size_t> MoveInPriority(const catalog::ClassDefinition& definition, std::size_t place,
                                               int offset);
 
+    // A user's gestures on one of this session's planners, each one step of its history.
+    void PickLevel(Planner& planner, std::int16_t characterLevel);
+    bool MoveSlider(Planner& planner, std::size_t line, int value);
+    bool Undo(Planner& planner);
+    bool Redo(Planner& planner);
+    const PlanHistory& HistoryOf(const Planner& planner) const;
+
     struct Applied {
         Planner* planner = nullptr;  // the code's class, now current; null when the code was not read
         std::vector<LoweredLine> lowered;
         std::string fault;  // why the code could not be read
     };
-    // Opens a decoded plan's class and applies the plan as a user would.
+    // Opens a decoded plan's class and applies the plan as a user would, as one step.
     Applied Apply(const PlanCode& code);
     // A code exactly as a link's fragment carries it.
     Applied ApplyCode(std::string_view code);
@@ -54,7 +62,15 @@ public:
     Applied ApplyPasted(std::string_view codeOrLink);
 
 private:
-    std::map<const catalog::ClassDefinition*, std::unique_ptr<Planner>> planners_;
+    struct Opened {
+        std::unique_ptr<Planner> planner;
+        PlanHistory history;
+    };
+    PlanHistory& RecordedHistoryOf(const Planner& planner);
+    template <typename Self>
+    static auto& HistoryIn(Self& self, const Planner& planner);
+
+    std::map<const catalog::ClassDefinition*, Opened> planners_;
     Planner* current_ = nullptr;
     TrainingPriorities priorities_;
 };

@@ -9,6 +9,7 @@
 #include "core/planner/training_path_view.h"
 #include "core/planner/whole_number.h"
 #include "tools/scenario/planner_json.h"
+#include "tools/scenario/session_json.h"
 #include "tools/scenario/training_path_json.h"
 
 namespace vantrell::scenario {
@@ -69,6 +70,23 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
         if (auto bad = expect(1); !bad.empty()) return bad;
         return Open(words[1]);
     }
+    if (command == "apply") {
+        if (auto bad = expect(1); !bad.empty()) return bad;
+        Apply(words[1]);
+        return {};
+    }
+    if (command == "undo" || command == "redo" || command == "history") {
+        if (auto bad = expect(0); !bad.empty()) return bad;
+        if (auto bad = needPlanner(); !bad.empty()) return bad;
+        planner::Planner& current = *session_.current();
+        if (command == "undo") session_.Undo(current);
+        if (command == "redo") session_.Redo(current);
+        if (command == "history") {
+            const planner::PlanHistory& history = session_.HistoryOf(current);
+            out_ << HistoryJson(history.undoCount(), history.redoCount()) << '\n';
+        }
+        return {};
+    }
     if (command == "level" || command == "slide" || command == "click" || command == "show" || command == "path") {
         const std::size_t arguments = command == "slide" ? 2 : command == "show" || command == "path" ? 0 : 1;
         if (auto bad = expect(arguments); !bad.empty()) return bad;
@@ -97,6 +115,15 @@ std::string ScenarioRunner::Open(std::string_view listName) {
     return {};
 }
 
+void ScenarioRunner::Apply(std::string_view codeOrLink) {
+    const planner::Session::Applied applied = session_.ApplyPasted(codeOrLink);
+    if (applied.planner == nullptr) {
+        out_ << ErrorJson(applied.fault) << '\n';
+        return;
+    }
+    out_ << AppliedJson(applied.planner->definition().listName, applied.lowered) << '\n';
+}
+
 std::string ScenarioRunner::PickLevel(std::string_view number) {
     const auto level = planner::ParseWholeNumber(number);
     if (!level) return "not a number: " + Quoted(number);
@@ -104,7 +131,7 @@ std::string ScenarioRunner::PickLevel(std::string_view number) {
         return "level " + std::to_string(*level) + " is outside " + std::to_string(planner::kLowestCharacterLevel) +
                " to " + std::to_string(planner::kHighestCharacterLevel);
     }
-    session_.current()->ApplyLevelChange(static_cast<std::int16_t>(*level));
+    session_.PickLevel(*session_.current(), static_cast<std::int16_t>(*level));
     return {};
 }
 
@@ -114,7 +141,7 @@ std::string ScenarioRunner::Slide(std::string_view stem, std::string_view number
     if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current.definition().listName);
     const auto value = planner::ParseWholeNumber(number);
     if (!value) return "not a number: " + Quoted(number);
-    current.MoveSlider(*line, *value);
+    session_.MoveSlider(current, *line, *value);
     return {};
 }
 

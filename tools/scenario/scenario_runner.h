@@ -12,8 +12,9 @@ namespace vantrell::scenario {
 inline constexpr int kScenarioOk = 0;
 inline constexpr int kScenarioBadInput = 2;
 
-// Drives headless planners from a script, one command a line, and prints what
-// `show`, `click` and `path` ask for. Bad input ends the run with one error line.
+// Drives a session of headless planners from a script, one command a line, and
+// prints what `show`, `click`, `path`, `apply` and `history` ask for. Bad input
+// ends the run with one error line.
 class ScenarioRunner {
 public:
     ScenarioRunner(std::ostream& out, std::ostream& err);
@@ -25,6 +26,8 @@ private:
     // Runs one command; returns an error reason, empty when it succeeded.
     std::string RunCommand(std::string_view line);
     std::string Open(std::string_view listName);
+    // A code the user pastes; one that cannot be read is the user's mistake, not the script's.
+    void Apply(std::string_view codeOrLink);
     std::string PickLevel(std::string_view number);
     std::string Slide(std::string_view stem, std::string_view number);
     std::string Click(std::string_view stem);

@@ -79,6 +79,22 @@ TEST(Session, KeepsAPriorityOnlyWhenItNamesEveryLineOnce) {
     EXPECT_EQ(session.PriorityOf(Healer()), (TrainingPriority{2, 1, 0}));
 }
 
+TEST(Session, KeepsTheLastTwoHundredStepsOfEachPlanner) {
+    Session session;
+    Planner& healer = session.Open(Healer());
+    for (int step = 0; step < 205; ++step) session.MoveSlider(healer, 0, step % 2 == 0 ? 2 : 3);
+    Planner& armsman = *session.Open("Armsman");
+    session.PickLevel(armsman, 20);
+    EXPECT_EQ(session.HistoryOf(healer).undoCount(), PlanHistory::kDepth);
+    EXPECT_EQ(session.HistoryOf(armsman).undoCount(), 1U);
+    while (session.Undo(healer)) {
+    }
+    // The oldest five steps are gone: the plan goes back only as far as after the fifth, Mending at 2.
+    EXPECT_EQ(healer.state().lines[0].level, 2);
+    EXPECT_EQ(session.HistoryOf(healer).redoCount(), PlanHistory::kDepth);
+    EXPECT_EQ(armsman.state().characterLevel, 20) << "undo acts on one planner only";
+}
+
 TEST(ComposedTexts, ContactLinksCarryTheSubjectAsEachFrontEndHandsItOn) {
     EXPECT_EQ(texts::ContactLink(), "MailTo:vantrell@example.org?subject=Regarding Vantrell program");
     EXPECT_EQ(texts::ContactHref(), "mailto:vantrell@example.org?subject=Regarding%20Vantrell%20program");

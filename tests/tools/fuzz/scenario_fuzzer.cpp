@@ -318,6 +318,28 @@ void CheckPath(const Json& document, std::string_view line) {
     }
 }
 
+// An applied code names its class and every line the rules kept below what it asked.
+void CheckApplied(const Json& document, std::string_view line) {
+    if (document.members.size() != 2) Broken("an applied line has two fields", line);
+    if (Need(document, "applied", Json::Kind::String, line).text.empty())
+        Broken("an applied code without a class", line);
+    for (const Json& lowered : Need(document, "lowered", Json::Kind::Array, line).items) {
+        if (lowered.kind != Json::Kind::Object || lowered.members.size() != 3)
+            Broken("a lowered line has three fields", line);
+        Need(lowered, "caption", Json::Kind::String, line);
+        const long requested = NumberOf(Need(lowered, "requested", Json::Kind::Number, line), line);
+        const long applied = NumberOf(Need(lowered, "applied", Json::Kind::Number, line), line);
+        if (applied < 1 || applied >= requested) Broken("a lowered line is not below its request", line);
+    }
+}
+
+void CheckHistory(const Json& document, std::string_view line) {
+    if (document.members.size() != 2) Broken("a history line has two fields", line);
+    const long undo = NumberOf(Need(document, "undo", Json::Kind::Number, line), line);
+    const long redo = NumberOf(Need(document, "redo", Json::Kind::Number, line), line);
+    if (undo < 0 || redo < 0 || undo > 200 || redo > 200) Broken("a history outside 0 to 200 steps", line);
+}
+
 void CheckOutput(const std::string& out) {
     std::size_t start = 0;
     while (start < out.size()) {
@@ -330,6 +352,14 @@ void CheckOutput(const std::string& out) {
             CheckMessage(document, line);
         } else if (document.Member("path") != nullptr) {
             CheckPath(document, line);
+        } else if (document.Member("applied") != nullptr) {
+            CheckApplied(document, line);
+        } else if (document.Member("undo") != nullptr) {
+            CheckHistory(document, line);
+        } else if (const Json* error = document.Member("error")) {
+            if (document.members.size() != 1 || error->kind != Json::Kind::String || error->text.empty()) {
+                Broken("an error line is {\"error\":\"<reason>\"}", line);
+            }
         } else {
             CheckPlan(document, line);
         }
