@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/catalog/records.h"
@@ -54,6 +56,9 @@ public:
 
     void CopyPlanAsText() const;
     void CopyPlanCode() const;
+    // Copy Link is offered only where the build names the web edition's home, which opens the link anywhere.
+    void SetWebHome(std::string_view home);
+    void CopyLink() const;
     // Applies the plan code on the clipboard in its class's window; says why when it cannot.
     void PastePlanCode();
     std::vector<planner::LoweredLine> ApplyPlanCode(const planner::PlanCode& code);
@@ -102,6 +107,8 @@ private:
     MessageSink messages_;
     PlannerOpener opener_;
     QList<QAction*> sharingActions_;
+    std::string webHome_;
+    QAction* copyLinkAction_ = nullptr;
     QAction* trainingPathAction_ = nullptr;
     TrainingPathDialog* trainingPath_ = nullptr;
     QComboBox* levelBox_ = nullptr;

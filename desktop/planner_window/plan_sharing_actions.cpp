@@ -1,15 +1,18 @@
-// The window's plan sharing: copying the plan as text or as a code, pasting a code.
+// The window's plan sharing: copying the plan as text, as a code or as a link
+// to the published web edition, pasting a code.
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
 
+#include "core/planner/plan_link.h"
 #include "core/planner/plan_text.h"
 #include "core/texts/captions.h"
 #include "core/texts/desktop_texts.h"
 #include "desktop/planner_window/class_planner_window.h"
 #include "desktop/toolkit/qt_text.h"
+#include "vantrell_version.h"
 
 namespace vantrell::window {
 namespace {
@@ -32,6 +35,9 @@ void ClassPlannerWindow::BuildActions() {
     connect(AddSharingAction(this, toolkit::ToQString(texts::captions::kCopyPlanCode),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
             &QAction::triggered, this, &ClassPlannerWindow::CopyPlanCode);
+    copyLinkAction_ = AddSharingAction(this, toolkit::ToQString(texts::captions::kCopyLink), QKeySequence());
+    connect(copyLinkAction_, &QAction::triggered, this, &ClassPlannerWindow::CopyLink);
+    SetWebHome(kWebHome);
     connect(AddSharingAction(this, kPasteTitle, QKeySequence::Paste), &QAction::triggered, this,
             &ClassPlannerWindow::PastePlanCode);
     sharingActions_ = actions();
@@ -51,6 +57,17 @@ void ClassPlannerWindow::CopyPlanAsText() const {
 
 void ClassPlannerWindow::CopyPlanCode() const {
     QGuiApplication::clipboard()->setText(QString::fromStdString(planner::EncodePlanCode(planner_)));
+}
+
+void ClassPlannerWindow::SetWebHome(std::string_view home) {
+    webHome_ = planner::IsWebHome(home) ? std::string(home) : std::string();
+    copyLinkAction_->setVisible(!webHome_.empty());
+}
+
+void ClassPlannerWindow::CopyLink() const {
+    if (webHome_.empty()) return;
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(planner::LinkToPlan(webHome_, planner::EncodePlanCode(planner_))));
 }
 
 void ClassPlannerWindow::PastePlanCode() {

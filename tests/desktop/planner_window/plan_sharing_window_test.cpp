@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -40,6 +41,32 @@ TEST_F(PlanSharingWindowTest, CopiesThePlanAsTextAndAsACode) {
     EXPECT_TRUE(Clipboard().contains("Points left: 1220 / 1274"));
     QTest::keyClick(Slider(*window, "sldMending"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Clipboard(), "VT1:Healer:50:10.1.1");
+}
+
+TEST_F(PlanSharingWindowTest, CopyLinkIsOfferedOnlyWithAWebHomeAndLinksThePlanThere) {
+    auto window = Open("Healer");
+    Slider(*window, "sldMending")->setValue(10);
+    const auto copyLink = [&window]() -> QAction* {
+        for (QAction* action : window->actions()) {
+            if (action->text() == "Copy Link") return action;
+        }
+        return nullptr;
+    };
+    ASSERT_NE(copyLink(), nullptr);
+    for (const char* notAHome : {"", "file:///home/user/vantrell/", "https://example.org/vantrell"}) {
+        window->SetWebHome(notAHome);
+        EXPECT_FALSE(copyLink()->isVisible()) << notAHome;
+    }
+    window->SetWebHome("https://example.org/vantrell/");
+    EXPECT_TRUE(copyLink()->isVisible());
+    copyLink()->trigger();
+    EXPECT_EQ(Clipboard(), "https://example.org/vantrell/#VT1:Healer:50:10.1.1");
+
+    // The link is what another user pastes.
+    auto other = Open("Healer");
+    other->PastePlanCode();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(other->findChild<QLabel*>("lblMendingSkill")->text(), "10");
 }
 
 TEST_F(PlanSharingWindowTest, PastingACodeOrALinkAppliesItAsAUserWould) {
