@@ -72,6 +72,11 @@ std::string PriorityPlaceAnnouncement(std::string_view caption, std::size_t plac
     return text;
 }
 
+std::string ControlNameOf(std::string_view caption) {
+    if (caption.ends_with(':')) caption.remove_suffix(1);
+    return std::string(caption);
+}
+
 std::string LocalLinkNote() {
     return std::string(web::kLocalLinkLead) + std::string(captions::kCopyPlanCode) + std::string(web::kLocalLinkTail);
 }

@@ -21,6 +21,9 @@ std::string PriorityMoveLabel(std::string_view caption, int offset);
 // What is announced once a line has moved to `place` (0 first) of the priority.
 std::string PriorityPlaceAnnouncement(std::string_view caption, std::size_t place);
 
+// A caption as the name a screen reader gives the control it labels: "Level:" names "Level".
+std::string ControlNameOf(std::string_view caption);
+
 // What the page says after copying a link to itself as a file, which opens nowhere else.
 std::string LocalLinkNote();
 

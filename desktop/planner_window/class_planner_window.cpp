@@ -12,6 +12,7 @@
 #include "core/catalog/abilities.h"
 #include "core/planner/planner_view.h"
 #include "core/texts/captions.h"
+#include "core/texts/composed.h"
 #include "desktop/planner_window/control_names.h"
 #include "desktop/planner_window/planner_layout.h"
 #include "desktop/planner_window/training_path_dialog.h"
@@ -107,9 +108,13 @@ void ClassPlannerWindow::BuildHeader() {
     toolkit::SetTextColour(*title, ColourOf(catalog::colour::kBlue));
     toolkit::PlaceInTwips(*title, {0, 0, toolkit::FittedWidth(*title, title->text(), 1185), 465});
 
-    toolkit::AddLabel(this, toolkit::ToQString(texts::captions::kLevel), {0, 600, 615, 255}, {.alignment = kRight});
+    auto* levelCaption =
+        toolkit::AddLabel(this, toolkit::ToQString(texts::captions::kLevel), {0, 600, 615, 255}, {.alignment = kRight});
     levelBox_ = new QComboBox(this);
     levelBox_->setObjectName("cboLevel");
+    // Some screen readers take a combo box's name from the label it is the buddy of, others from its own.
+    levelCaption->setBuddy(levelBox_);
+    levelBox_->setAccessibleName(QString::fromStdString(texts::ControlNameOf(texts::captions::kLevel)));
     for (int level = kFirstListedLevel; level <= planner::kHighestCharacterLevel; ++level) {
         levelBox_->addItem(QString::number(level));
     }

@@ -29,9 +29,12 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
     setObjectName("frmMain");
     setFont(toolkit::FontOf(toolkit::kSansFaces, 8.25));
 
-    AddHeading(this, toolkit::ToQString(texts::shell::kSelectRealm), {120, 0, 1365, 285});
+    QLabel* realmHeading = AddHeading(this, toolkit::ToQString(texts::shell::kSelectRealm), {120, 0, 1365, 285});
     realms_ = new QComboBox(this);
     realms_->setObjectName("cboRealm");
+    // Some screen readers take a combo box's name from the label it is the buddy of, others from its own.
+    realmHeading->setBuddy(realms_);
+    realms_->setAccessibleName(toolkit::ToQString(texts::shell::kSelectRealm));
     for (catalog::Realm realm : catalog::kRealms) realms_->addItem(toolkit::ToQString(catalog::RealmName(realm)));
     realms_->setCurrentIndex(-1);
     toolkit::PlaceInTwips(*realms_, {120, 360, 1335, 315});
@@ -40,6 +43,7 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
     AddHeading(this, toolkit::ToQString(texts::shell::kSelectClass), {180, 720, 1245, 285});
     classes_ = new QListWidget(this);
     classes_->setObjectName("lstClasses");
+    classes_->setAccessibleName(toolkit::ToQString(texts::shell::kSelectClass));
     toolkit::PlaceInTwips(*classes_, {70, 1080, 1335, 2790});
     // A click on the entry already selected brings its window forward again.
     connect(classes_, &QListWidget::itemClicked, this, &SelectorPanel::OnClassChosen);
