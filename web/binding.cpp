@@ -11,6 +11,7 @@
 
 #include "core/catalog/abilities.h"
 #include "core/catalog/class_catalog.h"
+#include "core/catalog/colour_contrast.h"
 #include "core/planner/plan_code.h"
 #include "core/planner/plan_link.h"
 #include "core/planner/plan_text.h"
@@ -35,6 +36,9 @@ std::string CssColour(catalog::Rgb rgb) {
     std::snprintf(css, sizeof css, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
     return css;
 }
+
+// The colour a dark scheme shows in place of one of the catalog's.
+std::string DarkCssColour(catalog::Rgb rgb) { return CssColour(catalog::ReadableOn(rgb, catalog::kDarkSchemeSurface)); }
 
 val Realms() {
     val names = val::array();
@@ -106,6 +110,7 @@ val Texts() {
     all.set("trainingPathNote", planner::TrainingPathNote());
     all.set("pasteLead", std::string(window::kPastePlanCode) + ": ");
     all.set("titleColour", CssColour(catalog::colour::kBlue));
+    all.set("titleColourDark", DarkCssColour(catalog::colour::kBlue));
     return all;
 }
 
@@ -172,7 +177,9 @@ public:
             entry.set("stem", Text(line.stem));
             entry.set("caption", Text(line.caption));
             entry.set("captionColour", CssColour(line.captionColour));
+            entry.set("captionColourDark", DarkCssColour(line.captionColour));
             entry.set("abilitiesColour", CssColour(line.abilitiesColour.value_or(line.captionColour)));
+            entry.set("abilitiesColourDark", DarkCssColour(line.abilitiesColour.value_or(line.captionColour)));
             entry.set("showsAbilities", line.abilitiesKind.has_value());
             entry.set("explained", line.description != nullptr);
             lines.call<void>("push", entry);
@@ -254,6 +261,7 @@ public:
             entry.set("stem", Text(line.stem));
             entry.set("caption", Text(line.caption));
             entry.set("captionColour", CssColour(line.captionColour));
+            entry.set("captionColourDark", DarkCssColour(line.captionColour));
             entry.set("moveUpLabel", texts::PriorityMoveLabel(line.caption, -1));
             entry.set("moveDownLabel", texts::PriorityMoveLabel(line.caption, 1));
             entry.set("canMoveUp", place > 0);

@@ -51,6 +51,7 @@
  * @property {string} moveUpSymbol
  * @property {string} moveDownSymbol
  * @property {string} titleColour a CSS colour
+ * @property {string} titleColourDark the title's colour in a dark scheme
  */
 
 /**
@@ -59,7 +60,9 @@
  * @property {string} stem the line's name in plan codes and in the page's test contract
  * @property {string} caption
  * @property {string} captionColour
+ * @property {string} captionColourDark
  * @property {string} abilitiesColour
+ * @property {string} abilitiesColourDark
  * @property {boolean} showsAbilities
  * @property {boolean} explained whether its abilities text opens an explanation
  */
@@ -117,6 +120,7 @@
  * @property {string} stem
  * @property {string} caption
  * @property {string} captionColour
+ * @property {string} captionColourDark
  * @property {string} moveUpLabel
  * @property {string} moveDownLabel
  * @property {boolean} canMoveUp

@@ -16,8 +16,9 @@ export function byId(id, kind) {
 
 /**
  * Properties of a new element: `data` goes to its dataset, `style` to its
- * style, a DOM property is set as one and anything else becomes an attribute.
- * @typedef {{ data?: Record<string, string>, style?: Partial<CSSStyleDeclaration> } & Record<string, unknown>} Properties
+ * style (a name that starts with "--" as a custom property), a DOM property is
+ * set as one and anything else becomes an attribute.
+ * @typedef {{ data?: Record<string, string>, style?: Partial<CSSStyleDeclaration> & Record<`--${string}`, string> } & Record<string, unknown>} Properties
  */
 
 /**
@@ -32,12 +33,32 @@ export function element(tag, properties = {}, children = []) {
     const settable = /** @type {Record<string, unknown>} */ (/** @type {unknown} */ (node));
     for (const [key, value] of Object.entries(properties)) {
         if (key === 'data') Object.assign(node.dataset, value);
-        else if (key === 'style') Object.assign(node.style, value);
+        else if (key === 'style') setStyle(node, /** @type {Record<string, string>} */ (value));
         else if (key in node) settable[key] = value;
         else node.setAttribute(key, String(value));
     }
     node.append(...children);
     return node;
+}
+
+/**
+ * @param {HTMLElement} node
+ * @param {Record<string, string>} style
+ */
+function setStyle(node, style) {
+    for (const [name, value] of Object.entries(style)) {
+        if (name.startsWith('--')) node.style.setProperty(name, value);
+        else Object.assign(node.style, { [name]: value });
+    }
+}
+
+/**
+ * A catalog colour in both schemes' variants, for the stylesheet's `.inked` to pick from.
+ * @param {string} light
+ * @param {string} dark
+ */
+export function inks(light, dark) {
+    return { '--ink-light': light, '--ink-dark': dark };
 }
 
 // Only what changed is written, so that a move costs the page as little layout as it can.

@@ -1,5 +1,5 @@
 // @ts-check
-import { element, setProperty, setText } from './dom.js';
+import { element, inks, setProperty, setText } from './dom.js';
 import { showInAddress } from './links.js';
 import { Sharing } from './sharing.js';
 import { TrainingPathView } from './training-path.js';
@@ -78,8 +78,7 @@ export class PlannerView {
             copy: (text) => sharing.copy(text), open: trainingPathOpen, onToggle: onTrainingPathToggle });
 
         this.nodes = [
-            element('h2', { id: 'lblClassTitle', textContent: layout.title,
-                style: { color: texts.titleColour }, tabIndex: -1 }),
+            element('h2', { id: 'lblClassTitle', textContent: layout.title, tabIndex: -1 }),
             this.#figures(layout), this.#stats, ...sharing.nodes, this.#trainingPath.node];
     }
 
@@ -134,14 +133,14 @@ export class PlannerView {
         const part = (name) => ({ data: { stem: line.stem, part: name } });
         const sliderId = `sldLine${index}`;
         const caption = element('label', { ...part('caption'), htmlFor: sliderId, textContent: line.caption,
-            className: 'caption', style: { color: line.captionColour } });
+            className: 'caption inked', style: inks(line.captionColour, line.captionColourDark) });
         const slider = element('input', { ...part('slider'), type: 'range', id: sliderId, step: '1' });
         const level = element('b', { ...part('level'), className: 'col-level' });
         const points = element('span', { ...part('points'), className: 'col-points' });
         const percent = element('span', { ...part('percent'), className: 'col-percent' });
         const abilities = element(line.explained ? 'button' : 'p', { ...part('abilities'),
-            className: `col-abilities abilities${line.explained ? ' explained' : ''}`,
-            style: { color: line.abilitiesColour }, hidden: !line.showsAbilities });
+            className: `col-abilities abilities inked${line.explained ? ' explained' : ''}`,
+            style: inks(line.abilitiesColour, line.abilitiesColourDark), hidden: !line.showsAbilities });
         if (abilities instanceof HTMLButtonElement) abilities.type = 'button';
         // The hint a tooltip gives a mouse, spoken to a screen reader with the slider.
         const hint = element('span', { ...part('hint'), id: `hintLine${index}`, className: 'hint' });

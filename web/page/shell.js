@@ -10,6 +10,9 @@ import { byId } from './dom.js';
  */
 export function fillShell(texts) {
     document.title = texts.programName;
+    // The headings' blue, in the variant each colour scheme reads.
+    document.documentElement.style.setProperty('--title-light', texts.titleColour);
+    document.documentElement.style.setProperty('--title-dark', texts.titleColourDark);
     const selector = document.querySelector('nav.selector');
     if (selector) selector.setAttribute('aria-label', texts.classes);
     const text = (/** @type {string} */ id, /** @type {string} */ shown) => {

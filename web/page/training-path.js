@@ -1,5 +1,5 @@
 // @ts-check
-import { element, setText } from './dom.js';
+import { element, inks, setText } from './dom.js';
 
 /** @typedef {import('./core.js').Layout} Layout */
 /** @typedef {import('./core.js').PathRow} PathRow */
@@ -119,8 +119,8 @@ export class TrainingPathView {
             mover(entry.stem, 1, entry.moveDownLabel, entry.canMoveDown),
         ]);
         this.#priority.replaceChildren(...entries.map((entry, place) => element('li', {}, [
-            element('span', { className: 'priority-caption', textContent: entry.caption,
-                style: { color: entry.captionColour } }),
+            element('span', { className: 'priority-caption inked', textContent: entry.caption,
+                style: inks(entry.captionColour, entry.captionColourDark) }),
             ...this.#movers[place]])));
     }
 
