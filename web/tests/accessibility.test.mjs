@@ -1,0 +1,97 @@
+// The page audited by axe-core against WCAG 2.1 A and AA, in both colour
+// schemes: the start view, then for classes that between them show every
+// colour of the catalog, the planner, an explanation and the training path.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { dirname, join } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import playwright from 'playwright-core';
+
+import { classNames, drive, launch, loadCore, openPage, openTrainingPath, stemsOf } from './support.mjs';
+
+const axeSource = readFileSync(join(dirname(createRequire(import.meta.url).resolve('axe-core')), 'axe.min.js'), 'utf8');
+const core = await loadCore('vantrell_core');
+let browser;
+before(async () => { browser = await launch(playwright); });
+after(async () => { await browser?.close(); });
+
+// Few classes, chosen so that every caption and abilities colour the catalog
+// has is on screen in one of them, and one of them has an explanation.
+function classesShowingEveryColour() {
+    const coloursOf = new Map(classNames(core).map((listName) => {
+        const session = new core.Session();
+        session.open(listName);
+        const { lines } = session.layout();
+        const colours = new Set(lines.flatMap((line) => [line.captionColour, line.abilitiesColour]));
+        if (lines.some((line) => line.explained && line.showsAbilities)) colours.add('an explanation');
+        session.delete();
+        return [listName, colours];
+    }));
+    const unseen = new Set([...coloursOf.values()].flatMap((colours) => [...colours]));
+    const chosen = [];
+    while (unseen.size > 0) {
+        const [best] = [...coloursOf].sort(([, a], [, b]) => [...b].filter((c) => unseen.has(c)).length
+            - [...a].filter((c) => unseen.has(c)).length)[0];
+        chosen.push(best);
+        for (const colour of coloursOf.get(best)) unseen.delete(colour);
+        coloursOf.delete(best);
+    }
+    return chosen;
+}
+
+// One line per rule broken, then each element that broke it and why.
+async function audit(page, view) {
+    if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ content: axeSource });
+    const violations = await page.evaluate(async () => {
+        const result = await window.axe.run(document, {
+            runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] } });
+        return result.violations.map(({ id, help, nodes }) => ({ id, help,
+            nodes: nodes.map((node) => ({ target: node.target.join(' '), why: node.failureSummary })) }));
+    });
+    return violations.map(({ id, help, nodes }) => [`${view}: ${id} (${help})`,
+        ...nodes.map(({ target, why }) => `    ${target}: ${why.replaceAll('\n', ' ')}`)].join('\n'));
+}
+
+let explanationsSeen = 0;
+
+async function auditClass(page, listName) {
+    await drive(page, core, `open ${listName}`);
+    await drive(page, core, 'level 50');
+    // Lines trained some way, so that their abilities texts have something to show.
+    for (const stem of stemsOf(core, listName)) await drive(page, core, `slide ${stem} 12`);
+    const found = await audit(page, `${listName} planner`);
+
+    const explained = page.locator('[data-part="abilities"].explained:visible');
+    if (await explained.count() > 0) {
+        await explained.first().click();
+        assert.equal(await page.evaluate(() => document.getElementById('dlgExplanation').open), true);
+        found.push(...await audit(page, `${listName} explanation`));
+        await page.click('#dlgExplanationOk');
+        explanationsSeen += 1;
+    }
+
+    await openTrainingPath(page);
+    found.push(...await audit(page, `${listName} training path`));
+    await page.click('#frmTrainingPath summary');
+    return found;
+}
+
+describe('the page has no WCAG 2.1 AA violation axe-core finds', () => {
+    const classes = classesShowingEveryColour();
+    for (const colorScheme of ['light', 'dark']) {
+        for (const width of [1280, 360]) {
+            test(`${colorScheme} scheme at ${width} px: the start view and ${classes.join(', ')}`, async () => {
+                const page = await openPage(browser, { width });
+                await page.emulateMedia({ colorScheme });
+                const found = await audit(page, 'start view');
+                const seenBefore = explanationsSeen;
+                for (const listName of classes) found.push(...await auditClass(page, listName));
+                assert.ok(explanationsSeen > seenBefore, 'no explanation was audited');
+                assert.deepEqual(page.errors, []);
+                await page.close();
+                if (found.length > 0) assert.fail(`axe-core found:\n${found.join('\n')}`);
+            });
+        }
+    }
+});
