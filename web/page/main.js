@@ -6,6 +6,7 @@ import { ExplanationDialog } from './explanation.js';
 import { fragmentText } from './links.js';
 import { loadCore } from './load-core.js';
 import { Messages } from './messages.js';
+import './offline.js';
 import { PlannerView } from './planner-view.js';
 import { Selector } from './selector.js';
 import { fillShell } from './shell.js';
