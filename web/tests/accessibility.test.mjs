@@ -1,6 +1,7 @@
 // The page audited by axe-core against WCAG 2.1 A and AA, in both colour
-// schemes: the start view, then for classes that between them show every
-// colour of the catalog, the planner, an explanation and the training path.
+// schemes: the start view and the About box, then for classes that between
+// them show every colour of the catalog, the planner, an explanation, a
+// refused code and the training path.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -74,6 +75,13 @@ async function auditClass(page, listName) {
         explanationsSeen += 1;
     }
 
+    // A refused code: the alert above the planner and the paste field with what was pasted.
+    await page.click('#cmdPaste');
+    await page.fill('#txtPaste', 'not a plan');
+    await page.press('#txtPaste', 'Enter');
+    await page.waitForFunction(() => document.getElementById('msgAlert').textContent !== '');
+    found.push(...await audit(page, `${listName} refused code`));
+
     await openTrainingPath(page);
     found.push(...await audit(page, `${listName} training path`));
     await page.click('#frmTrainingPath summary');
@@ -88,6 +96,9 @@ describe('the page has no WCAG 2.1 AA violation axe-core finds', () => {
                 const page = await openPage(browser, { width });
                 await page.emulateMedia({ colorScheme });
                 const found = await audit(page, 'start view');
+                await page.click('#cmdAbout');
+                found.push(...await audit(page, 'About'));
+                await page.click('#dlgAboutOk');
                 const seenBefore = explanationsSeen;
                 for (const listName of classes) found.push(...await auditClass(page, listName));
                 assert.ok(explanationsSeen > seenBefore, 'no explanation was audited');
