@@ -1,7 +1,7 @@
-# Random scripts into the scenario driver for a bounded time (FUZZ_SECONDS in
-# the environment, 60 unless set), starting from the committed seeds and the
-# corpus earlier runs grew; the log is shown only when the fuzzer finds something.
-# cmake -DFUZZER=... -DDICTIONARY=... -DSEEDS=... -DWORK_DIR=... -P RunFuzzer.cmake
+# Random input into one fuzz target for a bounded time (FUZZ_SECONDS in the
+# environment, 60 unless set), starting from the committed seeds and the corpus
+# earlier runs grew; the log is shown only when the fuzzer finds something.
+# cmake -DFUZZER=... [-DDICTIONARY=...] -DSEEDS=... -DWORK_DIR=... -P RunFuzzer.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(seconds 60)
@@ -15,15 +15,20 @@ endif()
 set(corpus ${WORK_DIR}/corpus)
 set(log ${WORK_DIR}/fuzz.log)
 file(MAKE_DIRECTORY ${corpus})
-message(STATUS "Fuzzing the scenario driver for ${seconds} s")
+get_filename_component(target ${FUZZER} NAME)
+message(STATUS "Fuzzing ${target} for ${seconds} s")
+set(dictionary)
+if(DICTIONARY)
+    set(dictionary -dict=${DICTIONARY})
+endif()
 execute_process(
-    COMMAND ${FUZZER} ${corpus} ${SEEDS} -dict=${DICTIONARY} -max_total_time=${seconds} -timeout=10 -max_len=4096
+    COMMAND ${FUZZER} ${corpus} ${SEEDS} ${dictionary} -max_total_time=${seconds} -timeout=10 -max_len=4096
             -artifact_prefix=${WORK_DIR}/ -print_final_stats=1
     RESULT_VARIABLE status OUTPUT_FILE ${log} ERROR_FILE ${log})
 file(STRINGS ${log} summary REGEX "^(Done|stat::number_of_executed_units|stat::new_units_added)")
 if(NOT status EQUAL 0 OR NOT summary)
     file(READ ${log} shown)
-    message(FATAL_ERROR "${shown}\nThe fuzzer found a failing script (status ${status}); it is saved in "
+    message(FATAL_ERROR "${shown}\nThe fuzzer found a failing input (status ${status}); it is saved in "
                         "${WORK_DIR}/ (crash-*, timeout-*, leak-*).")
 endif()
 list(JOIN summary "\n" summary)

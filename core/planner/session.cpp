@@ -74,6 +74,24 @@ Session::Applied Session::Apply(const PlanCode& code) {
     return {.planner = &planner, .lowered = std::move(lowered), .fault = {}};
 }
 
+Session::Applied Session::Load(const SavedPlan& plan) {
+    if (!plan.usable() || plan.definition == nullptr) return {.planner = nullptr, .lowered = {}, .fault = plan.fault};
+    const std::vector<std::string_view> stems(plan.priority.begin(), plan.priority.end());
+    if (std::string fault = SetPriority(*plan.definition, stems); !fault.empty()) {
+        return {.planner = nullptr, .lowered = {}, .fault = fault};
+    }
+    return ApplyCode(plan.code);
+}
+
+std::string Session::SaveCurrent(std::string_view name) {
+    if (current_ == nullptr) return "No plan is open.";
+    std::vector<std::string> stems;
+    for (std::size_t line : PriorityOf(current_->definition())) {
+        stems.emplace_back(current_->definition().lines[line].stem);
+    }
+    return library_.Save(name, EncodePlanCode(*current_), std::move(stems));
+}
+
 Session::Applied Session::ApplyCode(std::string_view code) {
     auto decoded = DecodePlanCode(code);
     if (auto* reason = std::get_if<std::string>(&decoded)) return {.planner = nullptr, .lowered = {}, .fault = *reason};

@@ -12,6 +12,7 @@
 #include "core/catalog/records.h"
 #include "core/planner/plan_code.h"
 #include "core/planner/plan_history.h"
+#include "core/planner/plan_library.h"
 #include "core/planner/planner.h"
 #include "core/planner/training_path.h"
 
@@ -56,6 +57,14 @@ public:
     };
     // Opens a decoded plan's class and applies the plan as a user would, as one step.
     Applied Apply(const PlanCode& code);
+    // Sets the class's priority from the saved plan, then applies its code: one step.
+    Applied Load(const SavedPlan& plan);
+
+    PlanLibrary& library() { return library_; }
+    const PlanLibrary& library() const { return library_; }
+    // The current plan and its class's priority under `name`; says why not.
+    std::string SaveCurrent(std::string_view name);
+
     // A code exactly as a link's fragment carries it.
     Applied ApplyCode(std::string_view code);
     // What a user pasted: a code or a whole link.
@@ -73,6 +82,7 @@ private:
     std::map<const catalog::ClassDefinition*, Opened> planners_;
     Planner* current_ = nullptr;
     TrainingPriorities priorities_;
+    PlanLibrary library_;
 };
 
 }  // namespace vantrell::planner

@@ -1,7 +1,10 @@
 #include "tools/scenario/scenario_runner.h"
 
+#include <filesystem>
+#include <fstream>
 #include <istream>
 #include <ostream>
+#include <sstream>
 #include <vector>
 
 #include "core/planner/points.h"
@@ -18,6 +21,18 @@ namespace {
 using planner::Quoted;
 
 constexpr std::string_view kBlanks = " \t\r";
+
+// What follows the command on its line, without the blanks around it.
+std::string_view RestOf(std::string_view line, std::string_view command) {
+    line.remove_prefix(line.find(command) + command.size());
+    const auto first = line.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::string NoPlanNamed(std::string_view name) {
+    return "There is no plan named \"" + planner::PlanLibrary::TrimmedName(name) + "\".";
+}
 
 std::vector<std::string_view> Words(std::string_view line) {
     std::vector<std::string_view> words;
@@ -75,6 +90,25 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
         Apply(words[1]);
         return {};
     }
+    if (command == "save" || command == "load" || command == "delete" || command == "rename" || command == "export" ||
+        command == "import") {
+        const std::string_view rest = RestOf(line, command);
+        if (command == "save") {
+            if (auto bad = needPlanner(); !bad.empty()) return bad;
+            Save(rest);
+        }
+        if (command == "load") Load(rest);
+        if (command == "delete") Delete(rest);
+        if (command == "rename") Rename(rest);
+        if (command == "export") Export(rest);
+        if (command == "import") Import(rest);
+        return {};
+    }
+    if (command == "plans") {
+        if (auto bad = expect(0); !bad.empty()) return bad;
+        out_ << PlansJson(session_.library()) << '\n';
+        return {};
+    }
     if (command == "undo" || command == "redo" || command == "history") {
         if (auto bad = expect(0); !bad.empty()) return bad;
         if (auto bad = needPlanner(); !bad.empty()) return bad;
@@ -122,6 +156,80 @@ void ScenarioRunner::Apply(std::string_view codeOrLink) {
         return;
     }
     out_ << AppliedJson(applied.planner->definition().listName, applied.lowered) << '\n';
+}
+
+void ScenarioRunner::Save(std::string_view name) {
+    const std::string fault = session_.SaveCurrent(name);
+    out_ << (fault.empty() ? FieldJson("saved", planner::PlanLibrary::TrimmedName(name)) : ErrorJson(fault)) << '\n';
+}
+
+void ScenarioRunner::Load(std::string_view name) {
+    const planner::SavedPlan* plan = session_.library().Find(name);
+    if (plan == nullptr) {
+        out_ << ErrorJson(NoPlanNamed(name)) << '\n';
+        return;
+    }
+    const planner::Session::Applied applied = session_.Load(*plan);
+    if (applied.planner == nullptr) {
+        out_ << ErrorJson(applied.fault) << '\n';
+        return;
+    }
+    out_ << LoadedJson(plan->name, applied.planner->definition().listName, applied.lowered) << '\n';
+}
+
+void ScenarioRunner::Delete(std::string_view name) {
+    const std::string fault = session_.library().Delete(name);
+    out_ << (fault.empty() ? FieldJson("deleted", planner::PlanLibrary::TrimmedName(name)) : ErrorJson(fault)) << '\n';
+}
+
+void ScenarioRunner::Rename(std::string_view names) {
+    constexpr std::string_view kArrow = "=>";
+    const auto arrow = names.find(kArrow);
+    if (arrow == std::string_view::npos) {
+        out_ << ErrorJson("rename takes '<old name> => <new name>'") << '\n';
+        return;
+    }
+    const std::string_view newName = names.substr(arrow + kArrow.size());
+    const std::string fault = session_.library().Rename(names.substr(0, arrow), newName);
+    out_ << (fault.empty() ? FieldJson("renamed", planner::PlanLibrary::TrimmedName(newName)) : ErrorJson(fault))
+         << '\n';
+}
+
+void ScenarioRunner::Export(std::string_view path) {
+    if (path.empty()) {
+        out_ << ErrorJson("export takes the file to write.") << '\n';
+        return;
+    }
+    std::ofstream file{std::string(path), std::ios::binary | std::ios::trunc};
+    file << session_.library().Write();
+    file.close();
+    if (!file) {
+        out_ << ErrorJson("Could not write " + Quoted(path) + ".") << '\n';
+        return;
+    }
+    out_ << FieldJson("exported", session_.library().plans().size()) << '\n';
+}
+
+void ScenarioRunner::Import(std::string_view path) {
+    if (path.empty()) {
+        out_ << ErrorJson("import takes the file to read.") << '\n';
+        return;
+    }
+    std::error_code ignored;
+    std::ifstream file{std::string(path), std::ios::binary};
+    std::ostringstream text;
+    if (file.is_open()) text << file.rdbuf();
+    if (!file.is_open() || file.bad() || std::filesystem::is_directory(std::string(path), ignored)) {
+        out_ << ErrorJson("Could not read " + Quoted(path) + ".") << '\n';
+        return;
+    }
+    auto read = planner::PlanLibrary::Read(text.str());
+    if (auto* fault = std::get_if<std::string>(&read)) {
+        out_ << ErrorJson(*fault) << '\n';
+        return;
+    }
+    const auto imported = session_.library().Import(std::get<planner::PlanLibrary>(read));
+    out_ << ImportedJson(imported.plans, imported.unusable) << '\n';
 }
 
 std::string ScenarioRunner::PickLevel(std::string_view number) {

@@ -28,6 +28,13 @@ private:
     std::string Open(std::string_view listName);
     // A code the user pastes; one that cannot be read is the user's mistake, not the script's.
     void Apply(std::string_view codeOrLink);
+    // The saved plans; a bad name, an unknown plan or an unreadable file is the user's mistake too.
+    void Save(std::string_view name);
+    void Load(std::string_view name);
+    void Delete(std::string_view name);
+    void Rename(std::string_view names);
+    void Export(std::string_view path);
+    void Import(std::string_view path);
     std::string PickLevel(std::string_view number);
     std::string Slide(std::string_view stem, std::string_view number);
     std::string Click(std::string_view stem);

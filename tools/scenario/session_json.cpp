@@ -11,15 +11,47 @@ using Json = nlohmann::ordered_json;
 // A reason may quote what the user gave, which need not be UTF-8.
 std::string Line(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
-}  // namespace
-
-std::string AppliedJson(std::string_view listName, const std::vector<planner::LoweredLine>& lowered) {
+Json LoweredJson(const std::vector<planner::LoweredLine>& lowered) {
     Json lines = Json::array();
     for (const planner::LoweredLine& line : lowered) {
         lines.push_back({{"caption", line.caption}, {"requested", line.requested}, {"applied", line.applied}});
     }
-    return Line({{"applied", listName}, {"lowered", std::move(lines)}});
+    return lines;
 }
+
+Json PlanJson(const planner::SavedPlan& plan) {
+    Json entry = {{"name", plan.name},
+                  {"class", plan.definition == nullptr ? Json() : Json(plan.definition->listName)},
+                  {"level", plan.characterLevel ? Json(*plan.characterLevel) : Json()},
+                  {"code", plan.code},
+                  {"usable", plan.usable()}};
+    if (!plan.usable()) entry["reason"] = plan.fault;
+    return entry;
+}
+
+}  // namespace
+
+std::string AppliedJson(std::string_view listName, const std::vector<planner::LoweredLine>& lowered) {
+    return Line({{"applied", listName}, {"lowered", LoweredJson(lowered)}});
+}
+
+std::string LoadedJson(std::string_view name, std::string_view listName,
+                       const std::vector<planner::LoweredLine>& lowered) {
+    return Line({{"loaded", name}, {"class", listName}, {"lowered", LoweredJson(lowered)}});
+}
+
+std::string PlansJson(const planner::PlanLibrary& library) {
+    Json plans = Json::array();
+    for (const planner::SavedPlan& plan : library.plans()) plans.push_back(PlanJson(plan));
+    return Line({{"plans", std::move(plans)}});
+}
+
+std::string ImportedJson(std::size_t plans, std::size_t unusable) {
+    return Line({{"imported", plans}, {"unusable", unusable}});
+}
+
+std::string FieldJson(std::string_view key, std::string_view text) { return Line({{std::string(key), text}}); }
+std::string FieldJson(std::string_view key, std::size_t number) { return Line({{std::string(key), number}}); }
 
 std::string ErrorJson(std::string_view reason) { return Line({{"error", reason}}); }
 

@@ -6,11 +6,26 @@
 #include <vector>
 
 #include "core/planner/plan_code.h"
+#include "core/planner/plan_library.h"
 
 namespace vantrell::scenario {
 
 // What `apply` prints: the class the code opened and the lines the rules kept lower.
 std::string AppliedJson(std::string_view listName, const std::vector<planner::LoweredLine>& lowered);
+
+// What `load` prints: the plan, its class and the lines the rules kept lower.
+std::string LoadedJson(std::string_view name, std::string_view listName,
+                       const std::vector<planner::LoweredLine>& lowered);
+
+// What `plans` prints: every saved plan in the order saved, with why it cannot be opened.
+std::string PlansJson(const planner::PlanLibrary& library);
+
+// What `import` prints.
+std::string ImportedJson(std::size_t plans, std::size_t unusable);
+
+// A one-field answer, such as {"saved":"<name>"} or {"exported":3}.
+std::string FieldJson(std::string_view key, std::string_view text);
+std::string FieldJson(std::string_view key, std::size_t number);
 
 // What a user's mistake prints, the script going on.
 std::string ErrorJson(std::string_view reason);

@@ -333,6 +333,44 @@ void CheckApplied(const Json& document, std::string_view line) {
     }
 }
 
+// A saved plan as `plans` lists it: its class and level as far as they can be read.
+void CheckSavedPlan(const Json& plan, std::string_view line) {
+    if (plan.kind != Json::Kind::Object) Broken("a listed plan is an object", line);
+    Need(plan, "name", Json::Kind::String, line);
+    Need(plan, "code", Json::Kind::String, line);
+    const Json& usable = Need(plan, "usable", Json::Kind::Bool, line);
+    for (const char* key : {"class", "level"}) {
+        const Json* field = plan.Member(key);
+        if (field == nullptr || (field->kind != Json::Kind::Null && field->kind != Json::Kind::String &&
+                                 field->kind != Json::Kind::Number)) {
+            Broken("a listed plan's class and level are given or null", line);
+        }
+    }
+    if (usable.boolean == (plan.Member("reason") != nullptr)) Broken("an unusable plan and only it has a reason", line);
+}
+
+void CheckLibraryLine(const Json& document, std::string_view line) {
+    if (const Json* plans = document.Member("plans")) {
+        if (document.members.size() != 1 || plans->kind != Json::Kind::Array) Broken("a plans line is a list", line);
+        for (const Json& plan : plans->items) CheckSavedPlan(plan, line);
+        return;
+    }
+    if (const Json* loaded = document.Member("loaded")) {
+        if (document.members.size() != 3 || loaded->kind != Json::Kind::String) Broken("a loaded line", line);
+        Json applied = document;
+        applied.members.erase("loaded");
+        applied.members.erase("class");
+        applied.members.emplace("applied", Need(document, "class", Json::Kind::String, line));
+        CheckApplied(applied, line);
+        return;
+    }
+    if (document.members.size() != 1) Broken("a saved, deleted or renamed line has one field", line);
+    for (const char* key : {"saved", "deleted", "renamed"}) {
+        if (const Json* name = document.Member(key); name != nullptr && name->kind == Json::Kind::String) return;
+    }
+    Broken("an unknown output line", line);
+}
+
 void CheckHistory(const Json& document, std::string_view line) {
     if (document.members.size() != 2) Broken("a history line has two fields", line);
     const long undo = NumberOf(Need(document, "undo", Json::Kind::Number, line), line);
@@ -356,6 +394,9 @@ void CheckOutput(const std::string& out) {
             CheckApplied(document, line);
         } else if (document.Member("undo") != nullptr) {
             CheckHistory(document, line);
+        } else if (document.Member("plans") || document.Member("loaded") || document.Member("saved") ||
+                   document.Member("deleted") || document.Member("renamed")) {
+            CheckLibraryLine(document, line);
         } else if (const Json* error = document.Member("error")) {
             if (document.members.size() != 1 || error->kind != Json::Kind::String || error->text.empty()) {
                 Broken("an error line is {\"error\":\"<reason>\"}", line);
@@ -406,8 +447,26 @@ void CheckError(std::string_view script, int status, const std::string& err) {
 
 }  // namespace
 
+// The script with every `export` and `import` line left blank, so that its
+// lines keep their numbers: a fuzzer must not write or read files of its
+// choosing. The tests cover those commands.
+std::string WithoutFileCommands(std::string script) {
+    constexpr std::string_view kBlanks = " \t\r";
+    for (std::size_t start = 0; start < script.size();) {
+        const std::size_t end = std::min(script.find('\n', start), script.size());
+        const std::string_view line = std::string_view(script).substr(start, end - start);
+        const std::size_t first = line.find_first_not_of(kBlanks);
+        if (first != std::string_view::npos) {
+            const std::string_view word = line.substr(first, line.find_first_of(kBlanks, first) - first);
+            if (word == "export" || word == "import") script.replace(start, end - start, std::string(end - start, ' '));
+        }
+        start = end + 1;
+    }
+    return script;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string script(reinterpret_cast<const char*>(data), size);
+    const std::string script = WithoutFileCommands(std::string(reinterpret_cast<const char*>(data), size));
     std::istringstream in(script);
     std::ostringstream out;
     std::ostringstream err;

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/catalog/records.h"
+
+namespace vantrell::planner {
+
+// One plan the user saved under a name, with its class's training priority.
+struct SavedPlan {
+    std::string name;
+    std::string code;
+    std::vector<std::string> priority;  // stems, the line trained first first
+    // Why it cannot be opened (its code no longer decodes, its priority does
+    // not name its class's lines); empty when it can.
+    std::string fault;
+    // What can be read of it even when it cannot be opened.
+    const catalog::ClassDefinition* definition = nullptr;
+    std::optional<int> characterLevel;
+    // The entry as it was read, fields this version does not know included, so
+    // that writing it back loses nothing; empty for a plan saved here.
+    std::string stored;
+
+    bool usable() const { return fault.empty(); }
+};
+
+// The user's saved plans, in the order saved; one JSON document on every front end.
+class PlanLibrary {
+public:
+    // Why a name cannot be given to a plan: 1 to 80 characters once trimmed, no control characters.
+    static std::string NameFault(std::string_view name);
+    // The name as it is kept: without the blanks around it.
+    static std::string TrimmedName(std::string_view name);
+
+    // The library a document holds, or why it is not one this version can keep.
+    static std::variant<PlanLibrary, std::string> Read(std::string_view document);
+    std::string Write() const;
+
+    const std::vector<SavedPlan>& plans() const { return plans_; }
+    // The plan of that name, its case aside.
+    const SavedPlan* Find(std::string_view name) const;
+
+    // Saves a plan under `name`, replacing in its place a plan of that name; says why not.
+    std::string Save(std::string_view name, std::string_view code, std::vector<std::string> priority);
+    std::string Rename(std::string_view name, std::string_view newName);
+    std::string Delete(std::string_view name);
+
+    struct Imported {
+        std::size_t plans = 0;
+        std::size_t unusable = 0;
+    };
+    // Adds every plan of `other`; a name in use gets " (2)", " (3)"… and nothing is replaced.
+    Imported Import(const PlanLibrary& other);
+
+private:
+    std::vector<SavedPlan>::iterator Named(std::string_view name);
+    std::string FreeNameFrom(std::string_view name) const;
+
+    std::vector<SavedPlan> plans_;
+    // The document's own fields this version does not know.
+    std::string storedDocument_;
+};
+
+// Checks a saved plan's code and priority against the catalog and fills in
+// what can be read of it: its class, its level, and why it cannot be opened.
+void Examine(SavedPlan& plan);
+
+}  // namespace vantrell::planner
