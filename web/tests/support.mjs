@@ -1,16 +1,19 @@
 // What the web tests share: the core module in Node, the native scenario
 // driver, seeded scripts, and a page driven only through its test contract.
 import { spawnSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, statSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
-import { dirname, join, resolve } from 'node:path';
+import { dirname, extname, join, normalize, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 export const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const webBuild = resolve(root, process.env.VANTRELL_WEB_BUILD ?? 'build-web');
 export const pagePath = join(webBuild, 'vantrell.html');
 export const pageUrl = pathToFileURL(pagePath).href;
+export const siteDir = join(webBuild, 'site');
+export const buildSiteTool = join(root, 'web/tools/build-site.mjs');
 const driverPath = resolve(root, process.env.VANTRELL_SCENARIO ?? 'build/tools/scenario/vantrell-scenario');
 
 // The tests' build of the module: the page's binding and the scenario driver.
@@ -90,12 +93,20 @@ export function generateScript(core, listName, seed, steps) {
     return `${lines.join('\n')}\n`;
 }
 
+const browserSettings = {
+    executablePath: process.env.VANTRELL_CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+};
+
 export async function launch(playwright) {
-    return playwright.chromium.launch({
-        executablePath: process.env.VANTRELL_CHROMIUM ?? '/usr/bin/chromium',
-        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-    });
+    return playwright.chromium.launch(browserSettings);
+}
+
+// A browser with a profile of its own in a new folder, as an installed site
+// needs: Chromium installs nothing from an incognito window.
+export async function launchWithProfile(playwright) {
+    return playwright.chromium.launchPersistentContext(scratchDir(), browserSettings);
 }
 
 export function scratchDir() {
@@ -253,4 +264,32 @@ export function nativeLines(script) {
         if (parsed.message) parsed.message.text = parsed.message.text.replaceAll('\r\n', '\n');
         return parsed;
     });
+}
+
+const contentTypes = {
+    '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
+    '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.svg': 'image/svg+xml',
+};
+
+// A static host on 127.0.0.1 (a secure context, as installing needs) serving
+// `folder` under the path `base`. `folder` can be changed to publish
+// another build at the same address; `requests` lists the paths asked for.
+export async function serveSite(folder, base = '/') {
+    const site = { folder, requests: [] };
+    const server = createServer((request, response) => {
+        const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+        site.requests.push(path);
+        const relative = path.endsWith('/') ? `${path}index.html` : path;
+        const file = relative.startsWith(base) ? normalize(join(site.folder, relative.slice(base.length))) : null;
+        if (!file?.startsWith(site.folder) || !existsSync(file) || !statSync(file).isFile()) {
+            response.writeHead(404).end();
+            return;
+        }
+        response.writeHead(200, { 'Content-Type': contentTypes[extname(file)] ?? 'application/octet-stream' });
+        response.end(readFileSync(file));
+    });
+    await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
+    site.url = `http://127.0.0.1:${server.address().port}${base}`;
+    site.close = () => new Promise((closed) => server.close(closed));
+    return site;
 }
