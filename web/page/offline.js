@@ -5,13 +5,20 @@
 const servedAsSite = /^https?:$/.test(location.protocol) && 'serviceWorker' in navigator
     && document.querySelector('link[rel="manifest"]') !== null;
 
+function register() {
+    navigator.serviceWorker.register('sw.js').catch((error) => {
+        console.warn(`The planner will not work offline: ${error.message}`);
+    });
+}
+
 if (servedAsSite) {
-    // After the page's own start, so that the worker's first download does not compete with it.
-    const register = () => {
-        navigator.serviceWorker.register('sw.js').catch((error) => {
-            console.warn(`The planner will not work offline: ${error.message}`);
-        });
-    };
-    if (document.readyState === 'complete') register();
-    else window.addEventListener('load', register, { once: true });
+    // Once the planner is ready, so that the worker's start and its first
+    // download do not hold the page's own start back.
+    const root = document.documentElement;
+    const whenReady = new MutationObserver(() => {
+        if (root.dataset.ready !== 'true') return;
+        whenReady.disconnect();
+        register();
+    });
+    whenReady.observe(root, { attributes: true, attributeFilter: ['data-ready'] });
 }
