@@ -69,6 +69,7 @@ ClassPlannerWindow::ClassPlannerWindow(std::unique_ptr<planner::Session> own, pl
     setObjectName(toolkit::ToQString(WindowNameOf(definition)));
     setWindowTitle(toolkit::ToQString(definition.titleCaption));
     setFont(toolkit::FontOf(toolkit::kSansFaces, 8.25));
+    BuildHistoryActions();
     BuildActions();
     BuildTrainingPathAction();
     BuildHeader();
@@ -245,12 +246,12 @@ void ClassPlannerWindow::BuildRow(std::size_t line, const RowPlace& place) {
 }
 
 void ClassPlannerWindow::OnLevelPicked(int index) {
-    planner_.ApplyLevelChange(static_cast<std::int16_t>(kFirstListedLevel + index));
+    session_.PickLevel(planner_, static_cast<std::int16_t>(kFirstListedLevel + index));
     Render();
 }
 
 void ClassPlannerWindow::OnSliderChanged(std::size_t line, int value) {
-    planner_.MoveSlider(line, value);
+    session_.MoveSlider(planner_, line, value);
     Render();
 }
 
@@ -271,7 +272,18 @@ void ClassPlannerWindow::Render() {
     totalPoints_->setText(QString::fromStdString(view.totalPoints));
     stats_->setEnabled(view.statsEnabled);
     for (std::size_t line = 0; line < lines_.size(); ++line) RenderLine(line, view.lines[line]);
+    const planner::PlanHistory& history = session_.HistoryOf(planner_);
+    undoAction_->setEnabled(history.undoCount() > 0);
+    redoAction_->setEnabled(history.redoCount() > 0);
     if (trainingPath_ != nullptr && trainingPath_->isVisible()) trainingPath_->Follow();
+}
+
+void ClassPlannerWindow::Undo() {
+    if (session_.Undo(planner_)) Render();
+}
+
+void ClassPlannerWindow::Redo() {
+    if (session_.Redo(planner_)) Render();
 }
 
 void ClassPlannerWindow::RenderLine(std::size_t line, const planner::LineView& shown) {

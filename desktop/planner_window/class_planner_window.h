@@ -62,6 +62,9 @@ public:
     // Applies the plan code on the clipboard in its class's window; says why when it cannot.
     void PastePlanCode();
     std::vector<planner::LoweredLine> ApplyPlanCode(const planner::PlanCode& code);
+    // Puts the plan back as it was before the last gesture, or puts that gesture back.
+    void Undo();
+    void Redo();
     // Opens the class's training path, or brings it to the front; it follows this window's plan.
     TrainingPathDialog* ShowTrainingPath();
 
@@ -81,6 +84,7 @@ private:
         ClickableLabel* abilities = nullptr;
     };
 
+    void BuildHistoryActions();
     void BuildActions();
     void BuildTrainingPathAction();
     void BuildHeader();
@@ -110,6 +114,8 @@ private:
     std::string webHome_;
     QAction* copyLinkAction_ = nullptr;
     QAction* trainingPathAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     TrainingPathDialog* trainingPath_ = nullptr;
     QComboBox* levelBox_ = nullptr;
     QLabel* pointsLeft_ = nullptr;

@@ -41,10 +41,15 @@ void ClassPlannerWindow::BuildActions() {
     connect(AddSharingAction(this, kPasteTitle, QKeySequence::Paste), &QAction::triggered, this,
             &ClassPlannerWindow::PastePlanCode);
     sharingActions_ = actions();
+    sharingActions_.removeAll(undoAction_);
+    sharingActions_.removeAll(redoAction_);
 }
 
 void ClassPlannerWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    menu.addAction(undoAction_);
+    menu.addAction(redoAction_);
+    menu.addSeparator();
     menu.addActions(sharingActions_);
     menu.addSeparator();
     menu.addAction(trainingPathAction_);
