@@ -81,4 +81,32 @@ std::string LocalLinkNote() {
     return std::string(web::kLocalLinkLead) + std::string(captions::kCopyPlanCode) + std::string(web::kLocalLinkTail);
 }
 
+std::string ProposedPlanName(std::string_view classCaption, int characterLevel) {
+    return std::string(classCaption) + ' ' + std::to_string(characterLevel);
+}
+
+std::string ReplacePlanQuestion(std::string_view name) {
+    return "A plan named \"" + std::string(name) + "\" is already saved. Replace it?";
+}
+
+std::string DeletePlanQuestion(std::string_view name) {
+    return "Delete the saved plan \"" + std::string(name) + "\"?";
+}
+
+std::string UnreadableLibraryNote(std::string_view reason, std::string_view movedTo) {
+    return "The saved plans could not be read: " + std::string(reason) + "\nThe file was kept as " +
+           std::string(movedTo) + ", and the list of saved plans starts empty.";
+}
+
+std::string UnwritableLibraryNote(std::string_view folder) {
+    return "The saved plans cannot be written to " + std::string(folder) +
+           ". They are kept while the program runs, and every change tries again.";
+}
+
+std::string ImportedPlansNote(std::size_t plans, std::size_t unusable) {
+    std::string note = std::to_string(plans) + (plans == 1 ? " plan was imported." : " plans were imported.");
+    if (unusable > 0) note += " " + std::to_string(unusable) + " of them cannot be opened.";
+    return note;
+}
+
 }  // namespace vantrell::texts

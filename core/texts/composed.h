@@ -27,4 +27,17 @@ std::string ControlNameOf(std::string_view caption);
 // What the page says after copying a link to itself as a file, which opens nowhere else.
 std::string LocalLinkNote();
 
+// The name Save Plan proposes: "Healer 50".
+std::string ProposedPlanName(std::string_view classCaption, int characterLevel);
+// Asked before a saved plan of that name is replaced.
+std::string ReplacePlanQuestion(std::string_view name);
+// Asked before a saved plan is deleted.
+std::string DeletePlanQuestion(std::string_view name);
+// Said once when the saved plans' file is no library this version can keep: it was moved aside, not overwritten.
+std::string UnreadableLibraryNote(std::string_view reason, std::string_view movedTo);
+// Said once when the saved plans cannot be written where they are kept.
+std::string UnwritableLibraryNote(std::string_view folder);
+// What an import added.
+std::string ImportedPlansNote(std::size_t plans, std::size_t unusable);
+
 }  // namespace vantrell::texts

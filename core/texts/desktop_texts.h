@@ -12,6 +12,24 @@ inline constexpr std::string_view kMoveUpTip = "Move the selected line up (Alt+U
 inline constexpr std::string_view kMoveDownTip = "Move the selected line down (Alt+Down)";
 inline constexpr std::string_view kUndo = "&Undo";
 inline constexpr std::string_view kRedo = "&Redo";
+inline constexpr std::string_view kSavePlan = "&Save Plan\u2026";
+inline constexpr std::string_view kPlans = "&Plans\u2026";
+inline constexpr std::string_view kSavePlanTitle = "Save Plan";
+inline constexpr std::string_view kPlanName = "Plan name:";
+inline constexpr std::string_view kPlansTitle = "Plans";
+inline constexpr std::string_view kPlanColumn = "Name";
+inline constexpr std::string_view kClassColumn = "Class";
+inline constexpr std::string_view kLevelColumn = "Level";
+inline constexpr std::string_view kOpenPlan = "&Open";
+inline constexpr std::string_view kRenamePlan = "&Rename\u2026";
+inline constexpr std::string_view kDeletePlan = "&Delete";
+inline constexpr std::string_view kImportPlans = "&Import\u2026";
+inline constexpr std::string_view kExportPlans = "&Export\u2026";
+inline constexpr std::string_view kClosePlans = "Close";
+inline constexpr std::string_view kRenamePlanTitle = "Rename Plan";
+inline constexpr std::string_view kPlansFileFilter = "Saved plans (*.json)";
+// Shown in place of the class of a saved plan that cannot be opened.
+inline constexpr std::string_view kUnknownClass = "\u2014";
 // Said when a pasted plan names a class this window has no way to open.
 inline constexpr std::string_view kCannotOpenLead = "This window cannot open the ";
 inline constexpr std::string_view kCannotOpenTail = " planner.";
