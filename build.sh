@@ -65,6 +65,7 @@ web)
     cmake --preset web >/dev/null
     cmake --build --preset web --target vantrell_web
     echo "$PWD/build-web/vantrell.html"
+    echo "$PWD/build-web/site/ (to publish on any static host)"
     if [ "${2:-}" = --open ]; then
         command -v xdg-open >/dev/null || install_missing xdg-utils
         xdg-open "$PWD/build-web/vantrell.html"
