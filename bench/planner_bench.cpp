@@ -6,10 +6,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "bench/run_benchmarks.h"
 #include "core/catalog/class_catalog.h"
+#include "core/planner/plan_code.h"
+#include "core/planner/plan_library.h"
 #include "core/planner/planner.h"
+#include "core/planner/session.h"
 
 namespace {
 
@@ -97,6 +102,43 @@ void WorstLevelChange(benchmark::State& state, const ClassDefinition* definition
     state.counters["points_at_50"] = full.state().totalPoints - full.state().pointsLeft;
 }
 
+// Undoing a drop from 50 to 6 with a full plan, then redoing it: the dearest step to take back.
+void UndoRedoLevelChange(benchmark::State& state, const ClassDefinition* definition) {
+    vantrell::planner::Session session;
+    Planner& planner = session.Open(*definition);
+    const Planner full = FullPlan(*definition);
+    session.Apply(std::get<vantrell::planner::PlanCode>(
+        vantrell::planner::DecodePlanCode(vantrell::planner::EncodePlanCode(full))));
+    session.PickLevel(planner, kLowestLevel);
+    bool undo = true;
+    for (auto _ : state) {
+        if (!(undo ? session.Undo(planner) : session.Redo(planner))) {
+            state.SkipWithError("nothing to undo or redo");
+            break;
+        }
+        undo = !undo;
+        benchmark::DoNotOptimize(planner.display());
+    }
+}
+
+// Saving one more plan into a library of a thousand and writing the document, as
+// every change to the saved plans does.
+void SaveIntoLibrary(benchmark::State& state) {
+    const ClassDefinition& healer = *ClassCatalog::Find("Healer");
+    const std::vector<std::string> priority = {"Mending", "Augmentation", "Pacification"};
+    vantrell::planner::PlanLibrary library;
+    for (int plan = 0; plan < 1000; ++plan)
+        library.Save("Plan " + std::to_string(plan), "VT1:Healer:50:10.1.1", priority);
+    const std::string code = vantrell::planner::EncodePlanCode(Planner(healer));
+    for (auto _ : state) {
+        if (!library.Save("Plan 500", code, priority).empty()) {
+            state.SkipWithError("the plan was not saved");
+            break;
+        }
+        benchmark::DoNotOptimize(library.Write());
+    }
+}
+
 void Load(benchmark::State& state, const ClassDefinition* definition) {
     for (auto _ : state) {
         Planner planner(*definition);
@@ -105,6 +147,18 @@ void Load(benchmark::State& state, const ClassDefinition* definition) {
 }
 
 void RegisterAll() {
+    for (const char* listName : {"Cabalist", "Infiltrator"}) {
+        benchmark::RegisterBenchmark((std::string("UndoRedoLevelChange50To6/") + listName).c_str(), UndoRedoLevelChange,
+                                     ClassCatalog::Find(listName))
+            ->Unit(benchmark::kMicrosecond)
+            ->MinTime(0.2)
+            ->Repetitions(3)
+            ->ReportAggregatesOnly(true);
+    }
+    benchmark::RegisterBenchmark("SaveIntoLibraryOf1000", SaveIntoLibrary)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark("SliderMove/eight_lines", SliderMove, WidestClass())
         ->MinTime(0.2)
         ->Repetitions(5)
