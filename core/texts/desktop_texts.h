@@ -25,6 +25,7 @@ inline constexpr std::string_view kRenamePlan = "&Rename\u2026";
 inline constexpr std::string_view kDeletePlan = "&Delete";
 inline constexpr std::string_view kImportPlans = "&Import\u2026";
 inline constexpr std::string_view kExportPlans = "&Export\u2026";
+inline constexpr std::string_view kNoteColumn = "Note";
 inline constexpr std::string_view kClosePlans = "Close";
 inline constexpr std::string_view kRenamePlanTitle = "Rename Plan";
 inline constexpr std::string_view kPlansFileFilter = "Saved plans (*.json)";

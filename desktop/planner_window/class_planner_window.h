@@ -62,6 +62,14 @@ public:
     // Applies the plan code on the clipboard in its class's window; says why when it cannot.
     void PastePlanCode();
     std::vector<planner::LoweredLine> ApplyPlanCode(const planner::PlanCode& code);
+    // Save Plan and Plans are offered only where something keeps the saved plans.
+    struct LibraryCommands {
+        std::function<void(ClassPlannerWindow& window)> savePlan;
+        std::function<void()> showPlans;
+    };
+    void SetLibraryCommands(LibraryCommands commands);
+    // Sets the class's priority from a saved plan and applies its code, as one step; the lines it had to lower.
+    std::vector<planner::LoweredLine> LoadPlan(const planner::SavedPlan& plan);
     // Puts the plan back as it was before the last gesture, or puts that gesture back.
     void Undo();
     void Redo();
@@ -114,6 +122,9 @@ private:
     std::string webHome_;
     QAction* copyLinkAction_ = nullptr;
     QAction* trainingPathAction_ = nullptr;
+    LibraryCommands libraryCommands_;
+    QAction* savePlanAction_ = nullptr;
+    QAction* plansAction_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     TrainingPathDialog* trainingPath_ = nullptr;

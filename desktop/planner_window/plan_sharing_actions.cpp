@@ -43,12 +43,17 @@ void ClassPlannerWindow::BuildActions() {
     sharingActions_ = actions();
     sharingActions_.removeAll(undoAction_);
     sharingActions_.removeAll(redoAction_);
+    sharingActions_.removeAll(savePlanAction_);
+    sharingActions_.removeAll(plansAction_);
 }
 
 void ClassPlannerWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(undoAction_);
     menu.addAction(redoAction_);
+    menu.addSeparator();
+    menu.addAction(savePlanAction_);
+    menu.addAction(plansAction_);
     menu.addSeparator();
     menu.addActions(sharingActions_);
     menu.addSeparator();

@@ -4,13 +4,20 @@
 #include <QIcon>
 #include <QMdiArea>
 
+#include "core/planner/plan_code.h"
+#include "core/planner/planner_view.h"
+#include "core/texts/composed.h"
+#include "core/texts/desktop_texts.h"
 #include "desktop/planner_window/class_planner_window.h"
 #include "desktop/shell/fixed_child_window.h"
 #include "desktop/shell/identity.h"
 #include "desktop/shell/intro_panel.h"
 #include "desktop/shell/max_button.h"
+#include "desktop/shell/plan_store.h"
+#include "desktop/shell/plans_dialog.h"
 #include "desktop/shell/selector_panel.h"
 #include "desktop/shell/shell_geometry.h"
+#include "desktop/toolkit/qt_text.h"
 #include "desktop/toolkit/twips.h"
 
 namespace vantrell::app {
@@ -30,6 +37,9 @@ MainWindow::MainWindow(ShellSeams seams, QWidget* parent) : QMainWindow(parent),
            toolkit::TwipsToPixels(geometry::kInitialClientHeight, dpi));
 
     EnableMaxButton(this, false);
+    store_ = std::make_unique<PlanStore>(
+        seams_.plansFolder.isEmpty() ? PlanStore::DefaultFolder() : seams_.plansFolder, session_.library(),
+        seams_.messages);
 
     auto* selector = new SelectorPanel;
     auto* selectorChild = new FixedChildWindow(selector, geometry::kSelector);
@@ -44,8 +54,11 @@ MainWindow::MainWindow(ShellSeams seams, QWidget* parent) : QMainWindow(parent),
     BringToFront(intro);
 }
 
-// The planner windows go before the session whose planners they show.
-MainWindow::~MainWindow() { delete area_; }
+// The planner windows and the saved plans' dialog go before the session whose planners and plans they show.
+MainWindow::~MainWindow() {
+    delete plansDialog_;
+    delete area_;
+}
 
 FixedChildWindow* MainWindow::OpenPlanner(const catalog::ClassDefinition& definition) {
     FixedChildWindow*& child = planners_[definition.listName];
@@ -54,12 +67,66 @@ FixedChildWindow* MainWindow::OpenPlanner(const catalog::ClassDefinition& defini
         planner->SetPlannerOpener([this](const catalog::ClassDefinition& other) {
             return qobject_cast<window::ClassPlannerWindow*>(OpenPlanner(other)->content());
         });
+        planner->SetLibraryCommands({.savePlan = [this](window::ClassPlannerWindow& window) { SavePlan(window); },
+                                     .showPlans = [this] { ShowPlans(); }});
         child = new FixedChildWindow(planner, geometry::kRightHand);
         area_->addSubWindow(child);
     }
     child->Place(geometry::kRightHand);
     BringToFront(child);
     return child;
+}
+
+void MainWindow::SavePlan(window::ClassPlannerWindow& window) {
+    if (!seams_.askText) return;
+    const QString title = toolkit::ToQString(texts::desktop::kSavePlanTitle);
+    const catalog::ClassDefinition& definition = window.planner().definition();
+    QString proposal = QString::fromStdString(
+        texts::ProposedPlanName(definition.listName, planner::ViewOf(window.planner()).characterLevel));
+    for (;;) {
+        const auto asked = seams_.askText(&window, title, toolkit::ToQString(texts::desktop::kPlanName), proposal);
+        if (!asked) return;
+        const std::string name = asked->toStdString();
+        if (const std::string fault = planner::PlanLibrary::NameFault(name); !fault.empty()) {
+            seams_.messages(&window, {title, QString::fromStdString(fault), toolkit::MessageIcon::None});
+            proposal = *asked;
+            continue;
+        }
+        if (const planner::SavedPlan* existing = store_->library().Find(planner::PlanLibrary::TrimmedName(name))) {
+            const QString question = QString::fromStdString(texts::ReplacePlanQuestion(existing->name));
+            if (!seams_.confirm || !seams_.confirm(&window, title, question)) {
+                proposal = *asked;
+                continue;
+            }
+        }
+        // The plan saved is this window's, whichever planner the session had in front.
+        session_.Open(definition);
+        const std::string fault =
+            store_->Change([&](planner::PlanLibrary&) { return session_.SaveCurrent(name); });
+        if (!fault.empty()) seams_.messages(&window, {title, QString::fromStdString(fault), toolkit::MessageIcon::None});
+        return;
+    }
+}
+
+PlansDialog* MainWindow::ShowPlans() {
+    if (plansDialog_ == nullptr) {
+        plansDialog_ = new PlansDialog(*store_, seams_,
+                                       [this](const planner::SavedPlan& plan) { OpenSavedPlan(plan); }, this);
+    }
+    plansDialog_->show();
+    plansDialog_->raise();
+    plansDialog_->activateWindow();
+    return plansDialog_;
+}
+
+void MainWindow::OpenSavedPlan(const planner::SavedPlan& plan) {
+    if (plan.definition == nullptr) return;
+    auto* window = qobject_cast<window::ClassPlannerWindow*>(OpenPlanner(*plan.definition)->content());
+    const std::string lowered = planner::DescribeLoweredLines(window->LoadPlan(plan));
+    if (!lowered.empty()) {
+        seams_.messages(window, {toolkit::ToQString(texts::desktop::kPlansTitle), QString::fromStdString(lowered),
+                                 toolkit::MessageIcon::None});
+    }
 }
 
 void MainWindow::BringToFront(FixedChildWindow* child) {

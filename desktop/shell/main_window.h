@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 #include <string_view>
 
 #include "core/catalog/records.h"
@@ -10,9 +11,15 @@
 
 class QMdiArea;
 
+namespace vantrell::window {
+class ClassPlannerWindow;
+}
+
 namespace vantrell::app {
 
 class FixedChildWindow;
+class PlanStore;
+class PlansDialog;
 
 // The fixed-size main window holding the selector, the introduction and the
 // planner windows as children.
@@ -28,6 +35,11 @@ public:
     // The planner window of a class, opening it on first use, placed right of the selector and brought to the front.
     FixedChildWindow* OpenPlanner(const catalog::ClassDefinition& definition);
     void ShowAbout();
+    // Saves the window's plan under a name the user gives, asking before replacing one.
+    void SavePlan(window::ClassPlannerWindow& window);
+    // The saved plans, made on first use and brought to the front.
+    PlansDialog* ShowPlans();
+    PlanStore& plans() const { return *store_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -37,10 +49,13 @@ protected:
 private:
     void HoldFixedSize();
     void BringToFront(FixedChildWindow* child);
+    void OpenSavedPlan(const planner::SavedPlan& plan);
 
     ShellSeams seams_;
     // The planner windows show the session's planners, so it outlives them: see the destructor.
     planner::Session session_;
+    std::unique_ptr<PlanStore> store_;
+    PlansDialog* plansDialog_ = nullptr;
     QMdiArea* area_ = nullptr;
     std::map<std::string_view, FixedChildWindow*> planners_;
 };

@@ -2,18 +2,32 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "desktop/toolkit/message_sink.h"
 
 namespace vantrell::app {
 
+// Asks the user for a line of text, proposing one; nothing when cancelled.
+using TextAsker = std::function<std::optional<QString>(QWidget* parent, const QString& title, const QString& label,
+                                                       const QString& proposal)>;
+// Asks a yes-or-no question; true for yes.
+using Confirmer = std::function<bool(QWidget* parent, const QString& title, const QString& question)>;
+// Asks for a file to read, or to write when `forWriting`; empty when cancelled.
+using FileChooser = std::function<QString(QWidget* parent, const QString& title, bool forWriting)>;
+
 // Everything the shell hands to the desktop goes through these, so tests can capture it.
 struct ShellSeams {
     toolkit::MessageSink messages;
     std::function<void(const QString& link)> openLink;
+    TextAsker askText = {};
+    Confirmer confirm = {};
+    FileChooser chooseFile = {};
+    // Where the saved plans are kept; the program's data folder when empty.
+    QString plansFolder = {};
 };
 
-// Modal message boxes, and links handed to the desktop's default handler.
+// Modal message boxes and dialogs, and links handed to the desktop's default handler.
 ShellSeams DesktopSeams();
 
 }  // namespace vantrell::app

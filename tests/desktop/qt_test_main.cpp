@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 #include "desktop/toolkit/look.h"
@@ -9,6 +10,8 @@
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Whatever a test saves stays out of the user's own folders.
+    QStandardPaths::setTestModeEnabled(true);
     vantrell::toolkit::ApplyLook(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTest>
+#include <QStandardPaths>
 #include <QTimer>
 #include <iostream>
 #include <set>
@@ -75,6 +76,7 @@ std::set<std::string> OpenEveryClass(const vantrell::app::MainWindow& shell) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vantrell");
+    QStandardPaths::setTestModeEnabled(true);
     vantrell::toolkit::ApplyLook(application);
     std::set<std::string> opened;
     {
@@ -82,6 +84,7 @@ int main(int argc, char* argv[]) {
         shell.show();
         QTimer::singleShot(0, &shell, [&] {
             opened = OpenEveryClass(shell);
+            shell.ShowPlans();
             shell.close();
         });
         if (const int status = QApplication::exec(); status != 0) return status;

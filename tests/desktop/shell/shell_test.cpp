@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "desktop/shell/fixed_child_window.h"
@@ -26,6 +27,7 @@ protected:
     void SetUp() override {
         ShellSeams seams{[this](QWidget*, const toolkit::MessageRequest& request) { messages.push_back(request); },
                          [this](const QString& link) { links.push_back(link); }};
+        seams.plansFolder = plansFolder.path();
         shell = std::make_unique<MainWindow>(std::move(seams));
         shell->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(shell.get()));
@@ -68,6 +70,7 @@ protected:
 
     std::vector<toolkit::MessageRequest> messages;
     QStringList links;
+    QTemporaryDir plansFolder;
     std::unique_ptr<MainWindow> shell;
 };
 

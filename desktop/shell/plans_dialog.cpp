@@ -1,0 +1,215 @@
+#include "desktop/shell/plans_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <variant>
+
+#include "core/texts/composed.h"
+#include "core/texts/desktop_texts.h"
+#include "desktop/shell/plan_store.h"
+#include "desktop/toolkit/qt_text.h"
+
+namespace vantrell::app {
+namespace {
+
+using toolkit::ToQString;
+
+enum Column { kName, kClass, kLevel, kNote };
+
+const QString kTitle = ToQString(texts::desktop::kPlansTitle);
+
+QPushButton* AddButton(QBoxLayout* layout, std::string_view text, const char* name) {
+    auto* button = new QPushButton(ToQString(text));
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+    return button;
+}
+
+}  // namespace
+
+PlansDialog::PlansDialog(PlanStore& store, ShellSeams seams, PlanOpener opener, QWidget* parent)
+    : QDialog(parent), store_(store), seams_(std::move(seams)), opener_(std::move(opener)) {
+    setObjectName("dlgPlans");
+    setWindowTitle(kTitle);
+
+    list_ = new QTreeWidget(this);
+    list_->setObjectName("tvwPlans");
+    list_->setAccessibleName(kTitle);
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setAllColumnsShowFocus(true);
+    list_->setHeaderLabels({ToQString(texts::desktop::kPlanColumn), ToQString(texts::desktop::kClassColumn),
+                            ToQString(texts::desktop::kLevelColumn), ToQString(texts::desktop::kNoteColumn)});
+    // F2 renames through the library, which checks the new name, not in place.
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSortingEnabled(true);
+    list_->sortByColumn(kName, Qt::AscendingOrder);
+    list_->setMinimumSize(560, 260);
+
+    auto* buttons = new QVBoxLayout;
+    open_ = AddButton(buttons, texts::desktop::kOpenPlan, "cmdOpen");
+    // Enter opens the selected plan: the list passes it on to the dialog's default button.
+    open_->setDefault(true);
+    rename_ = AddButton(buttons, texts::desktop::kRenamePlan, "cmdRename");
+    delete_ = AddButton(buttons, texts::desktop::kDeletePlan, "cmdDelete");
+    buttons->addSpacing(12);
+    QPushButton* import = AddButton(buttons, texts::desktop::kImportPlans, "cmdImport");
+    QPushButton* exportButton = AddButton(buttons, texts::desktop::kExportPlans, "cmdExport");
+    buttons->addStretch();
+    QPushButton* close = AddButton(buttons, texts::desktop::kClosePlans, "cmdClose");
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+
+    // F2 and Del act on the selected row, so they are the list's own keys, which it would otherwise keep for editing.
+    list_->installEventFilter(this);
+
+    connect(open_, &QPushButton::clicked, this, &PlansDialog::OpenSelected);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, &PlansDialog::OpenSelected);
+    connect(rename_, &QPushButton::clicked, this, &PlansDialog::RenameSelected);
+    connect(delete_, &QPushButton::clicked, this, &PlansDialog::DeleteSelected);
+    connect(import, &QPushButton::clicked, this, &PlansDialog::ImportFile);
+    connect(exportButton, &QPushButton::clicked, this, &PlansDialog::ExportFile);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(list_, &QTreeWidget::currentItemChanged, this, &PlansDialog::UpdateButtons);
+    connect(&store_, &PlanStore::changed, this, &PlansDialog::Refresh);
+    Refresh();
+}
+
+PlansDialog::~PlansDialog() = default;
+
+bool PlansDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F2) {
+            RenameSelected();
+            return true;
+        }
+        if (key->matches(QKeySequence::Delete)) {
+            DeleteSelected();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void PlansDialog::Say(const std::string& text) {
+    if (seams_.messages) seams_.messages(this, {kTitle, QString::fromStdString(text), toolkit::MessageIcon::None});
+}
+
+// Rebuilt from the library, keeping the selected plan selected.
+void PlansDialog::Refresh() {
+    const std::string selected = SelectedName();
+    list_->setSortingEnabled(false);
+    list_->clear();
+    for (const planner::SavedPlan& plan : store_.library().plans()) {
+        auto* item = new QTreeWidgetItem(list_);
+        item->setText(kName, QString::fromStdString(plan.name));
+        item->setData(kName, Qt::UserRole, QString::fromStdString(plan.name));
+        item->setText(kClass, plan.definition != nullptr ? ToQString(plan.definition->listName)
+                                                         : ToQString(texts::desktop::kUnknownClass));
+        if (plan.characterLevel) item->setData(kLevel, Qt::DisplayRole, *plan.characterLevel);
+        item->setTextAlignment(kLevel, Qt::AlignRight | Qt::AlignVCenter);
+        if (!plan.usable()) {
+            item->setText(kNote, QString::fromStdString(plan.fault));
+            item->setToolTip(kNote, QString::fromStdString(plan.fault));
+            for (int column = kName; column <= kNote; ++column) item->setForeground(column, palette().placeholderText());
+        }
+        if (plan.name == selected) list_->setCurrentItem(item);
+    }
+    list_->setSortingEnabled(true);
+    for (int column = kName; column < kNote; ++column) list_->resizeColumnToContents(column);
+    if (list_->currentItem() == nullptr && list_->topLevelItemCount() > 0) {
+        list_->setCurrentItem(list_->topLevelItem(0));
+    }
+    UpdateButtons();
+}
+
+void PlansDialog::UpdateButtons() {
+    const planner::SavedPlan* plan = store_.library().Find(SelectedName());
+    open_->setEnabled(plan != nullptr && plan->usable());
+    rename_->setEnabled(plan != nullptr);
+    delete_->setEnabled(plan != nullptr);
+}
+
+std::string PlansDialog::SelectedName() const {
+    const QTreeWidgetItem* item = list_->currentItem();
+    return item == nullptr ? std::string() : item->data(kName, Qt::UserRole).toString().toStdString();
+}
+
+void PlansDialog::OpenSelected() {
+    const planner::SavedPlan* plan = store_.library().Find(SelectedName());
+    if (plan == nullptr || !plan->usable()) return;
+    // The library may be re-read while the plan opens.
+    const planner::SavedPlan opened = *plan;
+    if (opener_) opener_(opened);
+}
+
+void PlansDialog::RenameSelected() {
+    const std::string name = SelectedName();
+    if (name.empty() || !seams_.askText) return;
+    const auto newName = seams_.askText(this, ToQString(texts::desktop::kRenamePlanTitle),
+                                        ToQString(texts::desktop::kPlanName), QString::fromStdString(name));
+    if (!newName) return;
+    const std::string fault = store_.Change(
+        [&](planner::PlanLibrary& library) { return library.Rename(name, newName->toStdString()); });
+    if (!fault.empty()) Say(fault);
+}
+
+void PlansDialog::DeleteSelected() {
+    const std::string name = SelectedName();
+    if (name.empty()) return;
+    if (!seams_.confirm ||
+        !seams_.confirm(this, kTitle, QString::fromStdString(texts::DeletePlanQuestion(name)))) {
+        return;
+    }
+    const std::string fault = store_.Change([&](planner::PlanLibrary& library) { return library.Delete(name); });
+    if (!fault.empty()) Say(fault);
+}
+
+void PlansDialog::ImportFile() {
+    if (!seams_.chooseFile) return;
+    const QString path = seams_.chooseFile(this, ToQString(texts::desktop::kImportPlans).remove('&'), false);
+    if (path.isEmpty()) return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Say(file.errorString().toStdString());
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    auto read = planner::PlanLibrary::Read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (const auto* reason = std::get_if<std::string>(&read)) {
+        Say(*reason);
+        return;
+    }
+    planner::PlanLibrary::Imported imported;
+    store_.Change([&](planner::PlanLibrary& library) {
+        imported = library.Import(std::get<planner::PlanLibrary>(read));
+        return std::string();
+    });
+    Say(texts::ImportedPlansNote(imported.plans, imported.unusable));
+}
+
+void PlansDialog::ExportFile() {
+    if (!seams_.chooseFile) return;
+    const QString path = seams_.chooseFile(this, ToQString(texts::desktop::kExportPlans).remove('&'), true);
+    if (path.isEmpty()) return;
+    QSaveFile file(path);
+    const std::string document = store_.library().Write();
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(document.data(), static_cast<qint64>(document.size())) != static_cast<qint64>(document.size()) ||
+        !file.commit()) {
+        Say(file.errorString().toStdString());
+    }
+}
+
+}  // namespace vantrell::app

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <deque>
+
+#include "core/catalog/class_catalog.h"
+#include "desktop/planner_window/class_planner_window.h"
+#include "desktop/shell/fixed_child_window.h"
+#include "desktop/shell/main_window.h"
+#include "desktop/shell/plan_store.h"
+#include "desktop/shell/plans_dialog.h"
+
+namespace vantrell::app {
+namespace {
+
+using window::ClassPlannerWindow;
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class PlansDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(folder.isValid());
+    }
+    void Start() {
+        ShellSeams seams{
+            .messages = [this](QWidget*, const toolkit::MessageRequest& request) { messages.push_back(request.text); },
+            .openLink = [](const QString&) {},
+            .askText = [this](QWidget*, const QString&, const QString&, const QString& proposal) -> std::optional<QString> {
+                proposals.push_back(proposal);
+                if (answers.empty()) return std::nullopt;
+                std::optional<QString> answer = answers.front();
+                answers.pop_front();
+                return answer;
+            },
+            .confirm = [this](QWidget*, const QString&, const QString& question) {
+                questions.push_back(question);
+                const bool yes = !confirmations.empty() && confirmations.front();
+                if (!confirmations.empty()) confirmations.pop_front();
+                return yes;
+            },
+            .chooseFile = [this](QWidget*, const QString&, bool) { return chosenFile; },
+            .plansFolder = folder.path()};
+        shell = std::make_unique<MainWindow>(std::move(seams));
+        shell->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(shell.get()));
+    }
+    ClassPlannerWindow* Planner(std::string_view listName) const {
+        return qobject_cast<ClassPlannerWindow*>(shell->OpenPlanner(*catalog::ClassCatalog::Find(listName))->content());
+    }
+    static QAction* Action(ClassPlannerWindow* window, const QString& text) {
+        for (QAction* action : window->actions()) {
+            if (action->text() == text) return action;
+        }
+        return nullptr;
+    }
+    static void SetSlider(ClassPlannerWindow* window, const char* name, int value) {
+        window->findChild<QScrollBar*>(name)->setValue(value);
+    }
+    static QString Shown(ClassPlannerWindow* window, const char* label) {
+        return window->findChild<QLabel*>(label)->text();
+    }
+    void SaveAs(ClassPlannerWindow* window, const QString& name) {
+        answers.push_back(name);
+        Action(window, "&Save Plan\u2026")->trigger();
+    }
+    QTreeWidgetItem* Row(PlansDialog* dialog, const QString& name) const {
+        const auto found = dialog->list()->findItems(name, Qt::MatchExactly, 0);
+        return found.isEmpty() ? nullptr : found.front();
+    }
+    void Select(PlansDialog* dialog, const QString& name) const {
+        QTreeWidgetItem* row = Row(dialog, name);
+        ASSERT_NE(row, nullptr) << name.toStdString();
+        dialog->list()->setCurrentItem(row);
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<MainWindow> shell;
+    std::vector<QString> messages;
+    std::vector<QString> proposals;
+    std::deque<std::optional<QString>> answers;
+    std::vector<QString> questions;
+    std::deque<bool> confirmations;
+    QString chosenFile;
+};
+
+TEST_F(PlansDialogTest, ASavedPlanIsListedWithItsClassAndOpensInItsOwnWindowAsOneStep) {
+    Start();
+    ClassPlannerWindow* healer = Planner("Healer");
+    SetSlider(healer, "sldMending", 10);
+    QTest::keyClick(healer->findChild<QScrollBar*>("sldMending"), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(proposals.size(), 1u);
+    EXPECT_EQ(proposals[0], "Healer 50");
+    SaveAs(healer, "Mender");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(Contents(QDir(folder.path()).filePath("plans.json")).contains("Mender"));
+
+    SetSlider(healer, "sldMending", 30);
+    ClassPlannerWindow* cleric = Planner("Cleric");
+    SetSlider(cleric, "sldSmiting", 20);
+    auto* level = cleric->findChild<QComboBox*>("cboLevel");
+    level->setCurrentIndex(30 - 6);
+    emit level->activated(30 - 6);
+    SaveAs(cleric, "Smiter");
+
+    PlansDialog* dialog = shell->ShowPlans();
+    ASSERT_EQ(dialog->list()->topLevelItemCount(), 2);
+    EXPECT_EQ(Row(dialog, "Mender")->text(1), "Healer");
+    EXPECT_EQ(Row(dialog, "Mender")->text(2), "50");
+    EXPECT_EQ(Row(dialog, "Smiter")->text(1), "Cleric");
+    EXPECT_EQ(Row(dialog, "Smiter")->text(2), "30");
+    // Sorted by level, numerically, the lower level first.
+    dialog->list()->sortByColumn(2, Qt::AscendingOrder);
+    EXPECT_EQ(dialog->list()->topLevelItem(0)->text(0), "Smiter");
+
+    Select(dialog, "Mender");
+    QTest::keyClick(dialog->list(), Qt::Key_Return);
+    EXPECT_EQ(Shown(healer, "lblMendingSkill"), "10");
+    EXPECT_EQ(qobject_cast<FixedChildWindow*>(shell->area()->activeSubWindow())->content(), healer);
+    // Loading was one step: one undo puts back the plan it replaced.
+    Action(healer, "&Undo")->trigger();
+    EXPECT_EQ(Shown(healer, "lblMendingSkill"), "30");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PlansDialogTest, SavingSaysWhyANameIsRefusedAndAsksBeforeReplacing) {
+    Start();
+    ClassPlannerWindow* healer = Planner("Healer");
+    SaveAs(healer, "Mine");
+    SetSlider(healer, "sldMending", 10);
+
+    // A blank name is refused with the library's reason; the user then declines to replace "Mine".
+    answers = {QString("   "), QString("mine"), std::nullopt};
+    confirmations = {false};
+    Action(healer, "&Save Plan\u2026")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_TRUE(questions[0].contains("\"Mine\"")) << questions[0].toStdString();
+    PlansDialog* dialog = shell->ShowPlans();
+    ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
+    Select(dialog, "Mine");
+    dialog->OpenSelected();
+    EXPECT_EQ(Shown(healer, "lblMendingSkill"), "1");
+
+    SetSlider(healer, "sldMending", 12);
+    answers = {QString("mine")};
+    confirmations = {true};
+    Action(healer, "&Save Plan\u2026")->trigger();
+    ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
+    SetSlider(healer, "sldMending", 2);
+    Select(dialog, dialog->list()->topLevelItem(0)->text(0));
+    dialog->OpenSelected();
+    EXPECT_EQ(Shown(healer, "lblMendingSkill"), "12");
+}
+
+TEST_F(PlansDialogTest, RenameAndDeleteFromTheKeyboardWithDeleteConfirmed) {
+    Start();
+    ClassPlannerWindow* healer = Planner("Healer");
+    SaveAs(healer, "First");
+    SaveAs(healer, "Second");
+    PlansDialog* dialog = shell->ShowPlans();
+    Select(dialog, "First");
+    answers = {QString("Renamed")};
+    QTest::keyClick(dialog->list(), Qt::Key_F2);
+    EXPECT_EQ(Row(dialog, "First"), nullptr);
+    ASSERT_NE(Row(dialog, "Renamed"), nullptr);
+    // Renaming onto a name in use is refused with the library's reason.
+    Select(dialog, "Renamed");
+    answers = {QString("second")};
+    dialog->RenameSelected();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_NE(Row(dialog, "Renamed"), nullptr);
+
+    Select(dialog, "Second");
+    confirmations = {false};
+    QTest::keyClick(dialog->list(), Qt::Key_Delete);
+    EXPECT_NE(Row(dialog, "Second"), nullptr);
+    confirmations = {true};
+    QTest::keyClick(dialog->list(), Qt::Key_Delete);
+    EXPECT_EQ(Row(dialog, "Second"), nullptr);
+    EXPECT_EQ(questions.size(), 2u);
+
+    // What is on disk is what the dialog shows.
+    planner::PlanLibrary reread;
+    PlanStore store(folder.path(), reread, {});
+    ASSERT_EQ(reread.plans().size(), 1u);
+    EXPECT_EQ(reread.plans()[0].name, "Renamed");
+}
+
+TEST_F(PlansDialogTest, AnUnusableEntryShowsWhyCannotBeOpenedAndIsStillExported) {
+    {
+        planner::PlanLibrary library;
+        PlanStore store(folder.path(), library, {});
+        std::vector<std::string> priority;
+        for (const auto& line : catalog::ClassCatalog::Find("Healer")->lines) priority.emplace_back(line.stem);
+        ASSERT_EQ(store.Change([&](planner::PlanLibrary& plans) {
+            return plans.Save("Broken", "VT1:Healer:50:10.1.1", priority);
+        }), "");
+    }
+    const QString path = QDir(folder.path()).filePath("plans.json");
+    QByteArray document = Contents(path);
+    ASSERT_TRUE(document.contains("VT1:Healer:50:10.1.1"));
+    document.replace("VT1:Healer:50:10.1.1", "VT1:Healer:60:10.1.1");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(document);
+    }
+    Start();
+    PlansDialog* dialog = shell->ShowPlans();
+    ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
+    Select(dialog, "Broken");
+    EXPECT_FALSE(Row(dialog, "Broken")->text(3).isEmpty());
+    EXPECT_FALSE(dialog->findChild<QPushButton*>("cmdOpen")->isEnabled());
+    QTest::keyClick(dialog->list(), Qt::Key_Return);
+    EXPECT_EQ(shell->area()->subWindowList().size(), 2);  // the selector and the introduction only
+
+    chosenFile = QDir(folder.path()).filePath("exported.json");
+    dialog->ExportFile();
+    EXPECT_TRUE(Contents(chosenFile).contains("VT1:Healer:60:10.1.1"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PlansDialogTest, AnOpenDialogFollowsAnotherProgramsChanges) {
+    Start();
+    PlansDialog* dialog = shell->ShowPlans();
+    ASSERT_EQ(dialog->list()->topLevelItemCount(), 0);
+    planner::Session other;
+    other.Open("Healer");
+    PlanStore otherStore(folder.path(), other.library(), {});
+    ASSERT_EQ(otherStore.Change([&](planner::PlanLibrary&) { return other.SaveCurrent("From elsewhere"); }), "");
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->list()->topLevelItemCount(), 1, 5000);
+    EXPECT_NE(Row(dialog, "From elsewhere"), nullptr);
+}
+
+}  // namespace
+}  // namespace vantrell::app
