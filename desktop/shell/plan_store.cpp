@@ -46,11 +46,11 @@ void PlanStore::Tell(const std::string& text) {
 // A missing file is an empty library; one that is no library is moved aside, never overwritten.
 void PlanStore::ReadFromDisk() {
     QFile file(filePath());
+    unreadableLeft_ = false;
     if (!file.exists()) {
         library_ = planner::PlanLibrary();
         return;
     }
-    unreadableLeft_ = false;
     if (!file.open(QIODevice::ReadOnly)) {
         unreadableLeft_ = true;
         return;
@@ -92,6 +92,7 @@ std::string PlanStore::Change(const std::function<std::string(planner::PlanLibra
     const bool locked = folderMade && lock.tryLock(kLockWaitMs);
     // Without the lock the file may be changing under us: the change is made in memory only.
     if (locked && !unwritten_) ReadFromDisk();
+    if (locked && unwritten_) TakeFromDiskKeeping();
     std::string refused = change(library_);
     if (!refused.empty()) return refused;
     if (locked && !unreadableLeft_ && Write()) {
@@ -106,6 +107,20 @@ std::string PlanStore::Change(const std::function<std::string(planner::PlanLibra
     Watch();
     emit changed();
     return {};
+}
+
+// What other programs saved while this one could not write joins the plans
+// waiting here; a name on both sides keeps the other program's plan, which may be newer.
+void PlanStore::TakeFromDiskKeeping() {
+    const planner::PlanLibrary waiting = library_;
+    ReadFromDisk();
+    if (unreadableLeft_) {
+        library_ = waiting;
+        return;
+    }
+    for (const planner::SavedPlan& plan : waiting.plans()) {
+        if (library_.Find(plan.name) == nullptr) library_.Save(plan.name, plan.code, plan.priority);
+    }
 }
 
 bool PlanStore::Write() {

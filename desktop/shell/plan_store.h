@@ -44,6 +44,7 @@ signals:
 
 private:
     void ReadFromDisk();
+    void TakeFromDiskKeeping();
     bool Write();
     void Watch();
     void Tell(const std::string& text);

@@ -125,9 +125,13 @@ TEST_F(PlanStoreTest, AFolderThatCannotBeWrittenIsReportedOnceAndThePlansWaitInM
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(library.plans().size(), 2u);
 
+    // Meanwhile another program can write there; what it saved is kept beside what waited here.
     ASSERT_TRUE(QFile::remove(blocker));
+    planner::PlanLibrary others;
+    auto other = Store(folder, others);
+    EXPECT_EQ(Save(*other, "Elsewhere"), "");
     EXPECT_EQ(Save(*store, "Three"), "");
-    EXPECT_EQ(NamesOnDisk(store->filePath()), (std::set<std::string>{"One", "Two", "Three"}));
+    EXPECT_EQ(NamesOnDisk(store->filePath()), (std::set<std::string>{"One", "Two", "Three", "Elsewhere"}));
     EXPECT_EQ(messages.size(), 1u);
 }
 
