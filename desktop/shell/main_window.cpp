@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QMdiArea>
+#include <QTimer>
 
 #include "core/planner/plan_code.h"
 #include "core/planner/planner_view.h"
@@ -37,9 +38,12 @@ MainWindow::MainWindow(ShellSeams seams, QWidget* parent) : QMainWindow(parent),
            toolkit::TwipsToPixels(geometry::kInitialClientHeight, dpi));
 
     EnableMaxButton(this, false);
+    // What the store has to say at start is said once the window is up, not before it shows.
     store_ = std::make_unique<PlanStore>(
         seams_.plansFolder.isEmpty() ? PlanStore::DefaultFolder() : seams_.plansFolder, session_.library(),
-        seams_.messages);
+        [this](QWidget*, const toolkit::MessageRequest& request) {
+            QTimer::singleShot(0, this, [this, request] { seams_.messages(this, request); });
+        });
 
     auto* selector = new SelectorPanel;
     auto* selectorChild = new FixedChildWindow(selector, geometry::kSelector);

@@ -203,7 +203,7 @@ TEST_F(PlansDialogTest, RenameAndDeleteFromTheKeyboardWithDeleteConfirmed) {
     EXPECT_EQ(reread.plans()[0].name, "Renamed");
 }
 
-TEST_F(PlansDialogTest, AnUnusableEntryShowsWhyCannotBeOpenedAndIsStillExported) {
+TEST_F(PlansDialogTest, AnUnusableEntryShowsWhyCannotBeOpenedAndIsStillExportedAndImported) {
     {
         planner::PlanLibrary library;
         PlanStore store(folder.path(), library, {});
@@ -235,6 +235,13 @@ TEST_F(PlansDialogTest, AnUnusableEntryShowsWhyCannotBeOpenedAndIsStillExported)
     dialog->ExportFile();
     EXPECT_TRUE(Contents(chosenFile).contains("VT1:Healer:60:10.1.1"));
     EXPECT_TRUE(messages.empty());
+
+    // Imported back, it replaces nothing and is counted among the plans that cannot be opened.
+    dialog->ImportFile();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "1 plan was imported. 1 of them cannot be opened.");
+    ASSERT_NE(Row(dialog, "Broken (2)"), nullptr);
+    EXPECT_TRUE(Contents(QDir(folder.path()).filePath("plans.json")).contains("Broken (2)"));
 }
 
 TEST_F(PlansDialogTest, AnOpenDialogFollowsAnotherProgramsChanges) {
