@@ -119,7 +119,10 @@ TEST_F(PlansDialogTest, ASavedPlanIsListedWithItsClassAndOpensInItsOwnWindowAsOn
     emit level->activated(30 - 6);
     SaveAs(cleric, "Smiter");
 
-    PlansDialog* dialog = shell->ShowPlans();
+    QTest::keyClick(cleric->findChild<QScrollBar*>("sldSmiting"), Qt::Key_O, Qt::ControlModifier);
+    auto* dialog = shell->findChild<PlansDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
     ASSERT_EQ(dialog->list()->topLevelItemCount(), 2);
     EXPECT_EQ(Row(dialog, "Mender")->text(1), "Healer");
     EXPECT_EQ(Row(dialog, "Mender")->text(2), "50");
