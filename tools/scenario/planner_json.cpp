@@ -7,20 +7,10 @@
 namespace vantrell::scenario {
 namespace {
 
-std::string Bool(bool value) { return value ? "true" : "false"; }
-
-std::string LineJson(const catalog::SpecLineDefinition& line, const planner::LineView& shown) {
-    std::string json = "{\"stem\":" + JsonString(line.stem);
-    json += ",\"value\":" + std::to_string(shown.sliderValue);
-    json += ",\"min\":" + std::to_string(shown.sliderMinimum);
-    json += ",\"max\":" + std::to_string(shown.sliderMaximum);
-    json += ",\"enabled\":" + Bool(shown.sliderEnabled);
-    json += ",\"level\":" + JsonString(shown.level);
-    json += ",\"points\":" + JsonString(shown.points);
-    json += ",\"percent\":" + JsonString(shown.percent);
-    json += ",\"abilities\":" + JsonString(shown.abilities);
-    json += '}';
-    return json;
+Json LineJson(const catalog::SpecLineDefinition& line, const planner::LineView& shown) {
+    return {{"stem", line.stem},          {"value", shown.sliderValue},     {"min", shown.sliderMinimum},
+            {"max", shown.sliderMaximum}, {"enabled", shown.sliderEnabled}, {"level", shown.level},
+            {"points", shown.points},     {"percent", shown.percent},       {"abilities", shown.abilities}};
 }
 
 }  // namespace
@@ -28,24 +18,21 @@ std::string LineJson(const catalog::SpecLineDefinition& line, const planner::Lin
 std::string PlannerJson(const planner::Planner& planner) {
     const catalog::ClassDefinition& definition = planner.definition();
     const planner::PlannerView view = planner::ViewOf(planner);
-    std::string json = "{\"class\":" + JsonString(definition.listName);
-    json += ",\"title\":" + JsonString(definition.titleCaption);
-    json += ",\"level\":" + std::to_string(view.characterLevel);
-    json += ",\"total\":" + JsonString(view.totalPoints);
-    json += ",\"left\":" + JsonString(view.pointsLeft);
-    json += ",\"lines\":[";
+    Json lines = Json::array();
     for (std::size_t index = 0; index < view.lines.size(); ++index) {
-        if (index > 0) json += ',';
-        json += LineJson(definition.lines[index], view.lines[index]);
+        lines.push_back(LineJson(definition.lines[index], view.lines[index]));
     }
-    json += "]}";
-    return json;
+    return JsonLine({{"class", definition.listName},
+                     {"title", definition.titleCaption},
+                     {"level", view.characterLevel},
+                     {"total", view.totalPoints},
+                     {"left", view.pointsLeft},
+                     {"lines", std::move(lines)}});
 }
 
 std::string MessageJson(const catalog::DescriptionMessage* message) {
-    if (message == nullptr) return "{\"message\":null}";
-    return "{\"message\":{\"title\":" + JsonString(message->title) +
-           ",\"text\":" + JsonString(catalog::ExplanationText(*message)) + "}}";
+    if (message == nullptr) return JsonLine({{"message", nullptr}});
+    return JsonLine({{"message", {{"title", message->title}, {"text", catalog::ExplanationText(*message)}}}});
 }
 
 }  // namespace vantrell::scenario

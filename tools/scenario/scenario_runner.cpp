@@ -268,7 +268,7 @@ std::string ScenarioRunner::SetPriority(std::span<const std::string_view> stems)
 void ScenarioRunner::PrintPath() {
     const planner::Planner& current = *session_.current();
     const auto path = planner::TrainingPath(current, session_.PriorityOf(current.definition()));
-    out_ << TrainingPathJson(planner::ViewOf(current, path)) << '\n';
+    out_ << TrainingPathJson(planner::ViewOf(current, path), path) << '\n';
 }
 
 }  // namespace vantrell::scenario

@@ -1,15 +1,9 @@
 #include "tools/scenario/session_json.h"
 
-#include <nlohmann/json.hpp>
+#include "tools/scenario/json_text.h"
 
 namespace vantrell::scenario {
 namespace {
-
-// Keys in the order the driver's readers expect them.
-using Json = nlohmann::ordered_json;
-
-// A reason may quote what the user gave, which need not be UTF-8.
-std::string Line(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
 Json LoweredJson(const std::vector<planner::LoweredLine>& lowered) {
     Json lines = Json::array();
@@ -32,29 +26,29 @@ Json PlanJson(const planner::SavedPlan& plan) {
 }  // namespace
 
 std::string AppliedJson(std::string_view listName, const std::vector<planner::LoweredLine>& lowered) {
-    return Line({{"applied", listName}, {"lowered", LoweredJson(lowered)}});
+    return JsonLine({{"applied", listName}, {"lowered", LoweredJson(lowered)}});
 }
 
 std::string LoadedJson(std::string_view name, std::string_view listName,
                        const std::vector<planner::LoweredLine>& lowered) {
-    return Line({{"loaded", name}, {"class", listName}, {"lowered", LoweredJson(lowered)}});
+    return JsonLine({{"loaded", name}, {"class", listName}, {"lowered", LoweredJson(lowered)}});
 }
 
 std::string PlansJson(const planner::PlanLibrary& library) {
     Json plans = Json::array();
     for (const planner::SavedPlan& plan : library.plans()) plans.push_back(PlanJson(plan));
-    return Line({{"plans", std::move(plans)}});
+    return JsonLine({{"plans", std::move(plans)}});
 }
 
 std::string ImportedJson(std::size_t plans, std::size_t unusable) {
-    return Line({{"imported", plans}, {"unusable", unusable}});
+    return JsonLine({{"imported", plans}, {"unusable", unusable}});
 }
 
-std::string FieldJson(std::string_view key, std::string_view text) { return Line({{std::string(key), text}}); }
-std::string FieldJson(std::string_view key, std::size_t number) { return Line({{std::string(key), number}}); }
+std::string FieldJson(std::string_view key, std::string_view text) { return JsonLine({{std::string(key), text}}); }
+std::string FieldJson(std::string_view key, std::size_t number) { return JsonLine({{std::string(key), number}}); }
 
-std::string ErrorJson(std::string_view reason) { return Line({{"error", reason}}); }
+std::string ErrorJson(std::string_view reason) { return JsonLine({{"error", reason}}); }
 
-std::string HistoryJson(std::size_t undo, std::size_t redo) { return Line({{"undo", undo}, {"redo", redo}}); }
+std::string HistoryJson(std::size_t undo, std::size_t redo) { return JsonLine({{"undo", undo}, {"redo", redo}}); }
 
 }  // namespace vantrell::scenario

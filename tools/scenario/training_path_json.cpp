@@ -5,30 +5,28 @@
 namespace vantrell::scenario {
 namespace {
 
-std::string RowJson(const planner::PathRowView& row) {
-    std::string json = "{\"level\":" + std::to_string(row.characterLevel) + ",\"lines\":[";
-    for (std::size_t line = 0; line < row.cells.size(); ++line) {
-        if (line > 0) json += ',';
-        json += std::to_string(row.cells[line].level);
+Json RowJson(const planner::PathRowView& row, double pointsLeft) {
+    Json levels = Json::array();
+    for (const planner::PathCellView& cell : row.cells) levels.push_back(cell.level);
+    Json changed = Json::array();
+    for (const planner::NewAbilityView& ability : row.newAbilities) {
+        changed.push_back({{"stem", ability.stem}, {"abilities", ability.abilities}});
     }
-    json += "],\"left\":" + row.pointsLeft + ",\"changed\":[";
-    for (std::size_t index = 0; index < row.newAbilities.size(); ++index) {
-        if (index > 0) json += ',';
-        json += "{\"stem\":" + JsonString(row.newAbilities[index].stem) +
-                ",\"abilities\":" + JsonString(row.newAbilities[index].abilities) + '}';
-    }
-    return json + "]}";
+    // Points left always hold a whole number, which the line writes without a decimal point.
+    return {{"level", row.characterLevel},
+            {"lines", std::move(levels)},
+            {"left", static_cast<long long>(pointsLeft)},
+            {"changed", std::move(changed)}};
 }
 
 }  // namespace
 
-std::string TrainingPathJson(const planner::TrainingPathView& path) {
-    std::string json = "{\"path\":[";
-    for (std::size_t index = 0; index < path.rows.size(); ++index) {
-        if (index > 0) json += ',';
-        json += RowJson(path.rows[index]);
+std::string TrainingPathJson(const planner::TrainingPathView& view, std::span<const planner::TrainingStep> path) {
+    Json rows = Json::array();
+    for (std::size_t index = 0; index < view.rows.size(); ++index) {
+        rows.push_back(RowJson(view.rows[index], path[index].pointsLeft));
     }
-    return json + "]}";
+    return JsonLine({{"path", std::move(rows)}});
 }
 
 }  // namespace vantrell::scenario

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "core/planner/training_path_view.h"
@@ -7,6 +8,6 @@
 namespace vantrell::scenario {
 
 // A training path as the `path` line of a scenario.
-std::string TrainingPathJson(const planner::TrainingPathView& path);
+std::string TrainingPathJson(const planner::TrainingPathView& view, std::span<const planner::TrainingStep> path);
 
 }  // namespace vantrell::scenario

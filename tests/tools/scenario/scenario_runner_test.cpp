@@ -30,7 +30,7 @@ struct BadInputRow {
     const char* error;
 };
 
-void PrintTo(const BadInputRow& row, std::ostream* out) { *out << JsonString(row.script); }
+void PrintTo(const BadInputRow& row, std::ostream* out) { *out << JsonLine(Json(row.script)); }
 
 class BadInputTest : public ::testing::TestWithParam<BadInputRow> {};
 
@@ -90,12 +90,13 @@ TEST(ScenarioRunner, ClickPrintsNullWithoutAnExplanation) {
     EXPECT_EQ(RunScript("open Cleric\nclick Smiting\n").out, "{\"message\":null}\n");
 }
 
-TEST(JsonString, EscapesQuotesBackslashesAndControlCharacters) {
-    EXPECT_EQ(JsonString("plain"), "\"plain\"");
-    EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
-    EXPECT_EQ(JsonString("one\r\ntwo"), "\"one\\r\\ntwo\"");
-    EXPECT_EQ(JsonString(std::string("\x01", 1)), "\"\\u0001\"");
-    EXPECT_EQ(JsonString("Löwe"), "\"Löwe\"");
+// A user's mistake is answered on one line even when what was typed is not UTF-8.
+TEST(ScenarioRunner, AnswersAMistakeInTextThatIsNotUtf8OnOneLine) {
+    const std::string out = RunScript("open Healer\nsave bad\x01\nload \xff\xfe\napply \xc3\n").out;
+    EXPECT_EQ(out,
+              "{\"error\":\"A plan's name cannot hold control characters.\"}\n"
+              "{\"error\":\"There is no plan named \\\"\xEF\xBF\xBD\xEF\xBF\xBD\\\".\"}\n"
+              "{\"error\":\"This is not a Vantrell plan code.\"}\n");
 }
 
 }  // namespace
