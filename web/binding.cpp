@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "core/catalog/abilities.h"
@@ -102,6 +104,25 @@ val Texts() {
         {"pasteRefused", page::kPasteRefused},
         {"moveUpSymbol", page::kMoveUpSymbol},
         {"moveDownSymbol", page::kMoveDownSymbol},
+        {"undo", page::kUndo},
+        {"redo", page::kRedo},
+        {"savePlan", page::kSavePlan},
+        {"planName", page::kPlanName},
+        {"save", page::kSave},
+        {"cancel", page::kCancel},
+        {"replace", page::kReplace},
+        {"plans", page::kPlans},
+        {"noPlans", page::kNoPlans},
+        {"openPlan", page::kOpenPlan},
+        {"renamePlan", page::kRenamePlan},
+        {"deletePlan", page::kDeletePlan},
+        {"importPlans", page::kImportPlans},
+        {"exportPlans", page::kExportPlans},
+        {"plansFileName", page::kPlansFileName},
+        {"unknownClass", page::kUnknownClass},
+        {"plansNotStored", page::kPlansNotStored},
+        {"plansChangedElsewhere", page::kPlansChangedElsewhere},
+        {"saved", page::kSaved},
     };
     for (const auto& [key, text] : entries) all.set(key, Text(text));
     all.set("versionCaption", texts::VersionCaption());
@@ -112,6 +133,12 @@ val Texts() {
     all.set("titleColour", CssColour(catalog::colour::kBlue));
     all.set("titleColourDark", DarkCssColour(catalog::colour::kBlue));
     return all;
+}
+
+std::string ReplacePlanQuestion(const std::string& name) { return texts::ReplacePlanQuestion(name); }
+std::string DeletePlanQuestion(const std::string& name) { return texts::DeletePlanQuestion(name); }
+std::string UnreadablePlansNote(const std::string& reason, const std::string& keptUnder) {
+    return texts::UnreadableStoredPlansNote(reason, keptUnder);
 }
 
 val LineState(const planner::LineView& shown) {
@@ -204,13 +231,91 @@ public:
 
     bool PickLevel(int level) {
         if (level < planner::kLowestCharacterLevel || level > planner::kHighestCharacterLevel) return false;
-        Current().ApplyLevelChange(static_cast<std::int16_t>(level));
+        session_.PickLevel(Current(), static_cast<std::int16_t>(level));
         return true;
     }
 
     bool Slide(int line, int value) {
         if (!IsLine(line)) return false;
-        return Current().MoveSlider(static_cast<std::size_t>(line), value);
+        return session_.MoveSlider(Current(), static_cast<std::size_t>(line), value);
+    }
+
+    bool Undo() { return session_.Undo(Current()); }
+    bool Redo() { return session_.Redo(Current()); }
+
+    // How many steps the current planner can go back and forward.
+    val History() const {
+        const planner::PlanHistory& history = session_.HistoryOf(Current());
+        val counts = val::object();
+        counts.set("undo", static_cast<double>(history.undoCount()));
+        counts.set("redo", static_cast<double>(history.redoCount()));
+        return counts;
+    }
+
+    // The name Save Plan proposes for the plan on screen.
+    std::string ProposedPlanName() const {
+        return texts::ProposedPlanName(Definition().listName, planner::ViewOf(Current()).characterLevel);
+    }
+    bool HasPlan(const std::string& name) const { return session_.library().Find(name) != nullptr; }
+    std::string SavePlan(const std::string& name) { return session_.SaveCurrent(name); }
+    std::string RenamePlan(const std::string& name, const std::string& newName) {
+        return session_.library().Rename(name, newName);
+    }
+    std::string DeletePlan(const std::string& name) { return session_.library().Delete(name); }
+
+    // The saved plans in the order saved, with what can be read of each.
+    val Plans() const {
+        val plans = val::array();
+        for (const planner::SavedPlan& plan : session_.library().plans()) {
+            val entry = val::object();
+            entry.set("name", plan.name);
+            entry.set("class", plan.definition == nullptr ? val::null() : Text(plan.definition->listName));
+            entry.set("level", plan.characterLevel ? val(*plan.characterLevel) : val::null());
+            entry.set("code", plan.code);
+            entry.set("usable", plan.usable());
+            entry.set("reason", plan.fault);
+            plans.call<void>("push", entry);
+        }
+        return plans;
+    }
+
+    // Opens the saved plan in its class with its priority, as one step.
+    val LoadPlan(const std::string& name) {
+        const planner::SavedPlan* plan = session_.library().Find(name);
+        if (plan == nullptr) {
+            val result = val::object();
+            result.set("ok", false);
+            result.set("reason", texts::NoSavedPlanNamed(planner::PlanLibrary::TrimmedName(name)));
+            return result;
+        }
+        return Outcome(session_.Load(*plan));
+    }
+
+    // Takes the document as the whole library, or keeps the one it has and says why.
+    val ReadLibrary(const std::string& document) {
+        auto read = planner::PlanLibrary::Read(document);
+        val result = val::object();
+        const auto* fault = std::get_if<std::string>(&read);
+        result.set("ok", fault == nullptr);
+        result.set("reason", fault == nullptr ? std::string() : *fault);
+        if (fault == nullptr) session_.library() = std::move(std::get<planner::PlanLibrary>(read));
+        return result;
+    }
+    std::string WriteLibrary() const { return session_.library().Write(); }
+
+    // Adds the document's plans beside the saved ones; nothing is replaced.
+    val ImportLibrary(const std::string& document) {
+        auto read = planner::PlanLibrary::Read(document);
+        val result = val::object();
+        const auto* fault = std::get_if<std::string>(&read);
+        result.set("ok", fault == nullptr);
+        result.set("reason", fault == nullptr ? std::string() : *fault);
+        planner::PlanLibrary::Imported imported;
+        if (fault == nullptr) imported = session_.library().Import(std::get<planner::PlanLibrary>(read));
+        result.set("plans", static_cast<double>(imported.plans));
+        result.set("unusable", static_cast<double>(imported.unusable));
+        result.set("note", fault == nullptr ? texts::ImportedPlansNote(imported.plans, imported.unusable) : *fault);
+        return result;
     }
 
     // The explanation's title and body lines joined by "\n"; null without one.
@@ -341,6 +446,9 @@ EMSCRIPTEN_BINDINGS(vantrell) {
     emscripten::function("realms", &Realms);
     emscripten::function("classesOf", &ClassesOf);
     emscripten::function("texts", &Texts);
+    emscripten::function("replacePlanQuestion", &ReplacePlanQuestion);
+    emscripten::function("deletePlanQuestion", &DeletePlanQuestion);
+    emscripten::function("unreadablePlansNote", &UnreadablePlansNote);
     emscripten::class_<PageSession>("Session")
         .constructor<>()
         .function("open", &PageSession::Open)
@@ -349,6 +457,19 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("state", &PageSession::State)
         .function("pickLevel", &PageSession::PickLevel)
         .function("slide", &PageSession::Slide)
+        .function("undo", &PageSession::Undo)
+        .function("redo", &PageSession::Redo)
+        .function("history", &PageSession::History)
+        .function("proposedPlanName", &PageSession::ProposedPlanName)
+        .function("hasPlan", &PageSession::HasPlan)
+        .function("savePlan", &PageSession::SavePlan)
+        .function("renamePlan", &PageSession::RenamePlan)
+        .function("deletePlan", &PageSession::DeletePlan)
+        .function("plans", &PageSession::Plans)
+        .function("loadPlan", &PageSession::LoadPlan)
+        .function("readLibrary", &PageSession::ReadLibrary)
+        .function("writeLibrary", &PageSession::WriteLibrary)
+        .function("importLibrary", &PageSession::ImportLibrary)
         .function("explanation", &PageSession::Explanation)
         .function("planCode", &PageSession::PlanCode)
         .function("planText", &PageSession::PlanText)

@@ -98,6 +98,15 @@ std::string UnreadableLibraryNote(std::string_view reason, std::string_view move
            std::string(movedTo) + ", and the list of saved plans starts empty.";
 }
 
+std::string UnreadableStoredPlansNote(std::string_view reason, std::string_view keptUnder) {
+    return "The saved plans could not be read: " + std::string(reason) + "\nThe browser keeps them under \"" +
+           std::string(keptUnder) + "\", and the list of saved plans starts empty.";
+}
+
+std::string NoSavedPlanNamed(std::string_view name) {
+    return "There is no plan named \"" + std::string(name) + "\".";
+}
+
 std::string UnwritableLibraryNote(std::string_view folder) {
     return "The saved plans cannot be written to " + std::string(folder) +
            ". They are kept while the program runs, and every change tries again.";

@@ -35,6 +35,11 @@ std::string ReplacePlanQuestion(std::string_view name);
 std::string DeletePlanQuestion(std::string_view name);
 // Said once when the saved plans' file is no library this version can keep: it was moved aside, not overwritten.
 std::string UnreadableLibraryNote(std::string_view reason, std::string_view movedTo);
+// Said when the browser's copy of the saved plans is no library this version can
+// keep: it stays under `keptUnder`, never overwritten.
+std::string UnreadableStoredPlansNote(std::string_view reason, std::string_view keptUnder);
+// Said when a plan is asked for by a name no saved plan has.
+std::string NoSavedPlanNamed(std::string_view name);
 // Said once when the saved plans cannot be written where they are kept.
 std::string UnwritableLibraryNote(std::string_view folder);
 // What an import added.

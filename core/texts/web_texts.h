@@ -22,5 +22,27 @@ inline constexpr std::string_view kLocalLinkLead =
 inline constexpr std::string_view kLocalLinkTail = " instead: a plan code opens in Vantrell anywhere.";
 inline constexpr std::string_view kMoveUpSymbol = "\u2191";
 inline constexpr std::string_view kMoveDownSymbol = "\u2193";
+inline constexpr std::string_view kUndo = "Undo";
+inline constexpr std::string_view kRedo = "Redo";
+inline constexpr std::string_view kSavePlan = "Save Plan";
+inline constexpr std::string_view kPlanName = "Plan name";
+inline constexpr std::string_view kSave = "Save";
+inline constexpr std::string_view kCancel = "Cancel";
+inline constexpr std::string_view kReplace = "Replace";
+inline constexpr std::string_view kPlans = "Plans";
+inline constexpr std::string_view kNoPlans = "No plan is saved yet: Save Plan keeps the plan on screen here.";
+inline constexpr std::string_view kOpenPlan = "Open";
+inline constexpr std::string_view kRenamePlan = "Rename";
+inline constexpr std::string_view kDeletePlan = "Delete";
+inline constexpr std::string_view kImportPlans = "Import";
+inline constexpr std::string_view kExportPlans = "Export";
+inline constexpr std::string_view kPlansFileName = "vantrell-plans.json";
+// Shown in place of the class of a saved plan that names none this version knows.
+inline constexpr std::string_view kUnknownClass = "Unknown class";
+inline constexpr std::string_view kSaved = "The plan is saved.";
+inline constexpr std::string_view kPlansNotStored =
+    "The browser refused to keep the saved plans (its storage is full or not allowed). They stay in this page "
+    "until it is closed: use Export to keep them in a file. Every change tries again.";
+inline constexpr std::string_view kPlansChangedElsewhere = "The saved plans were changed in another window.";
 
 }  // namespace vantrell::texts::web

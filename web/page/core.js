@@ -50,6 +50,25 @@
  * @property {string} roseMarker
  * @property {string} moveUpSymbol
  * @property {string} moveDownSymbol
+ * @property {string} undo
+ * @property {string} redo
+ * @property {string} savePlan
+ * @property {string} planName
+ * @property {string} save
+ * @property {string} cancel
+ * @property {string} replace
+ * @property {string} plans
+ * @property {string} noPlans
+ * @property {string} openPlan
+ * @property {string} renamePlan
+ * @property {string} deletePlan
+ * @property {string} importPlans
+ * @property {string} exportPlans
+ * @property {string} plansFileName what Export names its download
+ * @property {string} unknownClass
+ * @property {string} plansNotStored
+ * @property {string} plansChangedElsewhere
+ * @property {string} saved
  * @property {string} titleColour a CSS colour
  * @property {string} titleColourDark the title's colour in a dark scheme
  */
@@ -160,6 +179,26 @@
  */
 
 /**
+ * A saved plan as the Plans list shows it; `class` and `level` are null where they cannot be read.
+ * @typedef {object} SavedPlan
+ * @property {string} name
+ * @property {string | null} class
+ * @property {number | null} level
+ * @property {string} code
+ * @property {boolean} usable
+ * @property {string} reason why it cannot be opened, '' when it can
+ */
+
+/**
+ * @typedef {object} Imported
+ * @property {boolean} ok
+ * @property {string} reason why the document is no library, '' when it is
+ * @property {number} plans
+ * @property {number} unusable
+ * @property {string} note what to tell the user
+ */
+
+/**
  * The planners the page has opened, the one on screen and the priorities.
  * @typedef {object} Session
  * @property {(listName: string) => boolean} open
@@ -168,6 +207,19 @@
  * @property {() => PlannerState} state
  * @property {(level: number) => boolean} pickLevel
  * @property {(line: number, value: number) => boolean} slide
+ * @property {() => boolean} undo
+ * @property {() => boolean} redo
+ * @property {() => { undo: number, redo: number }} history
+ * @property {() => string} proposedPlanName
+ * @property {(name: string) => boolean} hasPlan
+ * @property {(name: string) => string} savePlan the reason the name is refused, '' once saved
+ * @property {(name: string, newName: string) => string} renamePlan
+ * @property {(name: string) => string} deletePlan
+ * @property {() => SavedPlan[]} plans
+ * @property {(name: string) => Applied} loadPlan
+ * @property {(document: string) => { ok: boolean, reason: string }} readLibrary
+ * @property {() => string} writeLibrary
+ * @property {(document: string) => Imported} importLibrary
  * @property {(line: number) => Explanation | null} explanation
  * @property {() => string} planCode
  * @property {() => string} planText
@@ -188,6 +240,9 @@
  * @property {() => string[]} realms
  * @property {(realm: string) => string[]} classesOf
  * @property {() => Texts} texts
+ * @property {(name: string) => string} replacePlanQuestion
+ * @property {(name: string) => string} deletePlanQuestion
+ * @property {(reason: string, keptUnder: string) => string} unreadablePlansNote
  * @property {new () => Session} Session
  */
 
