@@ -8,6 +8,7 @@ import { loadCore } from './load-core.js';
 import { Messages } from './messages.js';
 import './offline.js';
 import { PlannerView } from './planner-view.js';
+import { PlanDialogs, PlansView, PlanStore } from './plans.js';
 import { Selector } from './selector.js';
 import { fillShell } from './shell.js';
 
@@ -25,6 +26,9 @@ class Page {
     #frame = byId('frmPlanner', HTMLElement);
     /** Whether the Training Path is open; it stays so from class to class. */
     #trainingPathOpen = false;
+    /** @type {PlannerView | null} */
+    #view = null;
+    #plans;
 
     /** @param {Core} core */
     constructor(core) {
@@ -36,6 +40,30 @@ class Page {
             this.#messages.say('');
             if (this.#session.open(listName)) this.#showCurrentPlanner();
         });
+        const store = new PlanStore({ core, session: this.#session, texts: this.#texts, messages: this.#messages,
+            onChangedElsewhere: () => this.#plans.render() });
+        this.#plans = new PlansView({ core, session: this.#session, texts: this.#texts, messages: this.#messages,
+            store, dialogs: new PlanDialogs(this.#texts), onOpened: (result) => this.#showApplied(result, '') });
+        this.#frame.after(this.#plans.node);
+        document.addEventListener('keydown', (event) => this.#stepKey(event));
+    }
+
+    // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, except where a text field has its own.
+    /** @param {KeyboardEvent} event */
+    #stepKey(event) {
+        if (!(event.ctrlKey || event.metaKey) || event.altKey || !this.#view) return;
+        const key = event.key.toLowerCase();
+        const redo = key === 'y' || (key === 'z' && event.shiftKey);
+        if (key !== 'z' && !redo) return;
+        const target = event.target;
+        const typing = target instanceof HTMLTextAreaElement || target instanceof HTMLSelectElement
+            || (target instanceof HTMLElement && target.isContentEditable)
+            || (target instanceof HTMLInputElement && !['range', 'checkbox', 'radio', 'button', 'submit', 'file']
+                .includes(target.type));
+        if (typing || document.querySelector('dialog[open]')) return;
+        event.preventDefault();
+        if (redo) this.#view.redo();
+        else this.#view.undo();
     }
 
     // Follows the address, now and whenever its fragment changes.
@@ -51,7 +79,9 @@ class Page {
             trainingPathOpen: this.#trainingPathOpen,
             onTrainingPathToggle: (open) => { this.#trainingPathOpen = open; },
             onPasted: (pasted) => this.#showApplied(this.#session.applyPasted(pasted), this.#texts.pasteLead),
+            onSavePlan: () => this.#plans.saveCurrent(),
         });
+        this.#view = view;
         this.#selector.show(layout.realm, layout.listName);
         this.#frame.replaceChildren(...view.nodes);
         this.#intro.hidden = true;

@@ -40,6 +40,8 @@ export class PlannerView {
     /** @type {LineControls[]} */
     #lines;
     #trainingPath;
+    #undo;
+    #redo;
     /** The view's nodes, for the page to place. */
     nodes;
 
@@ -52,8 +54,10 @@ export class PlannerView {
      * @param {boolean} settings.trainingPathOpen
      * @param {(open: boolean) => void} settings.onTrainingPathToggle
      * @param {(pasted: string) => void} settings.onPasted
+     * @param {() => void} settings.onSavePlan
      */
-    constructor({ session, texts, messages, explanations, trainingPathOpen, onTrainingPathToggle, onPasted }) {
+    constructor({ session, texts, messages, explanations, trainingPathOpen, onTrainingPathToggle, onPasted,
+        onSavePlan }) {
         this.#session = session;
         this.#texts = texts;
         this.#messages = messages;
@@ -73,13 +77,21 @@ export class PlannerView {
         this.#stats = element('div', { id: 'fraStats', className: 'stats', role: 'group',
             'aria-label': texts.specializationLevel }, [this.#headings(), ...this.#lines.map((line) => line.node)]);
 
+        this.#undo = element('button', { type: 'button', id: 'cmdUndo', textContent: texts.undo,
+            'aria-keyshortcuts': 'Control+Z', onclick: () => this.undo() });
+        this.#redo = element('button', { type: 'button', id: 'cmdRedo', textContent: texts.redo,
+            'aria-keyshortcuts': 'Control+Shift+Z Control+Y', onclick: () => this.redo() });
+        const steps = element('div', { className: 'steps' }, [this.#undo, this.#redo,
+            element('button', { type: 'button', id: 'cmdSavePlan', textContent: texts.savePlan,
+                onclick: onSavePlan })]);
+
         const sharing = new Sharing({ session, texts, messages, onPasted });
         this.#trainingPath = new TrainingPathView({ session, texts, layout, messages,
             copy: (text) => sharing.copy(text), open: trainingPathOpen, onToggle: onTrainingPathToggle });
 
         this.nodes = [
             element('h2', { id: 'lblClassTitle', textContent: layout.title, tabIndex: -1 }),
-            this.#figures(layout), this.#stats, ...sharing.nodes, this.#trainingPath.node];
+            this.#figures(layout), this.#stats, steps, ...sharing.nodes, this.#trainingPath.node];
     }
 
     // Shows the plan as the core holds it now, and puts it in the address.
@@ -91,7 +103,21 @@ export class PlannerView {
         this.#stats.classList.toggle('disabled', !state.statsEnabled);
         state.lines.forEach((shown, index) => PlannerView.#renderLine(this.#lines[index], shown));
         this.#trainingPath.render();
+        const steps = this.#session.history();
+        // The counts are also the page's test contract: what the scenario driver's `history` prints.
+        setProperty(this.#undo, 'disabled', steps.undo === 0);
+        this.#undo.dataset.steps = String(steps.undo);
+        setProperty(this.#redo, 'disabled', steps.redo === 0);
+        this.#redo.dataset.steps = String(steps.redo);
         showInAddress(this.#session.planCode());
+    }
+
+    undo() {
+        if (this.#session.undo()) this.#changed();
+    }
+
+    redo() {
+        if (this.#session.redo()) this.#changed();
     }
 
     #changed() {

@@ -1,7 +1,7 @@
 // The page audited by axe-core against WCAG 2.1 A and AA, in both colour
 // schemes: the start view and the About box, then for classes that between
 // them show every colour of the catalog, the planner, an explanation, a
-// refused code and the training path.
+// refused code, the training path, Save Plan's form and the Plans section.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -9,7 +9,7 @@ import { dirname, join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import playwright from 'playwright-core';
 
-import { classNames, drive, launch, loadCore, openPage, openTrainingPath, stemsOf } from './support.mjs';
+import { classNames, drive, launch, loadCore, openPage, openPlans, openTrainingPath, stemsOf } from './support.mjs';
 
 const axeSource = readFileSync(join(dirname(createRequire(import.meta.url).resolve('axe-core')), 'axe.min.js'), 'utf8');
 const core = await loadCore('vantrell_core');
@@ -85,6 +85,14 @@ async function auditClass(page, listName) {
     await openTrainingPath(page);
     found.push(...await audit(page, `${listName} training path`));
     await page.click('#frmTrainingPath summary');
+
+    // Save Plan's form, then the Plans section holding what it saved.
+    await page.click('#cmdSavePlan');
+    found.push(...await audit(page, `${listName} save plan`));
+    await page.click('#dlgPlanOk');
+    await openPlans(page);
+    found.push(...await audit(page, `${listName} plans`));
+    await page.click('#frmPlans summary');
     return found;
 }
 

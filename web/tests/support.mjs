@@ -156,7 +156,71 @@ export async function showOf(page) {
 // `show` or `click` prints, as parsed JSON, or nothing.
 export async function drive(page, core, command) {
     const [verb, ...args] = command.trim().split(/\s+/);
-    if (verb === 'open') {
+    // What follows the verb, as the driver reads a plan's name.
+    const rest = command.trim().slice(verb.length).trim();
+    if (verb === 'undo' || verb === 'redo') {
+        // A button with nothing to do is disabled: the driver's command is then no step either.
+        const button = verb === 'undo' ? '#cmdUndo' : '#cmdRedo';
+        if (await page.isEnabled(button)) await page.click(button);
+    } else if (verb === 'history') {
+        return page.evaluate(() => ({ undo: Number(document.getElementById('cmdUndo').dataset.steps),
+            redo: Number(document.getElementById('cmdRedo').dataset.steps) }));
+    } else if (verb === 'apply') {
+        let said;
+        if (await page.isVisible('#cmdPaste')) {
+            await page.click('#cmdPaste');
+            await page.waitForSelector('#txtPaste', { state: 'visible' });
+            await page.fill('#txtPaste', args[0]);
+            await page.press('#txtPaste', 'Enter');
+            said = (await page.textContent('#msgAlert')).slice(core.texts().pasteLead.length);
+        } else {
+            // Before any planner the page has no paste button: a link brings the code.
+            await page.evaluate((code) => {
+                const changed = new Promise((done) => { window.addEventListener('hashchange', done, { once: true }); });
+                location.replace(`#${encodeURIComponent(code)}`);
+                return changed;
+            }, args[0].slice(args[0].indexOf('#') + 1));
+            said = await page.textContent('#msgAlert');
+        }
+        const lowered = loweredLinesIn(said);
+        if (said !== '' && !lowered) return { error: said };
+        return { applied: await currentClass(page), lowered: lowered ?? [] };
+    } else if (verb === 'save') {
+        await page.click('#cmdSavePlan');
+        await page.fill('#txtPlanName', rest);
+        await page.click('#dlgPlanOk');
+        const fault = await page.textContent('#lblPlanNameFault');
+        if (fault !== '') {
+            await page.click('#dlgPlanCancel');
+            return { error: fault };
+        }
+        // A plan of the same name is replaced once the user says so, as the driver replaces it.
+        if (await page.evaluate(() => document.getElementById('dlgPlan').open)) await page.click('#dlgPlanOk');
+        await page.waitForFunction(() => !document.getElementById('dlgPlan').open);
+        return { saved: rest };
+    } else if (verb === 'plans') {
+        return { plans: await plansListed(page, core) };
+    } else if (verb === 'load' || verb === 'delete' || verb === 'rename') {
+        const [name, newName] = verb === 'rename' ? rest.split('=>').map((part) => part.trim()) : [rest];
+        await openPlans(page);
+        const entry = await planEntry(page, name);
+        // The page lists no such plan; the driver says so in the core's words.
+        if (!entry) return { error: `There is no plan named "${name}".` };
+        await page.click(`#lstPlans [data-plan="${cssString(entry)}"] [data-action="${verb === 'load' ? 'open' : verb}"]`);
+        if (verb === 'load') {
+            const lowered = loweredLinesIn(await page.textContent('#msgAlert'));
+            return { loaded: entry, class: await currentClass(page), lowered: lowered ?? [] };
+        }
+        if (verb === 'rename') await page.fill('#txtPlanName', newName);
+        await page.click('#dlgPlanOk');
+        const fault = await page.textContent('#lblPlanNameFault');
+        if (fault !== '') {
+            await page.click('#dlgPlanCancel');
+            return { error: fault };
+        }
+        await page.waitForFunction(() => !document.getElementById('dlgPlan').open);
+        return verb === 'rename' ? { renamed: newName } : { deleted: entry };
+    } else if (verb === 'open') {
         await page.selectOption('#cboRealm', realmOf(core, args[0]));
         await page.click(`#lstClasses [data-class="${args[0]}"]`);
     } else if (verb === 'level') {
@@ -188,6 +252,46 @@ export async function drive(page, core, command) {
         return pathAsDriverPrints(await readTrainingPath(page), linesOf(core, listName));
     }
     return undefined;
+}
+
+function cssString(text) {
+    return text.replaceAll('\\', '\\\\').replaceAll('"', '\\"');
+}
+
+async function currentClass(page) {
+    return page.evaluate(() => document.querySelector('#lstClasses [aria-current="true"]')?.dataset.class ?? null);
+}
+
+// The lines a plan's trimming names, as the driver lists them; null where the text names none.
+function loweredLinesIn(text) {
+    const [lead, ...lines] = text.split('\n');
+    if (!lead.startsWith('The plan did not fit')) return null;
+    return lines.map((line) => {
+        const [, caption, requested, applied] = line.match(/^(.*): (\d+) lowered to (\d+)$/);
+        return { caption, requested: Number(requested), applied: Number(applied) };
+    });
+}
+
+// The listed plan a user means by `name`: its case aside, as the core finds it.
+async function planEntry(page, name) {
+    const names = await page.$$eval('#lstPlans [data-plan]', (entries) => entries.map((entry) => entry.dataset.plan));
+    return names.find((listed) => listed.toLowerCase() === name.toLowerCase()) ?? null;
+}
+
+export async function openPlans(page) {
+    if (!(await page.locator('#frmPlans').evaluate((section) => section.open))) await page.click('#frmPlans summary');
+}
+
+// The Plans list in the driver's `plans` form: class and level as the list shows them.
+export async function plansListed(page, core) {
+    return page.$$eval('#lstPlans [data-plan]', (entries, unknownClass) => entries.map((entry) => {
+        const shown = (part) => entry.querySelector(`[data-part="${part}"]`)?.textContent ?? null;
+        const usable = !entry.querySelector('[data-action="open"]').disabled;
+        const level = shown('level');
+        return { name: entry.dataset.plan, class: shown('class') === unknownClass ? null : shown('class'),
+            level: level === null ? null : Number(level), code: entry.dataset.code, usable,
+            ...(usable ? {} : { reason: shown('fault') }) };
+    }), core.texts().unknownClass);
 }
 
 export async function openTrainingPath(page) {

@@ -1,0 +1,256 @@
+// Undo, Redo and the saved plans on the page in headless Chromium: steps
+// taken with the buttons and the keys against the native scenario driver, and
+// the library the browser keeps, across tabs, a full storage and a file.
+import assert from 'node:assert/strict';
+import { readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import playwright from 'playwright-core';
+
+import {
+    drive, launch, loadCore, nativeLines, openPage, openPlans, pageUrl, plansListed, scratchDir, showOf,
+} from './support.mjs';
+
+const core = await loadCore();
+const texts = core.texts();
+let browser;
+before(async () => { browser = await launch(playwright); });
+after(async () => { await browser?.close(); });
+
+const fragmentOf = (page) => decodeURIComponent(new URL(page.url()).hash.slice(1));
+const codeOf = (shown) => `VT1:${shown.class}:${shown.level}:${shown.lines.map((line) => line.level).join('.')}`;
+
+async function openIn(context) {
+    const page = await context.newPage();
+    page.errors = [];
+    page.on('pageerror', (error) => page.errors.push(error.message));
+    await page.goto(pageUrl);
+    await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+    return page;
+}
+
+async function savePlan(page, name) {
+    await page.click('#cmdSavePlan');
+    await page.fill('#txtPlanName', name);
+    await page.click('#dlgPlanOk');
+}
+
+// The plans a library document holds, as the core reads it.
+function plansIn(document) {
+    const session = new core.Session();
+    try {
+        const read = session.readLibrary(document);
+        assert.equal(read.ok, true, read.reason);
+        return session.plans().map(({ name, code }) => ({ name, code }));
+    } finally {
+        session.delete();
+    }
+}
+
+describe('undo and redo', () => {
+    // Each gesture as the page takes it; the driver is given the plain command.
+    const gestures = {
+        'undo button': (page) => page.click('#cmdUndo'),
+        'redo button': (page) => page.click('#cmdRedo'),
+        'undo key': (page) => page.keyboard.press('Control+z'),
+        'redo key': (page) => page.keyboard.press('Control+Shift+Z'),
+        'redo key y': (page) => page.keyboard.press('Control+y'),
+    };
+
+    test('the buttons and keys give back what the driver prints, the training path and address included', async () => {
+        const steps = ['open Hero', 'level 35', 'slide Shield 20', 'slide Parry 14', 'path', 'undo button', 'show',
+            'path', 'history', 'undo key', 'show', 'history', 'redo key', 'show', 'path', 'redo key y', 'show',
+            'history', 'undo key', 'undo key', 'undo key', 'show', 'history', 'redo button', 'level 20', 'history',
+            'redo key', 'show', 'path'];
+        const script = `${steps.map((step) => step.replace(/ (button|key|key y)$/, '')).join('\n')}\n`;
+        const expected = nativeLines(script);
+        const page = await openPage(browser);
+        const actual = [];
+        for (const step of steps) {
+            if (gestures[step]) {
+                // Focus on a slider, which has no undo of its own, must not keep the keys from the page.
+                if (step.includes('key')) await page.focus('[data-part="slider"]');
+                await gestures[step](page);
+                continue;
+            }
+            const printed = await drive(page, core, step);
+            if (printed === undefined) continue;
+            actual.push(printed);
+            if (printed.lines) assert.equal(fragmentOf(page), codeOf(printed), step);
+            if (printed.undo !== undefined) {
+                const enabled = { undo: await page.isEnabled('#cmdUndo'), redo: await page.isEnabled('#cmdRedo') };
+                assert.deepEqual(enabled, { undo: printed.undo > 0, redo: printed.redo > 0 }, step);
+            }
+        }
+        assert.deepEqual(actual, expected);
+        assert.deepEqual(page.errors, []);
+        await page.close();
+    });
+
+    test('in a text field the keys are the field\'s own', async () => {
+        const page = await openPage(browser, { hash: '#VT1:Healer:40:12.1.1' });
+        await drive(page, core, 'slide Mending 20');
+        const before = await showOf(page);
+        await page.click('#cmdSavePlan');
+        await page.press('#txtPlanName', 'Control+z');
+        await page.click('#dlgPlanCancel');
+        // The paste box appears where the clipboard is refused, as it is here.
+        await page.click('#cmdPaste');
+        await page.waitForSelector('#txtPaste', { state: 'visible' });
+        await page.press('#txtPaste', 'Control+z');
+        await page.press('#txtPaste', 'Control+y');
+        assert.deepEqual(await showOf(page), before);
+        await page.focus('#cmdCopyText');
+        await page.keyboard.press('Control+z');
+        assert.equal((await showOf(page)).lines[0].value, 12);
+        await page.close();
+    });
+});
+
+describe('saved plans', () => {
+    test('a plan saved in one tab shows in another, and a deletion there comes back', async () => {
+        const context = await browser.newContext();
+        const first = await openIn(context);
+        const second = await openIn(context);
+        await openPlans(second);
+        assert.equal(await second.isVisible('#lblNoPlans'), true);
+
+        await drive(first, core, 'open Bard');
+        await drive(first, core, 'slide Regrowth 20');
+        await first.click('#cmdSavePlan');
+        assert.equal(await first.inputValue('#txtPlanName'), 'Bard 50');
+        await first.click('#dlgPlanOk');
+        await second.waitForSelector('#lstPlans [data-plan="Bard 50"]');
+        assert.deepEqual(await plansListed(second, core), [{ name: 'Bard 50', class: 'Bard', level: 50,
+            code: 'VT1:Bard:50:20.1.1.1.1', usable: true }]);
+        assert.equal(await second.textContent('#msgStatus'), texts.plansChangedElsewhere);
+
+        // Saving the same name asks first; saying no keeps the plan as it was.
+        await drive(first, core, 'level 30');
+        await savePlan(first, ' bard 50 ');
+        assert.equal(await first.textContent('#dlgPlanQuestion'), core.replacePlanQuestion('bard 50'));
+        await first.click('#dlgPlanCancel');
+        assert.equal((await plansListed(first, core))[0].code, 'VT1:Bard:50:20.1.1.1.1');
+
+        await openPlans(second);
+        await second.click('#lstPlans [data-plan="Bard 50"] [data-action="delete"]');
+        assert.equal(await second.textContent('#dlgPlanQuestion'), core.deletePlanQuestion('Bard 50'));
+        await second.click('#dlgPlanOk');
+        await openPlans(first);
+        await first.waitForSelector('#lstPlans [data-plan]', { state: 'detached' });
+        assert.deepEqual([...first.errors, ...second.errors], []);
+        await context.close();
+    });
+
+    test('a stored value that is no library is kept aside, said, and never overwritten', async () => {
+        const context = await browser.newContext();
+        await context.addInitScript(() => {
+            if (!sessionStorage.getItem('seeded')) {
+                sessionStorage.setItem('seeded', 'yes');
+                localStorage.setItem('vantrell.plans', '{"plans": "written by something else"}');
+            }
+        });
+        const page = await openIn(context);
+        const stored = await page.evaluate(() => Object.fromEntries(Object.keys(localStorage)
+            .map((key) => [key, localStorage.getItem(key)])));
+        const asideKey = Object.keys(stored).find((key) => key !== 'vantrell.plans');
+        assert.match(asideKey, /^vantrell\.plans\.unreadable-\d{8}-\d{6}$/);
+        assert.equal(stored[asideKey], '{"plans": "written by something else"}');
+        const session = new core.Session();
+        const { reason } = session.readLibrary(stored[asideKey]);
+        session.delete();
+        assert.equal(await page.textContent('#msgAlert'), core.unreadablePlansNote(reason, asideKey));
+
+        await drive(page, core, 'open Healer');
+        await savePlan(page, 'Mine');
+        const after = await page.evaluate((key) => [localStorage.getItem(key), localStorage.getItem('vantrell.plans')],
+            asideKey);
+        assert.equal(after[0], stored[asideKey]);
+        assert.deepEqual(plansIn(after[1]), [{ name: 'Mine', code: 'VT1:Healer:50:1.1.1' }]);
+        await context.close();
+    });
+
+    test('a full storage is said, the plans stay in the page, open and export', async () => {
+        const context = await browser.newContext({ acceptDownloads: true });
+        await context.addInitScript(() => {
+            Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };
+        });
+        const page = await openIn(context);
+        await page.goto(`${pageUrl}#VT1:Healer:30:20.5.1`);
+        await savePlan(page, 'Kept here');
+        assert.equal(await page.textContent('#msgAlert'), texts.plansNotStored);
+        await drive(page, core, 'open Friar');
+        await openPlans(page);
+        await page.click('#lstPlans [data-plan="Kept here"] [data-action="open"]');
+        assert.equal(fragmentOf(page), 'VT1:Healer:30:20.5.1');
+
+        const [download] = await Promise.all([page.waitForEvent('download'), page.click('#cmdExportPlans')]);
+        assert.equal(download.suggestedFilename(), texts.plansFileName);
+        const file = join(scratchDir(), 'exported.json');
+        await download.saveAs(file);
+        assert.deepEqual(plansIn(readFileSync(file, 'utf8')), [{ name: 'Kept here', code: 'VT1:Healer:30:20.5.1' }]);
+        assert.deepEqual(page.errors, []);
+        await context.close();
+    });
+
+    test('Export and Import carry the plans to another browser, names kept apart and faults shown', async () => {
+        const from = await browser.newContext({ acceptDownloads: true });
+        const page = await openIn(from);
+        await page.goto(`${pageUrl}#VT1:Bard:30:20.1.1.1.1`);
+        await savePlan(page, 'Group "bard" 😀');
+        await drive(page, core, 'priority Music Regrowth Nurturing Blades Blunts');
+        await drive(page, core, 'level 40');
+        await savePlan(page, 'Solo');
+        await openPlans(page);
+        const [download] = await Promise.all([page.waitForEvent('download'), page.click('#cmdExportPlans')]);
+        const exported = join(scratchDir(), 'vantrell-plans.json');
+        await download.saveAs(exported);
+        const listed = await plansListed(page, core);
+        await from.close();
+
+        const to = await browser.newContext();
+        const other = await openIn(to);
+        await openPlans(other);
+        await other.setInputFiles('#filImportPlans', exported);
+        await other.waitForSelector('#lstPlans [data-plan]');
+        assert.deepEqual(await plansListed(other, core), listed);
+        const importer = new core.Session();
+        assert.equal(await other.textContent('#msgStatus'), importer.importLibrary(readFileSync(exported, 'utf8')).note);
+        importer.delete();
+
+        // The same file again adds beside, and a plan whose code no longer reads is listed with why.
+        const document = JSON.parse(readFileSync(exported, 'utf8'));
+        const broken = JSON.stringify(document).replace('VT1:Bard:40:', 'VT1:Bard:99:');
+        const brokenFile = join(scratchDir(), 'broken.json');
+        writeFileSync(brokenFile, broken);
+        await other.setInputFiles('#filImportPlans', brokenFile);
+        await other.waitForSelector('#lstPlans [data-plan="Solo (2)"]');
+        const session = new core.Session();
+        session.readLibrary(broken);
+        const brokenPlan = session.plans().find((plan) => plan.name === 'Solo');
+        session.delete();
+        assert.equal(brokenPlan.usable, false);
+        const entry = (await plansListed(other, core)).find((plan) => plan.name === 'Solo (2)');
+        assert.deepEqual(entry, { ...brokenPlan, name: 'Solo (2)' });
+        assert.equal(await other.isDisabled('#lstPlans [data-plan="Solo (2)"] [data-action="open"]'), true);
+
+        // Opening a plan sets its priority and applies it as one step, as the driver's `load` does.
+        const expected = nativeLines(`import ${exported}\nload Solo\nshow\npath\nhistory\n`).slice(1);
+        const actual = [];
+        for (const command of ['load Solo', 'show', 'path', 'history']) actual.push(await drive(other, core, command));
+        assert.deepEqual(actual, expected);
+
+        // A file that is no library changes nothing and says why.
+        const before = await plansListed(other, core);
+        const junk = join(scratchDir(), 'junk.json');
+        writeFileSync(junk, 'not json');
+        await other.setInputFiles('#filImportPlans', junk);
+        await other.waitForFunction(() => document.getElementById('msgAlert').textContent !== '');
+        const check = new core.Session();
+        assert.equal(await other.textContent('#msgAlert'), check.importLibrary('not json').reason);
+        check.delete();
+        assert.deepEqual(await plansListed(other, core), before);
+        assert.deepEqual(other.errors, []);
+        await to.close();
+    });
+});
