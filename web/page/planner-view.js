@@ -113,11 +113,22 @@ export class PlannerView {
     }
 
     undo() {
-        if (this.#session.undo()) this.#changed();
+        if (this.#session.undo()) this.#stepped(this.#undo, this.#redo);
     }
 
     redo() {
-        if (this.#session.redo()) this.#changed();
+        if (this.#session.redo()) this.#stepped(this.#redo, this.#undo);
+    }
+
+    /**
+     * A button that has just taken the last step it could would leave its focus nowhere.
+     * @param {HTMLButtonElement} taken
+     * @param {HTMLButtonElement} other
+     */
+    #stepped(taken, other) {
+        const focused = document.activeElement === taken;
+        this.#changed();
+        if (focused && taken.disabled) other.focus();
     }
 
     #changed() {

@@ -43,7 +43,11 @@ export class PlanStore {
             if (!read.ok) {
                 const key = `${storageKey}.unreadable-${stamp(new Date())}`;
                 this.#aside = { key, text: stored };
-                this.#setAside();
+                try {
+                    this.#setAside();
+                } catch {
+                    // Tried again before every write, which waits for it.
+                }
                 messages.warn(core.unreadablePlansNote(read.reason, key));
             }
         }
@@ -71,15 +75,11 @@ export class PlanStore {
         }
     }
 
+    // The unreadable document stays under the library's key until it is kept elsewhere.
     #setAside() {
         if (!this.#aside) return;
-        try {
-            localStorage.setItem(this.#aside.key, this.#aside.text);
-            this.#aside = null;
-        } catch (error) {
-            // The unreadable document stays where it is until it can be kept elsewhere.
-            if (this.#session.plans().length > 0) throw error;
-        }
+        localStorage.setItem(this.#aside.key, this.#aside.text);
+        this.#aside = null;
     }
 
     /** @returns {string | null} */

@@ -103,6 +103,12 @@ describe('undo and redo', () => {
         await page.focus('#cmdCopyText');
         await page.keyboard.press('Control+z');
         assert.equal((await showOf(page)).lines[0].value, 12);
+
+        // The last step back disables Undo; focus goes on to Redo rather than nowhere.
+        await page.focus('#cmdUndo');
+        await page.keyboard.press('Enter');
+        assert.deepEqual(await showOf(page), nativeLines('open Healer\nshow\n')[0]);
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdRedo');
         await page.close();
     });
 });
@@ -168,6 +174,25 @@ describe('saved plans', () => {
         assert.equal(after[0], stored[asideKey]);
         assert.deepEqual(plansIn(after[1]), [{ name: 'Mine', code: 'VT1:Healer:50:1.1.1' }]);
         await context.close();
+
+        // Where it cannot be set aside, it stays where it is, and the plans wait in the page.
+        const refusing = await browser.newContext();
+        await refusing.addInitScript(() => {
+            localStorage.setItem('vantrell.plans', 'not json');
+            const setItem = Storage.prototype.setItem;
+            Storage.prototype.setItem = function refuseAside(key, value) {
+                if (key.startsWith('vantrell.plans.')) throw new DOMException('full', 'QuotaExceededError');
+                setItem.call(this, key, value);
+            };
+        });
+        const refused = await openIn(refusing);
+        await drive(refused, core, 'open Healer');
+        await savePlan(refused, 'Waiting');
+        assert.equal(await refused.evaluate(() => localStorage.getItem('vantrell.plans')), 'not json');
+        assert.equal(await refused.textContent('#msgAlert'), texts.plansNotStored);
+        await openPlans(refused);
+        assert.deepEqual((await plansListed(refused, core)).map((plan) => plan.name), ['Waiting']);
+        await refusing.close();
     });
 
     test('a full storage is said, the plans stay in the page, open and export', async () => {
