@@ -121,6 +121,8 @@ describe('saved plans', () => {
         await openPlans(second);
         assert.equal(await second.isVisible('#lblNoPlans'), true);
 
+        // A tab behind another paints about once a second: each is brought forward to be used.
+        await first.bringToFront();
         await drive(first, core, 'open Bard');
         await drive(first, core, 'slide Regrowth 20');
         await first.click('#cmdSavePlan');
@@ -138,10 +140,12 @@ describe('saved plans', () => {
         await first.click('#dlgPlanCancel');
         assert.equal((await plansListed(first, core))[0].code, 'VT1:Bard:50:20.1.1.1.1');
 
+        await second.bringToFront();
         await openPlans(second);
         await second.click('#lstPlans [data-plan="Bard 50"] [data-action="delete"]');
         assert.equal(await second.textContent('#dlgPlanQuestion'), core.deletePlanQuestion('Bard 50'));
         await second.click('#dlgPlanOk');
+        await first.bringToFront();
         await openPlans(first);
         await first.waitForSelector('#lstPlans [data-plan]', { state: 'detached' });
         assert.deepEqual([...first.errors, ...second.errors], []);
