@@ -4,19 +4,27 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "desktop/shell/fixed_child_window.h"
-#include "desktop/toolkit/look.h"
-#include "desktop/shell/main_window.h"
 #include "bench/run_benchmarks.h"
 #include "core/catalog/class_catalog.h"
+#include "core/planner/plan_library.h"
 #include "desktop/planner_window/class_planner_window.h"
+#include "desktop/shell/fixed_child_window.h"
+#include "desktop/shell/main_window.h"
+#include "desktop/shell/plan_store.h"
+#include "desktop/shell/plans_dialog.h"
+#include "desktop/toolkit/look.h"
 
 namespace {
 
@@ -135,6 +143,61 @@ void OpenAllPlannerWindows(benchmark::State& state) {
         benchmark::Counter(allSeconds * 1e3 / static_cast<double>(opened), benchmark::Counter::kAvgIterations);
 }
 
+// The Plans dialog opened on a library of a thousand plans, until it has painted.
+void OpenPlansDialog(benchmark::State& state) {
+    QTemporaryDir folder;
+    vantrell::planner::PlanLibrary library;
+    const std::vector<std::string> priority = {"Mending", "Augmentation", "Pacification"};
+    for (int plan = 0; plan < 1000; ++plan) {
+        library.Save("Plan " + std::to_string(plan), "VT1:Healer:" + std::to_string(6 + plan % 45) + ":5.1.1",
+                     priority);
+    }
+    QFile file(QDir(folder.path()).filePath("plans.json"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray::fromStdString(library.Write())) < 0) {
+        state.SkipWithError("the library could not be written");
+        return;
+    }
+    file.close();
+    vantrell::planner::PlanLibrary kept;
+    vantrell::app::PlanStore store(folder.path(), kept, vantrell::toolkit::MessageSink{});
+    vantrell::app::ShellSeams seams{.messages = {}, .openLink = {}};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        vantrell::app::PlansDialog dialog(store, seams, [](const vantrell::planner::SavedPlan&) {});
+        dialog.show();
+        QApplication::processEvents();
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        if (dialog.list()->topLevelItemCount() != 1000) {
+            state.SkipWithError("the dialog does not list the thousand plans");
+            break;
+        }
+    }
+}
+
+// Saving one plan into a library file of a thousand: locked, read again, written atomically.
+void SaveIntoStore(benchmark::State& state) {
+    QTemporaryDir folder;
+    vantrell::planner::PlanLibrary kept;
+    vantrell::app::PlanStore store(folder.path(), kept, vantrell::toolkit::MessageSink{});
+    const std::vector<std::string> priority = {"Mending", "Augmentation", "Pacification"};
+    store.Change([&](vantrell::planner::PlanLibrary& library) {
+        for (int plan = 0; plan < 1000; ++plan)
+            library.Save("Plan " + std::to_string(plan), "VT1:Healer:50:5.1.1", priority);
+        return std::string();
+    });
+    int level = 6;
+    for (auto _ : state) {
+        const std::string code = "VT1:Healer:" + std::to_string(level) + ":5.1.1";
+        level = level == 50 ? 6 : level + 1;
+        const std::string fault = store.Change(
+            [&](vantrell::planner::PlanLibrary& library) { return library.Save("Plan 500", code, priority); });
+        if (!fault.empty() || kept.plans().size() != 1000) {
+            state.SkipWithError("the plan was not saved into the file");
+            break;
+        }
+    }
+}
+
 QtMessageHandler defaultHandler = nullptr;
 
 // The offscreen platform says this for every window shown; a run shows hundreds.
@@ -165,6 +228,18 @@ int main(int argc, char** argv) {
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+
+    benchmark::RegisterBenchmark("OpenPlansDialogWith1000Plans", OpenPlansDialog)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(10)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+
+    benchmark::RegisterBenchmark("SaveIntoPlansFileOf1000", SaveIntoStore)
+        ->Unit(benchmark::kMillisecond)
         ->Repetitions(3)
         ->ReportAggregatesOnly(true);
 
