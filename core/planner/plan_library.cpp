@@ -239,7 +239,9 @@ std::string PlanLibrary::Delete(std::string_view name) {
 std::string PlanLibrary::FreeNameFrom(std::string_view name) const {
     if (Find(name) == nullptr) return std::string(name);
     for (int copy = 2;; ++copy) {
-        const std::string suffix = " (" + std::to_string(copy) + ")";
+        std::string suffix = " (";
+        suffix += std::to_string(copy);
+        suffix += ')';
         const std::string candidate = std::string(FirstPoints(name, kLongestName - suffix.size())) + suffix;
         if (Find(candidate) == nullptr) return candidate;
     }
