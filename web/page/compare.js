@@ -136,7 +136,8 @@ export class CompareView {
         const headings = [texts.compareLine, texts.planALevel, texts.planAPoints, texts.planAAbilities,
             texts.planBLevel, texts.planBPoints, texts.planBAbilities];
         const table = element('table', { id: 'tblCompare', className: 'path-table compare-table' }, [
-            element('thead', {}, [element('tr', {}, headings.map((text) => element('th', { scope: 'col', textContent: text })))]),
+            element('thead', {}, [element('tr', {},
+                headings.map((text) => element('th', { scope: 'col', textContent: text })))]),
             this.#body, this.#foot]);
         // Focusable, so that a keyboard alone can scroll a table wider than the screen.
         return element('div', { className: 'path-scroller', tabIndex: 0, role: 'region',
