@@ -15,6 +15,7 @@
 #include "core/catalog/class_catalog.h"
 #include "core/catalog/colour_contrast.h"
 #include "core/planner/plan_code.h"
+#include "core/planner/plan_compare.h"
 #include "core/planner/plan_link.h"
 #include "core/planner/plan_text.h"
 #include "core/planner/planner_view.h"
@@ -123,6 +124,24 @@ val Texts() {
         {"plansNotStored", page::kPlansNotStored},
         {"plansChangedElsewhere", page::kPlansChangedElsewhere},
         {"saved", page::kSaved},
+        {"compare", window::kCompareTitle},
+        {"compareNote", page::kCompareNote},
+        {"compareSavedPlan", page::kCompareSavedPlan},
+        {"compareNoSavedPlan", page::kCompareNoSavedPlan},
+        {"compareCode", page::kCompareCode},
+        {"chooseOtherPlan", window::kChooseOtherPlan},
+        {"swap", page::kSwap},
+        {"compareLine", window::kComparedLine},
+        {"planALevel", window::kPlanALevel},
+        {"planAPoints", window::kPlanAPoints},
+        {"planAAbilities", window::kPlanAAbilities},
+        {"planBLevel", window::kPlanBLevel},
+        {"planBPoints", window::kPlanBPoints},
+        {"planBAbilities", window::kPlanBAbilities},
+        {"comparedCharacterLevel", window::kComparedCharacterLevel},
+        {"completeFromCaption", window::kComparedCompleteFrom},
+        {"differsMarker", window::kComparedDiffersMarker},
+        {"differs", window::kDiffersHeading},
     };
     for (const auto& [key, text] : entries) all.set(key, Text(text));
     all.set("versionCaption", texts::VersionCaption());
@@ -153,6 +172,31 @@ val LineState(const planner::LineView& shown) {
     entry.set("percent", shown.percent);
     entry.set("abilities", shown.abilities);
     entry.set("tooltip", shown.tooltip);
+    return entry;
+}
+
+// The plans side by side, B first when `swapped`: the page only ever reads A and B.
+planner::PlanComparison Oriented(planner::PlanComparison comparison, bool swapped) {
+    if (!swapped) return comparison;
+    std::swap(comparison.a, comparison.b);
+    for (planner::ComparedLine& line : comparison.lines) std::swap(line.a, line.b);
+    return comparison;
+}
+
+val ComparedSideOf(const planner::ComparedSide& side) {
+    val entry = val::object();
+    entry.set("level", static_cast<int>(side.level));
+    entry.set("points", static_cast<int>(side.points));
+    entry.set("abilities", side.abilities);
+    return entry;
+}
+
+val ComparedPlanOf(const planner::ComparedPlan& plan) {
+    val entry = val::object();
+    entry.set("level", static_cast<int>(plan.characterLevel));
+    entry.set("total", static_cast<double>(plan.totalPoints));
+    entry.set("left", static_cast<double>(plan.pointsLeft));
+    entry.set("completeFrom", static_cast<int>(plan.completeFrom));
     return entry;
 }
 
@@ -416,6 +460,52 @@ public:
         return planner::TrainingPathAsText(current, priority, planner::TrainingPath(current, priority));
     }
 
+    // The plan on screen beside `codeOrLink`, or why they cannot be set side by side;
+    // `text` is what Copy as Text copies, made with the rows since it costs as little.
+    val Compare(const std::string& codeOrLink, bool swapped) const {
+        auto compared = planner::ComparePlans(Current(), codeOrLink);
+        val result = val::object();
+        const auto* fault = std::get_if<std::string>(&compared);
+        result.set("ok", fault == nullptr);
+        if (fault != nullptr) {
+            result.set("reason", *fault);
+            return result;
+        }
+        const planner::PlanComparison comparison =
+            Oriented(std::move(std::get<planner::PlanComparison>(compared)), swapped);
+        val lines = val::array();
+        for (const planner::ComparedLine& line : comparison.lines) {
+            val entry = val::object();
+            entry.set("stem", Text(line.stem));
+            entry.set("caption", Text(line.caption));
+            entry.set("a", ComparedSideOf(line.a));
+            entry.set("b", ComparedSideOf(line.b));
+            entry.set("differs", line.differs);
+            lines.call<void>("push", entry);
+        }
+        result.set("a", ComparedPlanOf(comparison.a));
+        result.set("b", ComparedPlanOf(comparison.b));
+        result.set("lines", lines);
+        result.set("lowered", planner::DescribeLoweredLines(comparison.lowered));
+        result.set("text", planner::ComparisonAsText(comparison));
+        return result;
+    }
+
+    std::string CompleteFrom() const { return texts::CompleteFromNote(planner::CompleteFrom(Current())); }
+
+    // The saved plans B can be: those of the class on screen that can be opened.
+    val ComparablePlans() const {
+        val plans = val::array();
+        for (const planner::SavedPlan& plan : session_.library().plans()) {
+            if (!plan.usable() || plan.definition != &Definition()) continue;
+            val entry = val::object();
+            entry.set("name", plan.name);
+            entry.set("code", plan.code);
+            plans.call<void>("push", entry);
+        }
+        return plans;
+    }
+
 private:
     // Says why a code was not taken, or which lines the rules kept lower.
     static val Outcome(const planner::Session::Applied& applied) {
@@ -481,7 +571,10 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("setPriority", &PageSession::SetPriority)
         .function("movePriority", &PageSession::MovePriority)
         .function("trainingPath", &PageSession::TrainingPath)
-        .function("trainingPathText", &PageSession::TrainingPathText);
+        .function("trainingPathText", &PageSession::TrainingPathText)
+        .function("compare", &PageSession::Compare)
+        .function("completeFrom", &PageSession::CompleteFrom)
+        .function("comparablePlans", &PageSession::ComparablePlans);
 }
 
 }  // namespace vantrell::web

@@ -35,4 +35,23 @@ inline constexpr std::string_view kRoseMarker = "\u25B2";
 // The same mark in a plain-text table, one byte wide so that monospaced columns stay aligned.
 inline constexpr char kPlainRoseMarker = '*';
 
+// The window's comparison of its plan (A) with another plan of the class (B).
+inline constexpr std::string_view kCompareCommand = "Compare With\u2026";
+inline constexpr std::string_view kCompareTitle = "Compare";
+inline constexpr std::string_view kComparisonTable = "Comparison";
+inline constexpr std::string_view kComparedLine = "Line";
+inline constexpr std::string_view kPlanALevel = "A Level";
+inline constexpr std::string_view kPlanAPoints = "A Points";
+inline constexpr std::string_view kPlanAAbilities = "A Abilities";
+inline constexpr std::string_view kPlanBLevel = "B Level";
+inline constexpr std::string_view kPlanBPoints = "B Points";
+inline constexpr std::string_view kPlanBAbilities = "B Abilities";
+inline constexpr std::string_view kComparedCharacterLevel = "Character Level";
+inline constexpr std::string_view kComparedCompleteFrom = "Complete from level";
+inline constexpr std::string_view kChooseOtherPlan = "Pick a saved plan or paste a plan code or link as plan B.";
+// Heads the column of markers; read aloud where the marker alone would be a bare symbol.
+inline constexpr std::string_view kDiffersHeading = "Differs";
+// Marks a row whose two plans differ, beside the bold type that says the same.
+inline constexpr std::string_view kComparedDiffersMarker = "\u2260";
+
 }  // namespace vantrell::texts::captions

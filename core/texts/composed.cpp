@@ -124,4 +124,8 @@ std::string ImportedPlansNote(std::size_t plans, std::size_t unusable) {
     return note;
 }
 
+std::string CompleteFromNote(int characterLevel) {
+    return std::string(captions::kComparedCompleteFrom) + " " + std::to_string(characterLevel);
+}
+
 }  // namespace vantrell::texts

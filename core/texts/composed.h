@@ -44,5 +44,7 @@ std::string NoSavedPlanNamed(std::string_view name);
 std::string UnwritableLibraryNote(std::string_view folder);
 // What an import added.
 std::string ImportedPlansNote(std::size_t plans, std::size_t unusable);
+// The lowest character level that holds the whole plan: "Complete from level 38".
+std::string CompleteFromNote(int characterLevel);
 
 }  // namespace vantrell::texts

@@ -35,6 +35,13 @@ inline constexpr std::string_view kUnknownClass = "\u2014";
 inline constexpr std::string_view kCannotOpenLead = "This window cannot open the ";
 inline constexpr std::string_view kCannotOpenTail = " planner.";
 
+// The comparison's controls.
+inline constexpr std::string_view kSavedPlanChoice = "Saved &plan:";
+inline constexpr std::string_view kNoSavedPlanChosen = "None chosen";
+inline constexpr std::string_view kOtherPlanCode = "Code or &link:";
+inline constexpr std::string_view kSwapPlans = "&Swap";
+inline constexpr std::string_view kSwapPlansTip = "Show plan B first and plan A second";
+
 // Where switching the maximize box off failed, and why, as its error reports it.
 inline constexpr std::string_view kMaxButtonErrorSource = "modCloseBtn::EnableMaxButton";
 inline constexpr std::string_view kInvalidWindowHandle = "EnableMaxButton() - Invalid Window Handle";

@@ -45,4 +45,11 @@ inline constexpr std::string_view kPlansNotStored =
     "until it is closed: use Export to keep them in a file. Every change tries again.";
 inline constexpr std::string_view kPlansChangedElsewhere = "The saved plans were changed in another window.";
 
+// The Compare section: plan A is the one on screen, plan B a saved plan or a code.
+inline constexpr std::string_view kCompareNote = "the plan on screen (A) beside a saved plan or a code (B)";
+inline constexpr std::string_view kCompareSavedPlan = "Saved plan";
+inline constexpr std::string_view kCompareNoSavedPlan = "None chosen";
+inline constexpr std::string_view kCompareCode = "Code or link";
+inline constexpr std::string_view kSwap = "Swap";
+
 }  // namespace vantrell::texts::web

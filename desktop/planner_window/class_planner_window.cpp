@@ -13,6 +13,7 @@
 #include "core/planner/planner_view.h"
 #include "core/texts/captions.h"
 #include "core/texts/composed.h"
+#include "desktop/planner_window/compare_dialog.h"
 #include "desktop/planner_window/control_names.h"
 #include "desktop/planner_window/planner_layout.h"
 #include "desktop/planner_window/training_path_dialog.h"
@@ -72,6 +73,7 @@ ClassPlannerWindow::ClassPlannerWindow(std::unique_ptr<planner::Session> own, pl
     BuildHistoryActions();
     BuildActions();
     BuildTrainingPathAction();
+    BuildCompareAction();
     BuildHeader();
     const PlannerLayout layout = Layout();
     BuildAbilities(layout);
@@ -276,6 +278,7 @@ void ClassPlannerWindow::Render() {
     undoAction_->setEnabled(history.undoCount() > 0);
     redoAction_->setEnabled(history.redoCount() > 0);
     if (trainingPath_ != nullptr && trainingPath_->isVisible()) trainingPath_->Follow();
+    if (compare_ != nullptr && compare_->isVisible()) compare_->Follow();
 }
 
 void ClassPlannerWindow::Undo() {

@@ -25,6 +25,7 @@ class ClickableLabel;
 
 namespace vantrell::window {
 
+class CompareDialog;
 class TrainingPathDialog;
 struct PlannerLayout;
 using toolkit::ClickableLabel;
@@ -75,6 +76,8 @@ public:
     void Redo();
     // Opens the class's training path, or brings it to the front; it follows this window's plan.
     TrainingPathDialog* ShowTrainingPath();
+    // Opens the comparison of this window's plan with another, or brings it to the front; it follows this window's plan.
+    CompareDialog* ShowCompare();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -95,6 +98,7 @@ private:
     void BuildHistoryActions();
     void BuildActions();
     void BuildTrainingPathAction();
+    void BuildCompareAction();
     void BuildHeader();
     void BuildAbilities(const PlannerLayout& layout);
     void BuildStatsFrame(const PlannerLayout& layout);
@@ -122,12 +126,14 @@ private:
     std::string webHome_;
     QAction* copyLinkAction_ = nullptr;
     QAction* trainingPathAction_ = nullptr;
+    QAction* compareAction_ = nullptr;
     LibraryCommands libraryCommands_;
     QAction* savePlanAction_ = nullptr;
     QAction* plansAction_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     TrainingPathDialog* trainingPath_ = nullptr;
+    CompareDialog* compare_ = nullptr;
     QComboBox* levelBox_ = nullptr;
     QLabel* pointsLeft_ = nullptr;
     QLabel* totalPoints_ = nullptr;

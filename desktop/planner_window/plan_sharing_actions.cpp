@@ -58,6 +58,7 @@ void ClassPlannerWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addActions(sharingActions_);
     menu.addSeparator();
     menu.addAction(trainingPathAction_);
+    menu.addAction(compareAction_);
     menu.exec(event->globalPos());
 }
 

@@ -15,8 +15,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/planner/plan_compare.h"
 #include "core/planner/training_path_text.h"
 #include "core/texts/captions.h"
+#include "core/texts/composed.h"
 #include "core/texts/desktop_texts.h"
 #include "desktop/toolkit/qt_text.h"
 
@@ -49,6 +51,8 @@ TrainingPathDialog::TrainingPathDialog(planner::Session& session, const planner:
 
     heading_ = new QLabel(this);
     heading_->setWordWrap(true);
+    completeFrom_ = new QLabel(this);
+    completeFrom_->setObjectName("lblCompleteFrom");
     auto* body = new QHBoxLayout;
     body->addWidget(BuildPriorityPanel());
     body->addWidget(BuildTable(), 1);
@@ -62,6 +66,7 @@ TrainingPathDialog::TrainingPathDialog(planner::Session& session, const planner:
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
+    layout->addWidget(completeFrom_);
     layout->addLayout(body, 1);
     layout->addWidget(buttons);
 
@@ -182,6 +187,7 @@ void TrainingPathDialog::MoveSelected(int offset) {
 void TrainingPathDialog::RenderTable() {
     const planner::TrainingPathView view = planner::ViewOf(planner_, path_);
     heading_->setText(QString::fromStdString(view.intro));
+    completeFrom_->setText(QString::fromStdString(texts::CompleteFromNote(planner::CompleteFrom(planner_))));
     table_->setRowCount(static_cast<int>(view.rows.size()));
     for (int row = 0; row < table_->rowCount(); ++row) FillStepRow(row, view.rows[static_cast<std::size_t>(row)]);
     for (int column = 0; column + 1 < table_->columnCount(); ++column) table_->resizeColumnToContents(column);

@@ -53,6 +53,7 @@ private:
     const planner::Planner& planner_;
     std::vector<planner::TrainingStep> path_;
     QLabel* heading_ = nullptr;
+    QLabel* completeFrom_ = nullptr;
     QListWidget* priorityList_ = nullptr;
     QPushButton* moveUp_ = nullptr;
     QPushButton* moveDown_ = nullptr;

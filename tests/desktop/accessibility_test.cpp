@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include "core/catalog/class_catalog.h"
+#include "core/planner/plan_code.h"
 #include "desktop/planner_window/class_planner_window.h"
+#include "desktop/planner_window/compare_dialog.h"
 #include "desktop/planner_window/training_path_dialog.h"
 #include "desktop/shell/main_window.h"
 
@@ -90,6 +92,18 @@ TEST_F(AccessibilityTest, EveryPlannerWindowsControlsAndItsTrainingPathAreNamed)
             EXPECT_GE(dialog.named, 4);  // the priority, its two move buttons and the table
         }
     }
+}
+
+TEST_F(AccessibilityTest, TheComparisonsControlsAreNamed) {
+    window::ClassPlannerWindow window(*catalog::ClassCatalog::Find("Bard"),
+                                      [](QWidget*, const toolkit::MessageRequest&) {});
+    window.show();
+    window::CompareDialog* compare = window.ShowCompare();
+    compare->SetOtherPlan(QString::fromStdString(planner::EncodePlanCode(window.planner())));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(compare));
+    const Survey dialog = SurveyOf(*compare);
+    EXPECT_EQ(dialog.unnamed, QStringList());
+    EXPECT_GE(dialog.named, 5);  // the saved plans, Swap, Copy as Text, Close and the table
 }
 
 TEST_F(AccessibilityTest, TheSelectorAndIntroductionAreNamed) {

@@ -104,6 +104,17 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
         if (command == "import") Import(rest);
         return {};
     }
+    if (command == "compare" || command == "compare-saved") {
+        if (auto bad = needPlanner(); !bad.empty()) return bad;
+        Compare(RestOf(line, command), command == "compare-saved");
+        return {};
+    }
+    if (command == "complete") {
+        if (auto bad = expect(0); !bad.empty()) return bad;
+        if (auto bad = needPlanner(); !bad.empty()) return bad;
+        out_ << FieldJson("completeFrom", static_cast<std::size_t>(planner::CompleteFrom(*session_.current()))) << '\n';
+        return {};
+    }
     if (command == "plans") {
         if (auto bad = expect(0); !bad.empty()) return bad;
         out_ << PlansJson(session_.library()) << '\n';
@@ -156,6 +167,24 @@ void ScenarioRunner::Apply(std::string_view codeOrLink) {
         return;
     }
     out_ << AppliedJson(applied.planner->definition().listName, applied.lowered) << '\n';
+}
+
+void ScenarioRunner::Compare(std::string_view other, bool saved) {
+    std::string code(other);
+    if (saved) {
+        const planner::SavedPlan* plan = session_.library().Find(other);
+        if (plan == nullptr || !plan->usable()) {
+            out_ << ErrorJson(plan == nullptr ? NoPlanNamed(other) : plan->fault) << '\n';
+            return;
+        }
+        code = plan->code;
+    }
+    const auto comparison = planner::ComparePlans(*session_.current(), code);
+    if (const auto* reason = std::get_if<std::string>(&comparison)) {
+        out_ << ErrorJson(*reason) << '\n';
+        return;
+    }
+    out_ << ComparisonJson(std::get<planner::PlanComparison>(comparison)) << '\n';
 }
 
 void ScenarioRunner::Save(std::string_view name) {

@@ -34,6 +34,8 @@ private:
     void Delete(std::string_view name);
     void Rename(std::string_view names);
     void Export(std::string_view path);
+    // The current plan against a code or link, or against a saved plan.
+    void Compare(std::string_view other, bool saved);
     void Import(std::string_view path);
     std::string PickLevel(std::string_view number);
     std::string Slide(std::string_view stem, std::string_view number);

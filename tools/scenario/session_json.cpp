@@ -23,7 +23,29 @@ Json PlanJson(const planner::SavedPlan& plan) {
     return entry;
 }
 
+Json SideJson(const planner::ComparedPlan& plan) {
+    return {{"level", plan.characterLevel}, {"total", plan.totalPoints}, {"left", plan.pointsLeft}};
+}
+
+Json LineSideJson(const planner::ComparedSide& side) {
+    return {{"level", side.level}, {"points", side.points}, {"abilities", side.abilities}};
+}
+
 }  // namespace
+
+std::string ComparisonJson(const planner::PlanComparison& comparison) {
+    Json lines = Json::array();
+    for (const planner::ComparedLine& line : comparison.lines) {
+        lines.push_back(
+            {{"stem", line.stem}, {"a", LineSideJson(line.a)}, {"b", LineSideJson(line.b)}, {"differs", line.differs}});
+    }
+    return JsonLine({{"compare",
+                      {{"class", comparison.definition->listName},
+                       {"a", SideJson(comparison.a)},
+                       {"b", SideJson(comparison.b)},
+                       {"lines", std::move(lines)},
+                       {"lowered", LoweredJson(comparison.lowered)}}}});
+}
 
 std::string AppliedJson(std::string_view listName, const std::vector<planner::LoweredLine>& lowered) {
     return JsonLine({{"applied", listName}, {"lowered", LoweredJson(lowered)}});

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/planner/plan_code.h"
+#include "core/planner/plan_compare.h"
 #include "core/planner/plan_library.h"
 
 namespace vantrell::scenario {
@@ -16,6 +17,9 @@ std::string AppliedJson(std::string_view listName, const std::vector<planner::Lo
 // What `load` prints: the plan, its class and the lines the rules kept lower.
 std::string LoadedJson(std::string_view name, std::string_view listName,
                        const std::vector<planner::LoweredLine>& lowered);
+
+// What `compare` prints: both plans, their lines side by side, and the lines B's code could not reach.
+std::string ComparisonJson(const planner::PlanComparison& comparison);
 
 // What `plans` prints: every saved plan in the order saved, with why it cannot be opened.
 std::string PlansJson(const planner::PlanLibrary& library);

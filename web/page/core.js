@@ -69,6 +69,24 @@
  * @property {string} plansNotStored
  * @property {string} plansChangedElsewhere
  * @property {string} saved
+ * @property {string} compare
+ * @property {string} compareNote
+ * @property {string} compareSavedPlan
+ * @property {string} compareNoSavedPlan
+ * @property {string} compareCode
+ * @property {string} swap
+ * @property {string} chooseOtherPlan what the Compare section asks for until it has plan B
+ * @property {string} compareLine
+ * @property {string} planALevel
+ * @property {string} planAPoints
+ * @property {string} planAAbilities
+ * @property {string} planBLevel
+ * @property {string} planBPoints
+ * @property {string} planBAbilities
+ * @property {string} comparedCharacterLevel
+ * @property {string} completeFromCaption
+ * @property {string} differsMarker marks a row whose plans differ
+ * @property {string} differs what a screen reader says of such a row
  * @property {string} titleColour a CSS colour
  * @property {string} titleColourDark the title's colour in a dark scheme
  */
@@ -199,6 +217,23 @@
  */
 
 /**
+ * One line of one plan in a comparison.
+ * @typedef {object} ComparedSide
+ * @property {number} level
+ * @property {number} points
+ * @property {string} abilities
+ */
+
+/**
+ * Two plans side by side, or why they cannot be; `lowered` says which of B's
+ * lines the rules kept lower ('' for none), `text` is the core's plain-text table.
+ * @typedef {{ level: number, total: number, left: number, completeFrom: number }} ComparedPlan
+ * @typedef {{ ok: true, a: ComparedPlan, b: ComparedPlan, lowered: string, text: string,
+ *     lines: { stem: string, caption: string, a: ComparedSide, b: ComparedSide, differs: boolean }[] }} Compared
+ * @typedef {Compared | { ok: false, reason: string }} Comparison
+ */
+
+/**
  * The planners the page has opened, the one on screen and the priorities.
  * @typedef {object} Session
  * @property {(listName: string) => boolean} open
@@ -232,6 +267,9 @@
  * @property {(place: number, offset: number) => Moved | null} movePriority
  * @property {() => TrainingPath} trainingPath
  * @property {() => string} trainingPathText
+ * @property {(codeOrLink: string, swapped: boolean) => Comparison} compare
+ * @property {() => string} completeFrom the line that says from which character level the plan is whole
+ * @property {() => { name: string, code: string }[]} comparablePlans
  * @property {() => void} delete
  */
 

@@ -26,6 +26,8 @@ class Page {
     #frame = byId('frmPlanner', HTMLElement);
     /** Whether the Training Path is open; it stays so from class to class. */
     #trainingPathOpen = false;
+    /** The Compare section's state, which also stays from class to class. */
+    #compare = { open: false, source: '', swapped: false };
     /** @type {PlannerView | null} */
     #view = null;
     #plans;
@@ -78,6 +80,7 @@ class Page {
             session: this.#session, texts: this.#texts, messages: this.#messages, explanations: this.#explanations,
             trainingPathOpen: this.#trainingPathOpen,
             onTrainingPathToggle: (open) => { this.#trainingPathOpen = open; },
+            compare: this.#compare,
             onPasted: (pasted) => this.#showApplied(this.#session.applyPasted(pasted), this.#texts.pasteLead),
             onSavePlan: () => this.#plans.saveCurrent(),
         });

@@ -1,9 +1,11 @@
 // @ts-check
+import { CompareView } from './compare.js';
 import { element, inks, setProperty, setText } from './dom.js';
 import { showInAddress } from './links.js';
 import { Sharing } from './sharing.js';
 import { TrainingPathView } from './training-path.js';
 
+/** @typedef {import('./compare.js').CompareSettings} CompareSettings */
 /** @typedef {import('./core.js').Layout} Layout */
 /** @typedef {import('./core.js').LineLayout} LineLayout */
 /** @typedef {import('./core.js').LineState} LineState */
@@ -40,6 +42,7 @@ export class PlannerView {
     /** @type {LineControls[]} */
     #lines;
     #trainingPath;
+    #compare;
     #undo;
     #redo;
     /** The view's nodes, for the page to place. */
@@ -53,10 +56,11 @@ export class PlannerView {
      * @param {ExplanationDialog} settings.explanations
      * @param {boolean} settings.trainingPathOpen
      * @param {(open: boolean) => void} settings.onTrainingPathToggle
+     * @param {CompareSettings} settings.compare kept from view to view
      * @param {(pasted: string) => void} settings.onPasted
      * @param {() => void} settings.onSavePlan
      */
-    constructor({ session, texts, messages, explanations, trainingPathOpen, onTrainingPathToggle, onPasted,
+    constructor({ session, texts, messages, explanations, trainingPathOpen, onTrainingPathToggle, compare, onPasted,
         onSavePlan }) {
         this.#session = session;
         this.#texts = texts;
@@ -88,10 +92,12 @@ export class PlannerView {
         const sharing = new Sharing({ session, texts, messages, onPasted });
         this.#trainingPath = new TrainingPathView({ session, texts, layout, messages,
             copy: (text) => sharing.copy(text), open: trainingPathOpen, onToggle: onTrainingPathToggle });
+        this.#compare = new CompareView({ session, texts, settings: compare, copy: (text) => sharing.copy(text) });
 
         this.nodes = [
             element('h2', { id: 'lblClassTitle', textContent: layout.title, tabIndex: -1 }),
-            this.#figures(layout), this.#stats, steps, ...sharing.nodes, this.#trainingPath.node];
+            this.#figures(layout), this.#stats, steps, ...sharing.nodes, this.#trainingPath.node,
+            this.#compare.node];
     }
 
     // Shows the plan as the core holds it now, and puts it in the address.
@@ -103,6 +109,7 @@ export class PlannerView {
         this.#stats.classList.toggle('disabled', !state.statsEnabled);
         state.lines.forEach((shown, index) => PlannerView.#renderLine(this.#lines[index], shown));
         this.#trainingPath.render();
+        this.#compare.render();
         const steps = this.#session.history();
         // The counts are also the page's test contract: what the scenario driver's `history` prints.
         setProperty(this.#undo, 'disabled', steps.undo === 0);

@@ -17,6 +17,7 @@ export class TrainingPathView {
     #messages;
     #lineCount;
     #intro = element('p', { id: 'lblTrainingPathIntro', className: 'path-intro' });
+    #completeFrom = element('p', { id: 'lblCompleteFrom', className: 'path-intro' });
     #priority = element('ol', { id: 'lstPriority', className: 'priority', 'aria-labelledby': 'lblPriority' });
     #body = element('tbody');
     #section;
@@ -51,7 +52,7 @@ export class TrainingPathView {
         this.#section = element('details', { id: 'frmTrainingPath', className: 'training', open }, [
             element('summary', {}, [element('h3', { id: 'lblTrainingPath', textContent: texts.trainingPath }),
                 element('span', { className: 'summary-note', textContent: texts.trainingPathNote })]),
-            this.#intro,
+            this.#intro, this.#completeFrom,
             element('div', { className: 'priority-panel' }, [
                 element('h4', { id: 'lblPriority', textContent: texts.priority }),
                 this.#priority,
@@ -75,10 +76,12 @@ export class TrainingPathView {
         const body = this.#body;
         if (!this.#section.open) {
             body.replaceChildren();
+            setText(this.#completeFrom, '');
             return;
         }
         const path = this.#session.trainingPath();
         setText(this.#intro, path.intro);
+        setText(this.#completeFrom, this.#session.completeFrom());
         const { rows } = path;
         while (body.rows.length > rows.length) body.lastElementChild?.remove();
         while (body.rows.length < rows.length) body.append(this.#row());

@@ -1,7 +1,8 @@
 // The page audited by axe-core against WCAG 2.1 A and AA, in both colour
 // schemes: the start view and the About box, then for classes that between
 // them show every colour of the catalog, the planner, an explanation, a
-// refused code, the training path, Save Plan's form and the Plans section.
+// refused code, the training path, the Compare section, Save Plan's form and the
+// Plans section.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -85,6 +86,19 @@ async function auditClass(page, listName) {
     await openTrainingPath(page);
     found.push(...await audit(page, `${listName} training path`));
     await page.click('#frmTrainingPath summary');
+
+    // The Compare section beside another plan of the class, so that rows differ and are marked.
+    const other = new core.Session();
+    other.open(listName);
+    other.pickLevel(30);
+    other.slide(0, 10);
+    await page.click('#frmCompare summary');
+    await page.fill('#txtCompareCode', other.planCode());
+    other.delete();
+    await page.click('#cmdCompare');
+    await page.waitForSelector('#tblCompare tr[data-differs="true"]');
+    found.push(...await audit(page, `${listName} compare`));
+    await page.click('#frmCompare summary');
 
     // Save Plan's form, then the Plans section holding what it saved.
     await page.click('#cmdSavePlan');

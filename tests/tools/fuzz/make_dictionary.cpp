@@ -10,9 +10,10 @@
 #include "core/catalog/class_catalog.h"
 
 int main() {
-    std::set<std::string> words{"open ",  "level ", "slide ", "click ",    "show\n", "priority ", "path\n",
-                                "apply ", "undo\n", "redo\n", "history\n", "#",      "\r\n",      " 50\n",
-                                " 6\n",   " 101\n", "VT1:",   ":50:",      "#VT1:"};
+    std::set<std::string> words{"open ",   "level ", "slide ",  "click ",    "show\n",     "priority ",      "path\n",
+                                "apply ",  "undo\n", "redo\n",  "history\n", "save ",      "load ",          "delete ",
+                                "rename ", " => ",   "plans\n", "compare ",  "complete\n", "compare-saved ", "#",
+                                "\r\n",    " 50\n",  " 6\n",    " 101\n",    "VT1:",       ":50:",           "#VT1:"};
     for (const vantrell::catalog::ClassDefinition* definition : vantrell::catalog::ClassCatalog::AllClasses()) {
         words.insert(std::string(definition->listName));
         for (const vantrell::catalog::SpecLineDefinition& line : definition->lines) {

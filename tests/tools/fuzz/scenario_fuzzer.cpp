@@ -371,6 +371,34 @@ void CheckLibraryLine(const Json& document, std::string_view line) {
     Broken("an unknown output line", line);
 }
 
+// Two plans side by side: whole numbers that add up on each side, a row a line.
+void CheckComparison(const Json& document, std::string_view line) {
+    const Json& compared = Need(document, "compare", Json::Kind::Object, line);
+    if (document.members.size() != 1 || compared.members.size() != 5) Broken("a compare line has five fields", line);
+    Need(compared, "class", Json::Kind::String, line);
+    for (const char* side : {"a", "b"}) {
+        const Json& plan = Need(compared, side, Json::Kind::Object, line);
+        const long level = NumberOf(Need(plan, "level", Json::Kind::Number, line), line);
+        const long total = NumberOf(Need(plan, "total", Json::Kind::Number, line), line);
+        const long left = NumberOf(Need(plan, "left", Json::Kind::Number, line), line);
+        if (level < 6 || level > 50 || left < 0 || left > total) Broken("a compared plan out of its bounds", line);
+    }
+    const Json& rows = Need(compared, "lines", Json::Kind::Array, line);
+    if (rows.items.size() < 3 || rows.items.size() > 8) Broken("a class has 3 to 8 lines", line);
+    for (const Json& row : rows.items) {
+        Need(row, "stem", Json::Kind::String, line);
+        const bool differs = Need(row, "differs", Json::Kind::Bool, line).boolean;
+        const Json& a = Need(row, "a", Json::Kind::Object, line);
+        const Json& b = Need(row, "b", Json::Kind::Object, line);
+        const bool same =
+            Need(a, "level", Json::Kind::Number, line).text == Need(b, "level", Json::Kind::Number, line).text &&
+            Need(a, "points", Json::Kind::Number, line).text == Need(b, "points", Json::Kind::Number, line).text &&
+            Need(a, "abilities", Json::Kind::String, line).text == Need(b, "abilities", Json::Kind::String, line).text;
+        if (differs == same) Broken("a row differs exactly when its sides do", line);
+    }
+    Need(compared, "lowered", Json::Kind::Array, line);
+}
+
 void CheckHistory(const Json& document, std::string_view line) {
     if (document.members.size() != 2) Broken("a history line has two fields", line);
     const long undo = NumberOf(Need(document, "undo", Json::Kind::Number, line), line);
@@ -392,6 +420,12 @@ void CheckOutput(const std::string& out) {
             CheckPath(document, line);
         } else if (document.Member("applied") != nullptr) {
             CheckApplied(document, line);
+        } else if (document.Member("compare") != nullptr) {
+            CheckComparison(document, line);
+        } else if (const Json* from = document.Member("completeFrom")) {
+            const long level = NumberOf(*from, line);
+            if (document.members.size() != 1 || level < 6 || level > 50)
+                Broken("a complete-from level is 6 to 50", line);
         } else if (document.Member("undo") != nullptr) {
             CheckHistory(document, line);
         } else if (document.Member("plans") || document.Member("loaded") || document.Member("saved") ||

@@ -1,0 +1,124 @@
+#include "core/planner/plan_compare.h"
+
+#include <algorithm>
+
+#include "core/catalog/records.h"
+#include "core/planner/plain_decimal.h"
+#include "core/planner/points.h"
+#include "core/planner/text_columns.h"
+
+namespace vantrell::planner {
+namespace {
+
+// The highest level a line may hold at a character level; nothing for an uncapped line.
+std::optional<int> CapAt(catalog::LineCap cap, int characterLevel) {
+    switch (cap) {
+    case catalog::LineCap::CharacterLevel: return characterLevel;
+    case catalog::LineCap::HalfCharacterLevel: return characterLevel / 2;
+    case catalog::LineCap::None: break;
+    }
+    return std::nullopt;
+}
+
+bool HoldsAt(const Planner& planner, int characterLevel) {
+    const catalog::ClassDefinition& definition = planner.definition();
+    long long cost = 0;
+    for (std::size_t index = 0; index < definition.lines.size(); ++index) {
+        const catalog::SpecLineDefinition& line = definition.lines[index];
+        const int level = planner.state().lines[index].level;
+        if (level > 1 && line.availableFromLevel > characterLevel) return false;
+        if (const auto cap = CapAt(line.cap, characterLevel); cap && level > *cap) return false;
+        cost += LineCost(static_cast<std::int16_t>(level));
+    }
+    return static_cast<double>(cost) <=
+           TotalPointsAtLevel(definition.pointsRule, static_cast<std::int16_t>(characterLevel));
+}
+
+ComparedPlan PlanOf(const Planner& planner) {
+    return {.characterLevel = planner.state().characterLevel,
+            .totalPoints = static_cast<long long>(planner.state().totalPoints),
+            .pointsLeft = static_cast<long long>(planner.state().pointsLeft),
+            .completeFrom = CompleteFrom(planner)};
+}
+
+ComparedSide SideOf(const Planner& planner, std::size_t line) {
+    return {.level = planner.state().lines[line].level,
+            .points = planner.state().lines[line].pointsSpent,
+            .abilities = planner.display().lines[line].abilities};
+}
+
+std::string Marked(bool differs) { return differs ? "* " : "  "; }
+
+}  // namespace
+
+std::int16_t CompleteFrom(const Planner& planner) {
+    const int highest = planner.state().characterLevel;
+    for (int level = kLowestCharacterLevel; level < highest; ++level) {
+        if (HoldsAt(planner, level)) return static_cast<std::int16_t>(level);
+    }
+    return static_cast<std::int16_t>(highest);
+}
+
+std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, const PlanCode& b) {
+    const catalog::ClassDefinition& definition = a.definition();
+    if (b.definition != &definition) {
+        return "Plans of two classes cannot be compared: this plan is for " + std::string(definition.titleCaption) +
+               ", the other for " + std::string(b.definition->titleCaption) + ".";
+    }
+    Planner fresh(definition);
+    PlanComparison comparison{.definition = &definition, .a = PlanOf(a), .b = {}, .lines = {}, .lowered = {}};
+    comparison.lowered = ApplyPlanCode(fresh, b);
+    comparison.b = PlanOf(fresh);
+    for (std::size_t line = 0; line < definition.lines.size(); ++line) {
+        ComparedLine row{.stem = definition.lines[line].stem,
+                         .caption = definition.lines[line].caption,
+                         .a = SideOf(a, line),
+                         .b = SideOf(fresh, line),
+                         .differs = false};
+        row.differs = row.a.level != row.b.level || row.a.points != row.b.points || row.a.abilities != row.b.abilities;
+        comparison.lines.push_back(std::move(row));
+    }
+    return comparison;
+}
+
+std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, std::string_view codeOrLink) {
+    auto decoded = DecodePlanCode(PlanCodeTextOf(codeOrLink));
+    if (auto* reason = std::get_if<std::string>(&decoded)) return std::move(*reason);
+    return ComparePlans(a, std::get<PlanCode>(decoded));
+}
+
+std::string ComparisonAsText(const PlanComparison& comparison) {
+    const auto number = [](long long value) { return PlainDecimal(static_cast<double>(value)); };
+    std::size_t captionWidth = std::string_view("Complete from level").size();
+    for (const ComparedLine& line : comparison.lines) captionWidth = std::max(captionWidth, line.caption.size());
+    const auto row = [&](std::string_view marker, std::string_view caption, const std::string& a,
+                         const std::string& aPoints, const std::string& b, const std::string& bPoints) {
+        return TrimmedRow(std::string(marker) + PadRight(caption, captionWidth) + "  " + PadLeft(a, 7) + "  " +
+                          PadLeft(aPoints, 6) + "  " + PadLeft(b, 7) + "  " + PadLeft(bPoints, 6));
+    };
+    std::string text = "Class: " + std::string(comparison.definition->titleCaption) + "\n";
+    text += "* marks the lines in which the two plans differ.\n\n";
+    text += row("  ", "Line", "A Level", "A Pts", "B Level", "B Pts");
+    for (const ComparedLine& line : comparison.lines) {
+        text += row(Marked(line.differs), line.caption, PlainDecimal(line.a.level), PlainDecimal(line.a.points),
+                    PlainDecimal(line.b.level), PlainDecimal(line.b.points));
+        if (line.a.abilities == line.b.abilities) {
+            if (!line.a.abilities.empty()) text += "      A, B: " + line.a.abilities + '\n';
+            continue;
+        }
+        if (!line.a.abilities.empty()) text += "      A: " + line.a.abilities + '\n';
+        if (!line.b.abilities.empty()) text += "      B: " + line.b.abilities + '\n';
+    }
+    text += '\n';
+    const ComparedPlan& a = comparison.a;
+    const ComparedPlan& b = comparison.b;
+    text += row(Marked(a.characterLevel != b.characterLevel), "Character level", PlainDecimal(a.characterLevel), "",
+                PlainDecimal(b.characterLevel), "");
+    text +=
+        row(Marked(a.pointsLeft != b.pointsLeft), "Points left", number(a.pointsLeft), "", number(b.pointsLeft), "");
+    text += row(Marked(a.completeFrom != b.completeFrom), "Complete from level", PlainDecimal(a.completeFrom), "",
+                PlainDecimal(b.completeFrom), "");
+    return text;
+}
+
+}  // namespace vantrell::planner

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/catalog/records.h"
+#include "core/planner/plan_code.h"
+#include "core/planner/planner.h"
+
+namespace vantrell::planner {
+
+// One plan's side of a comparison.
+struct ComparedPlan {
+    std::int16_t characterLevel = 0;
+    long long totalPoints = 0;
+    long long pointsLeft = 0;
+    std::int16_t completeFrom = 0;  // see CompleteFrom
+};
+
+// One line's level, points and abilities text, as the planner shows them.
+struct ComparedSide {
+    std::int16_t level = 1;
+    std::int16_t points = 0;
+    std::string abilities;
+};
+
+struct ComparedLine {
+    std::string_view stem;
+    std::string_view caption;
+    ComparedSide a;
+    ComparedSide b;
+    bool differs = false;  // in level, points or abilities
+};
+
+// Two plans of one class side by side, the lines in screen order.
+struct PlanComparison {
+    const catalog::ClassDefinition* definition = nullptr;
+    ComparedPlan a;
+    ComparedPlan b;
+    std::vector<ComparedLine> lines;
+    // The lines B's code asked for above what the rules kept.
+    std::vector<LoweredLine> lowered;
+};
+
+// Plan A is the planner's; plan B is applied to a fresh planner of the class
+// exactly as Paste Plan Code applies it. Plans of two classes cannot be
+// compared: the reason names both.
+std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, const PlanCode& b);
+// B as a user gives it: a code or a link.
+std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, std::string_view codeOrLink);
+
+// The lowest character level, from 6 to the planner's, at which the plan's line
+// levels can all be held: every line above 1 is open, none is above its cap,
+// and the plan's cost fits the points.
+std::int16_t CompleteFrom(const Planner& planner);
+
+// The comparison as plain text for a monospaced post: one aligned row a line,
+// a marker on the rows that differ, then the character level, points left and
+// the level each plan is complete from.
+std::string ComparisonAsText(const PlanComparison& comparison);
+
+}  // namespace vantrell::planner
