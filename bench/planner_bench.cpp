@@ -12,6 +12,7 @@
 #include "bench/run_benchmarks.h"
 #include "core/catalog/class_catalog.h"
 #include "core/planner/plan_code.h"
+#include "core/planner/plan_compare.h"
 #include "core/planner/plan_library.h"
 #include "core/planner/planner.h"
 #include "core/planner/session.h"
@@ -139,6 +140,27 @@ void SaveIntoLibrary(benchmark::State& state) {
     }
 }
 
+// A full plan against the same class's plan at the lowest level, as the Compare views ask for it.
+void ComparePlans(benchmark::State& state, const ClassDefinition* definition) {
+    const Planner full = FullPlan(*definition);
+    Planner low(*definition);
+    low.ApplyLevelChange(kLowestLevel);
+    const std::string code = vantrell::planner::EncodePlanCode(low);
+    for (auto _ : state) {
+        auto comparison = vantrell::planner::ComparePlans(full, code);
+        if (!std::holds_alternative<vantrell::planner::PlanComparison>(comparison)) {
+            state.SkipWithError("the plans could not be compared");
+            break;
+        }
+        benchmark::DoNotOptimize(comparison);
+    }
+}
+
+void CompleteFrom(benchmark::State& state, const ClassDefinition* definition) {
+    const Planner full = FullPlan(*definition);
+    for (auto _ : state) benchmark::DoNotOptimize(vantrell::planner::CompleteFrom(full));
+}
+
 void Load(benchmark::State& state, const ClassDefinition* definition) {
     for (auto _ : state) {
         Planner planner(*definition);
@@ -155,6 +177,15 @@ void RegisterAll() {
             ->Repetitions(3)
             ->ReportAggregatesOnly(true);
     }
+    const ClassDefinition* widest = WidestClass();
+    benchmark::RegisterBenchmark("ComparePlans/eight_lines", ComparePlans, widest)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("CompleteFrom/eight_lines", CompleteFrom, widest)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark("SaveIntoLibraryOf1000", SaveIntoLibrary)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(3)
