@@ -147,6 +147,9 @@ std::variant<PlanLibrary, std::string> PlanLibrary::Read(std::string_view docume
         json = Json::parse(document);
     } catch (const Json::parse_error& error) {
         return NotALibrary(error.byte > document.size() ? "it is cut short." : "it is not JSON.");
+    } catch (const Json::exception&) {
+        // A number too large for any plan, which the reader refuses rather than rounds.
+        return NotALibrary("it is not JSON.");
     }
     if (!json.is_object() || FieldText(json, "format") != kFormat) return NotALibrary("it holds something else.");
     const auto version = json.find("version");

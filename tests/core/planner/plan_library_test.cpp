@@ -35,6 +35,7 @@ TEST(PlanLibrary, RefusesWhatIsNotALibraryAndSaysWhy) {
         {"a newer version", R"({"format":"vantrell-plans","version":2,"plans":[]})", "newer version"},
         {"no list", R"({"format":"vantrell-plans","version":1,"plans":{}})", "no list of plans"},
         {"a list", R"([{"format":"vantrell-plans"}])", "something else"},
+        {"a number out of range", R"({"format":"vantrell-plans","version":1e400,"plans":[]})", "not JSON"},
     };
     for (const RefusedRow& row : rows) {
         SCOPED_TRACE(row.what);
