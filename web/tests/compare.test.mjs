@@ -30,6 +30,8 @@ function randomCode(listName, dice) {
 async function openCompare(page) {
     const open = await page.locator('#frmCompare').evaluate((section) => section.open);
     if (!open) await page.click('#frmCompare summary');
+    // The section fills itself on its toggle event, which the browser fires after the click returns.
+    await page.waitForSelector('#cboComparePlan option', { state: 'attached' });
 }
 
 async function compareWith(page, codeOrLink) {
