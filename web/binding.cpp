@@ -175,14 +175,6 @@ val LineState(const planner::LineView& shown) {
     return entry;
 }
 
-// The plans side by side, B first when `swapped`: the page only ever reads A and B.
-planner::PlanComparison Oriented(planner::PlanComparison comparison, bool swapped) {
-    if (!swapped) return comparison;
-    std::swap(comparison.a, comparison.b);
-    for (planner::ComparedLine& line : comparison.lines) std::swap(line.a, line.b);
-    return comparison;
-}
-
 val ComparedSideOf(const planner::ComparedSide& side) {
     val entry = val::object();
     entry.set("level", static_cast<int>(side.level));
@@ -471,8 +463,9 @@ public:
             result.set("reason", *fault);
             return result;
         }
-        const planner::PlanComparison comparison =
-            Oriented(std::move(std::get<planner::PlanComparison>(compared)), swapped);
+        planner::PlanComparison comparison = std::get<planner::PlanComparison>(std::move(compared));
+        // The page labels its columns A and B whichever way round, so B's figures go into A's.
+        if (swapped) comparison = planner::Swapped(std::move(comparison));
         val lines = val::array();
         for (const planner::ComparedLine& line : comparison.lines) {
             val entry = val::object();

@@ -1,6 +1,7 @@
 #include "core/planner/plan_compare.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/catalog/records.h"
 #include "core/planner/plain_decimal.h"
@@ -85,6 +86,12 @@ std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, std::st
     auto decoded = DecodePlanCode(PlanCodeTextOf(codeOrLink));
     if (auto* reason = std::get_if<std::string>(&decoded)) return std::move(*reason);
     return ComparePlans(a, std::get<PlanCode>(decoded));
+}
+
+PlanComparison Swapped(PlanComparison comparison) {
+    std::swap(comparison.a, comparison.b);
+    for (ComparedLine& line : comparison.lines) std::swap(line.a, line.b);
+    return comparison;
 }
 
 std::string ComparisonAsText(const PlanComparison& comparison) {

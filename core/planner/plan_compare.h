@@ -52,6 +52,10 @@ std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, const P
 // B as a user gives it: a code or a link.
 std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, std::string_view codeOrLink);
 
+// The same comparison with the sides exchanged, for showing B first; `lowered`
+// still names what the rules kept lower in the given code's plan.
+PlanComparison Swapped(PlanComparison comparison);
+
 // The lowest character level, from 6 to the planner's, at which the plan's line
 // levels can all be held: every line above 1 is open, none is above its cap,
 // and the plan's cost fits the points.

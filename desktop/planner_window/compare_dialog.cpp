@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "core/texts/captions.h"
 #include "core/texts/composed.h"
@@ -159,32 +160,20 @@ void CompareDialog::Swap() {
     Follow();
 }
 
-// Swapped, B is the planner and A is the code: B's code is applied to a
-// planner of its own, as Paste Plan Code would apply it.
-std::variant<planner::PlanComparison, std::string> CompareDialog::Compare(
-    std::vector<planner::LoweredLine>& lowered) const {
-    const std::string codeOrLink = otherPlan_->text().trimmed().toStdString();
-    if (!swapped_) {
-        auto compared = planner::ComparePlans(planner_, codeOrLink);
-        if (const auto* comparison = std::get_if<planner::PlanComparison>(&compared)) lowered = comparison->lowered;
-        return compared;
-    }
-    const auto decoded = planner::DecodePlanCode(planner::PlanCodeTextOf(codeOrLink));
-    if (const auto* reason = std::get_if<std::string>(&decoded)) return *reason;
-    const planner::PlanCode& code = std::get<planner::PlanCode>(decoded);
-    planner::Planner other(*code.definition);
-    lowered = planner::ApplyPlanCode(other, code);
-    return planner::ComparePlans(other, planner::EncodePlanCode(planner_));
+std::variant<planner::PlanComparison, std::string> CompareDialog::Compare() const {
+    auto compared = planner::ComparePlans(planner_, otherPlan_->text().trimmed().toStdString());
+    auto* comparison = std::get_if<planner::PlanComparison>(&compared);
+    if (comparison != nullptr && swapped_) return planner::Swapped(std::move(*comparison));
+    return compared;
 }
 
 void CompareDialog::Follow() {
     if (otherPlan_->text().trimmed().isEmpty()) {
         shown_ = std::string(captions::kChooseOtherPlan);
     } else {
-        std::vector<planner::LoweredLine> lowered;
-        shown_ = Compare(lowered);
+        shown_ = Compare();
         if (const auto* comparison = std::get_if<planner::PlanComparison>(&shown_)) {
-            note_->setText(QString::fromStdString(planner::DescribeLoweredLines(lowered)));
+            note_->setText(QString::fromStdString(planner::DescribeLoweredLines(comparison->lowered)));
             note_->setVisible(!note_->text().isEmpty());
             Render(*comparison);
             copy_->setEnabled(true);

@@ -47,7 +47,7 @@ private:
     QWidget* BuildTable();
     void FillSavedPlans();
     void OnSavedPlanPicked(int index);
-    std::variant<planner::PlanComparison, std::string> Compare(std::vector<planner::LoweredLine>& lowered) const;
+    std::variant<planner::PlanComparison, std::string> Compare() const;
     void Render(const planner::PlanComparison& comparison);
     void FillRow(int row, const QStringList& cells, bool differs);
     void FitAbilitiesColumns();

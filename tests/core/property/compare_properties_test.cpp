@@ -54,6 +54,26 @@ TEST_P(CompareProperties, APlanAgainstItselfDiffersNowhere) {
     });
 }
 
+// For two random plans, A beside B swapped is B beside A: every figure and mark.
+TEST_P(CompareProperties, SwappingIsComparingTheOtherWayRound) {
+    const catalog::ClassDefinition& definition = *catalog::ClassCatalog::Find(GetParam());
+    rc::detail::checkGTest([&definition] {
+        PlanSession first(definition);
+        for (const Action& action : *ActionsFor(definition)) first.Run(first.Resolve(action));
+        PlanSession second(definition);
+        for (const Action& action : *ActionsFor(definition)) second.Run(second.Resolve(action));
+        const auto comparedOf = [](const PlanSession& a, const PlanSession& b) {
+            return std::get<planner::PlanComparison>(
+                planner::ComparePlans(a.planner(), planner::EncodePlanCode(b.planner())));
+        };
+        const planner::PlanComparison swapped = planner::Swapped(comparedOf(first, second));
+        const planner::PlanComparison reversed = comparedOf(second, first);
+        // The text holds every level, point, ability and mark of both sides.
+        RC_ASSERT(planner::ComparisonAsText(swapped) == planner::ComparisonAsText(reversed));
+        RC_ASSERT(swapped.a.totalPoints == reversed.a.totalPoints);
+    });
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryClass, CompareProperties, ::testing::ValuesIn(EveryClassName()),
                          [](const auto& info) { return std::string(info.param); });
 
