@@ -1,0 +1,55 @@
+// What the page asks of the core: every text, colour and rule comes from here,
+// so the page itself only lays out and forwards the user's gestures.
+#include <emscripten/bind.h>
+
+#include "web/binding/page_session.h"
+#include "web/binding/page_texts.h"
+
+namespace vantrell::web {
+
+EMSCRIPTEN_BINDINGS(vantrell) {
+    emscripten::function("realms", &Realms);
+    emscripten::function("classesOf", &ClassesOf);
+    emscripten::function("texts", &Texts);
+    emscripten::function("replacePlanQuestion", &ReplacePlanQuestion);
+    emscripten::function("deletePlanQuestion", &DeletePlanQuestion);
+    emscripten::function("unreadablePlansNote", &UnreadablePlansNote);
+    emscripten::class_<PageSession>("Session")
+        .constructor<>()
+        .function("open", &PageSession::Open)
+        .function("hasCurrent", &PageSession::HasCurrent)
+        .function("layout", &PageSession::Layout)
+        .function("state", &PageSession::State)
+        .function("pickLevel", &PageSession::PickLevel)
+        .function("slide", &PageSession::Slide)
+        .function("undo", &PageSession::Undo)
+        .function("redo", &PageSession::Redo)
+        .function("history", &PageSession::History)
+        .function("proposedPlanName", &PageSession::ProposedPlanName)
+        .function("hasPlan", &PageSession::HasPlan)
+        .function("savePlan", &PageSession::SavePlan)
+        .function("renamePlan", &PageSession::RenamePlan)
+        .function("deletePlan", &PageSession::DeletePlan)
+        .function("plans", &PageSession::Plans)
+        .function("loadPlan", &PageSession::LoadPlan)
+        .function("readLibrary", &PageSession::ReadLibrary)
+        .function("writeLibrary", &PageSession::WriteLibrary)
+        .function("importLibrary", &PageSession::ImportLibrary)
+        .function("explanation", &PageSession::Explanation)
+        .function("planCode", &PageSession::PlanCode)
+        .function("planText", &PageSession::PlanText)
+        .function("linkFor", &PageSession::LinkFor)
+        .function("applyFragment", &PageSession::ApplyFragment)
+        .function("applyPasted", &PageSession::ApplyPasted)
+        .function("priority", &PageSession::Priority)
+        .function("priorityList", &PageSession::PriorityList)
+        .function("setPriority", &PageSession::SetPriority)
+        .function("movePriority", &PageSession::MovePriority)
+        .function("trainingPath", &PageSession::TrainingPath)
+        .function("trainingPathText", &PageSession::TrainingPathText)
+        .function("compare", &PageSession::Compare)
+        .function("completeFrom", &PageSession::CompleteFrom)
+        .function("comparablePlans", &PageSession::ComparablePlans);
+}
+
+}  // namespace vantrell::web

@@ -1,0 +1,87 @@
+// The saved plans as the page lists, saves, opens and exchanges them.
+#include "web/binding/page_session.h"
+
+#include <string_view>
+#include <utility>
+#include <variant>
+
+#include "core/planner/plan_library.h"
+#include "core/planner/planner_view.h"
+#include "core/texts/composed.h"
+#include "web/binding/values.h"
+
+namespace vantrell::web {
+
+using emscripten::val;
+
+std::string PageSession::ProposedPlanName() const {
+    return texts::ProposedPlanName(Definition().listName, planner::ViewOf(Current()).characterLevel);
+}
+
+std::string PageSession::RenamePlan(const std::string& name, const std::string& newName) {
+    return session_.library().Rename(name, newName);
+}
+
+val PageSession::Plans() const {
+    val plans = val::array();
+    for (const planner::SavedPlan& plan : session_.library().plans()) {
+        val entry = val::object();
+        entry.set("name", plan.name);
+        entry.set("class", plan.definition == nullptr ? val::null() : Text(plan.definition->listName));
+        entry.set("level", plan.characterLevel ? val(*plan.characterLevel) : val::null());
+        entry.set("code", plan.code);
+        entry.set("usable", plan.usable());
+        entry.set("reason", plan.fault);
+        plans.call<void>("push", entry);
+    }
+    return plans;
+}
+
+val PageSession::LoadPlan(const std::string& name) {
+    const planner::SavedPlan* plan = session_.library().Find(name);
+    if (plan == nullptr) {
+        val result = val::object();
+        result.set("ok", false);
+        result.set("reason", texts::NoSavedPlanNamed(planner::PlanLibrary::TrimmedName(name)));
+        return result;
+    }
+    return Outcome(session_.Load(*plan));
+}
+
+val PageSession::ReadLibrary(const std::string& document) {
+    auto read = planner::PlanLibrary::Read(document);
+    val result = val::object();
+    const auto* fault = std::get_if<std::string>(&read);
+    result.set("ok", fault == nullptr);
+    result.set("reason", fault == nullptr ? std::string() : *fault);
+    if (fault == nullptr) session_.library() = std::move(std::get<planner::PlanLibrary>(read));
+    return result;
+}
+
+val PageSession::ImportLibrary(const std::string& document) {
+    auto read = planner::PlanLibrary::Read(document);
+    val result = val::object();
+    const auto* fault = std::get_if<std::string>(&read);
+    result.set("ok", fault == nullptr);
+    result.set("reason", fault == nullptr ? std::string() : *fault);
+    planner::PlanLibrary::Imported imported;
+    if (fault == nullptr) imported = session_.library().Import(std::get<planner::PlanLibrary>(read));
+    result.set("plans", static_cast<double>(imported.plans));
+    result.set("unusable", static_cast<double>(imported.unusable));
+    result.set("note", fault == nullptr ? texts::ImportedPlansNote(imported.plans, imported.unusable) : *fault);
+    return result;
+}
+
+val PageSession::ComparablePlans() const {
+    val plans = val::array();
+    for (const planner::SavedPlan& plan : session_.library().plans()) {
+        if (!plan.usable() || plan.definition != &Definition()) continue;
+        val entry = val::object();
+        entry.set("name", plan.name);
+        entry.set("code", plan.code);
+        plans.call<void>("push", entry);
+    }
+    return plans;
+}
+
+}  // namespace vantrell::web

@@ -1,0 +1,136 @@
+#include "web/binding/page_texts.h"
+
+#include <string_view>
+#include <utility>
+
+#include "core/catalog/class_catalog.h"
+#include "core/catalog/records.h"
+#include "core/planner/training_path_text.h"
+#include "core/texts/captions.h"
+#include "core/texts/composed.h"
+#include "core/texts/shell_texts.h"
+#include "core/texts/web_texts.h"
+#include "web/binding/values.h"
+
+namespace vantrell::web {
+
+using emscripten::val;
+
+val Realms() {
+    val names = val::array();
+    for (catalog::Realm realm : catalog::kRealms) names.call<void>("push", Text(catalog::RealmName(realm)));
+    return names;
+}
+
+val ClassesOf(const std::string& realmName) {
+    val names = val::array();
+    if (const auto realm = catalog::RealmNamed(realmName)) {
+        for (const catalog::ClassDefinition* definition : catalog::ClassCatalog::ClassesOf(*realm)) {
+            names.call<void>("push", Text(definition->listName));
+        }
+    }
+    return names;
+}
+
+val Texts() {
+    namespace shell = texts::shell;
+    namespace window = texts::captions;
+    namespace page = texts::web;
+    val all = val::object();
+    const std::pair<const char*, std::string_view> entries[] = {
+        {"programName", shell::kProgramName},
+        {"maintainer", shell::kMaintainer},
+        {"byLinePrefix", shell::kByLinePrefix},
+        {"contactAddress", shell::kContactAddress},
+        {"contactSubject", shell::kContactSubject},
+        {"aboutTitle", shell::kAboutTitle},
+        {"introInfo", shell::kIntroInfo},
+        {"introInstructions", shell::kIntroInstructions},
+        {"questions", shell::kQuestions},
+        {"selectRealm", shell::kSelectRealm},
+        {"selectClass", shell::kSelectClass},
+        {"level", window::kLevel},
+        {"pointsLeft", window::kPointsLeft},
+        {"skillsAvailable", window::kSkillsAvailable},
+        {"clickForExplanation", window::kClickForExplanation},
+        {"specializationLevel", window::kSpecializationLevel},
+        {"pointsUsed", window::kPointsUsed},
+        {"percent", window::kPercent},
+        {"copyPlanAsText", window::kCopyPlanAsText},
+        {"copyPlanCode", window::kCopyPlanCode},
+        {"pastePlanCode", window::kPastePlanCode},
+        {"copyLink", window::kCopyLink},
+        {"trainingPath", window::kTrainingPath},
+        {"priority", window::kPriority},
+        {"priorityHint", window::kPriorityHint},
+        {"pathLevel", window::kPathLevel},
+        {"pathPointsLeft", window::kPathPointsLeft},
+        {"newAbilities", window::kNewAbilities},
+        {"copyAsText", window::kCopyAsText},
+        {"roseMarker", window::kRoseMarker},
+        {"classes", page::kClasses},
+        {"about", page::kAbout},
+        {"ok", page::kOk},
+        {"apply", page::kApply},
+        {"textToCopy", page::kTextToCopy},
+        {"copied", page::kCopied},
+        {"copyRefused", page::kCopyRefused},
+        {"pasteRefused", page::kPasteRefused},
+        {"moveUpSymbol", page::kMoveUpSymbol},
+        {"moveDownSymbol", page::kMoveDownSymbol},
+        {"undo", page::kUndo},
+        {"redo", page::kRedo},
+        {"savePlan", page::kSavePlan},
+        {"planName", page::kPlanName},
+        {"save", page::kSave},
+        {"cancel", page::kCancel},
+        {"replace", page::kReplace},
+        {"plans", page::kPlans},
+        {"noPlans", page::kNoPlans},
+        {"openPlan", page::kOpenPlan},
+        {"renamePlan", page::kRenamePlan},
+        {"deletePlan", page::kDeletePlan},
+        {"importPlans", page::kImportPlans},
+        {"exportPlans", page::kExportPlans},
+        {"plansFileName", page::kPlansFileName},
+        {"unknownClass", page::kUnknownClass},
+        {"plansNotStored", page::kPlansNotStored},
+        {"plansChangedElsewhere", page::kPlansChangedElsewhere},
+        {"saved", page::kSaved},
+        {"compare", window::kCompareTitle},
+        {"compareNote", page::kCompareNote},
+        {"compareSavedPlan", page::kCompareSavedPlan},
+        {"compareNoSavedPlan", page::kCompareNoSavedPlan},
+        {"compareCode", page::kCompareCode},
+        {"chooseOtherPlan", window::kChooseOtherPlan},
+        {"swap", page::kSwap},
+        {"compareLine", window::kComparedLine},
+        {"planALevel", window::kPlanALevel},
+        {"planAPoints", window::kPlanAPoints},
+        {"planAAbilities", window::kPlanAAbilities},
+        {"planBLevel", window::kPlanBLevel},
+        {"planBPoints", window::kPlanBPoints},
+        {"planBAbilities", window::kPlanBAbilities},
+        {"comparedCharacterLevel", window::kComparedCharacterLevel},
+        {"completeFromCaption", window::kComparedCompleteFrom},
+        {"differsMarker", window::kComparedDiffersMarker},
+        {"differs", window::kDiffersHeading},
+    };
+    for (const auto& [key, text] : entries) all.set(key, Text(text));
+    all.set("versionCaption", texts::VersionCaption());
+    all.set("aboutText", texts::AboutText());
+    all.set("contactHref", texts::ContactHref());
+    all.set("trainingPathNote", planner::TrainingPathNote());
+    all.set("pasteLead", std::string(window::kPastePlanCode) + ": ");
+    all.set("titleColour", CssColour(catalog::colour::kBlue));
+    all.set("titleColourDark", DarkCssColour(catalog::colour::kBlue));
+    return all;
+}
+
+std::string ReplacePlanQuestion(const std::string& name) { return texts::ReplacePlanQuestion(name); }
+std::string DeletePlanQuestion(const std::string& name) { return texts::DeletePlanQuestion(name); }
+std::string UnreadablePlansNote(const std::string& reason, const std::string& keptUnder) {
+    return texts::UnreadableStoredPlansNote(reason, keptUnder);
+}
+
+}  // namespace vantrell::web
