@@ -7,6 +7,7 @@
 #include "core/planner/plain_decimal.h"
 #include "core/planner/points.h"
 #include "core/planner/text_columns.h"
+#include "core/texts/captions.h"
 
 namespace vantrell::planner {
 namespace {
@@ -91,7 +92,19 @@ std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, std::st
 PlanComparison Swapped(PlanComparison comparison) {
     std::swap(comparison.a, comparison.b);
     for (ComparedLine& line : comparison.lines) std::swap(line.a, line.b);
+    comparison.bFirst = !comparison.bFirst;
     return comparison;
+}
+
+std::array<std::string_view, 6> SideHeadings(const PlanComparison& comparison) {
+    namespace captions = texts::captions;
+    const std::array<std::string_view, 3> a = {captions::kPlanALevel, captions::kPlanAPoints,
+                                               captions::kPlanAAbilities};
+    const std::array<std::string_view, 3> b = {captions::kPlanBLevel, captions::kPlanBPoints,
+                                               captions::kPlanBAbilities};
+    const auto& first = comparison.bFirst ? b : a;
+    const auto& second = comparison.bFirst ? a : b;
+    return {first[0], first[1], first[2], second[0], second[1], second[2]};
 }
 
 std::string ComparisonAsText(const PlanComparison& comparison) {
@@ -105,16 +118,27 @@ std::string ComparisonAsText(const PlanComparison& comparison) {
     };
     std::string text = "Class: " + std::string(comparison.definition->titleCaption) + "\n";
     text += "* marks the lines in which the two plans differ.\n\n";
-    text += row("  ", "Line", "A Level", "A Pts", "B Level", "B Pts");
+    // Each plan keeps its letter whichever side it stands on.
+    const std::string first = comparison.bFirst ? "B" : "A";
+    const std::string second = comparison.bFirst ? "A" : "B";
+    text += row("  ", "Line", first + " Level", first + " Pts", second + " Level", second + " Pts");
+    const auto abilitiesOf = [&text](const std::string& letters, const std::string& abilities) {
+        if (abilities.empty()) return;
+        text += "      ";
+        text += letters;
+        text += ": ";
+        text += abilities;
+        text += '\n';
+    };
     for (const ComparedLine& line : comparison.lines) {
         text += row(Marked(line.differs), line.caption, PlainDecimal(line.a.level), PlainDecimal(line.a.points),
                     PlainDecimal(line.b.level), PlainDecimal(line.b.points));
         if (line.a.abilities == line.b.abilities) {
-            if (!line.a.abilities.empty()) text += "      A, B: " + line.a.abilities + '\n';
+            abilitiesOf(first + ", " + second, line.a.abilities);
             continue;
         }
-        if (!line.a.abilities.empty()) text += "      A: " + line.a.abilities + '\n';
-        if (!line.b.abilities.empty()) text += "      B: " + line.b.abilities + '\n';
+        abilitiesOf(first, line.a.abilities);
+        abilitiesOf(second, line.b.abilities);
     }
     text += '\n';
     const ComparedPlan& a = comparison.a;

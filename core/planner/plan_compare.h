@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,6 +19,8 @@ struct ComparedPlan {
     long long totalPoints = 0;
     long long pointsLeft = 0;
     std::int16_t completeFrom = 0;  // see CompleteFrom
+
+    bool operator==(const ComparedPlan&) const = default;
 };
 
 // One line's level, points and abilities text, as the planner shows them.
@@ -25,6 +28,8 @@ struct ComparedSide {
     std::int16_t level = 1;
     std::int16_t points = 0;
     std::string abilities;
+
+    bool operator==(const ComparedSide&) const = default;
 };
 
 struct ComparedLine {
@@ -33,6 +38,8 @@ struct ComparedLine {
     ComparedSide a;
     ComparedSide b;
     bool differs = false;  // in level, points or abilities
+
+    bool operator==(const ComparedLine&) const = default;
 };
 
 // Two plans of one class side by side, the lines in screen order.
@@ -43,6 +50,9 @@ struct PlanComparison {
     std::vector<ComparedLine> lines;
     // The lines B's code asked for above what the rules kept.
     std::vector<LoweredLine> lowered;
+    // Whether B's figures stand in the first columns, as Swapped leaves them;
+    // the headings and the text still call each plan by its own letter.
+    bool bFirst = false;
 };
 
 // Plan A is the planner's; plan B is applied to a fresh planner of the class
@@ -52,9 +62,12 @@ std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, const P
 // B as a user gives it: a code or a link.
 std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, std::string_view codeOrLink);
 
-// The same comparison with the sides exchanged, for showing B first; `lowered`
-// still names what the rules kept lower in the given code's plan.
+// The same comparison with the sides exchanged, to show B first or, swapped
+// again, A; `lowered` still names what the rules kept lower in B.
 PlanComparison Swapped(PlanComparison comparison);
+
+// The headings over the first side's level, points and abilities, then the second's.
+std::array<std::string_view, 6> SideHeadings(const PlanComparison& comparison);
 
 // The lowest character level, from 6 to the planner's, at which the plan's line
 // levels can all be held: every line above 1 is open, none is above its cap,

@@ -187,14 +187,9 @@ void CompareDialog::Follow() {
 }
 
 void CompareDialog::Render(const planner::PlanComparison& comparison) {
-    const bool bFirst = swapped_;
-    table_->setHorizontalHeaderLabels({Text(captions::kDiffersHeading), Text(captions::kComparedLine),
-                                       Text(bFirst ? captions::kPlanBLevel : captions::kPlanALevel),
-                                       Text(bFirst ? captions::kPlanBPoints : captions::kPlanAPoints),
-                                       Text(bFirst ? captions::kPlanBAbilities : captions::kPlanAAbilities),
-                                       Text(bFirst ? captions::kPlanALevel : captions::kPlanBLevel),
-                                       Text(bFirst ? captions::kPlanAPoints : captions::kPlanBPoints),
-                                       Text(bFirst ? captions::kPlanAAbilities : captions::kPlanBAbilities)});
+    QStringList headings{Text(captions::kDiffersHeading), Text(captions::kComparedLine)};
+    for (std::string_view heading : planner::SideHeadings(comparison)) headings << Text(heading);
+    table_->setHorizontalHeaderLabels(headings);
     table_->setRowCount(static_cast<int>(comparison.lines.size()) + 3);
     int row = 0;
     for (const planner::ComparedLine& line : comparison.lines) {

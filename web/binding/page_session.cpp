@@ -178,7 +178,6 @@ val PageSession::Compare(const std::string& codeOrLink, bool swapped) const {
         return result;
     }
     planner::PlanComparison comparison = std::get<planner::PlanComparison>(std::move(compared));
-    // The page labels its columns A and B whichever way round, so B's figures go into A's.
     if (swapped) comparison = planner::Swapped(std::move(comparison));
     val lines = val::array();
     for (const planner::ComparedLine& line : comparison.lines) {
@@ -190,6 +189,9 @@ val PageSession::Compare(const std::string& codeOrLink, bool swapped) const {
         entry.set("differs", line.differs);
         lines.call<void>("push", entry);
     }
+    val headings = val::array();
+    for (std::string_view heading : planner::SideHeadings(comparison)) headings.call<void>("push", Text(heading));
+    result.set("headings", headings);
     result.set("a", ComparedPlanOf(comparison.a));
     result.set("b", ComparedPlanOf(comparison.b));
     result.set("lines", lines);

@@ -28,6 +28,8 @@ export class CompareView {
     #copy;
     #body = element('tbody');
     #foot = element('tfoot');
+    /** @type {HTMLTableCellElement[]} */
+    #sideHeadings = [];
     #section;
     /** What Copy as Text copies: the core's text of the comparison on screen. */
     #text = '';
@@ -88,6 +90,8 @@ export class CompareView {
         setText(this.#lowered, compared?.ok ? compared.lowered : '');
         setProperty(this.#swap, 'disabled', !this.#text);
         setProperty(this.#copy, 'disabled', !this.#text);
+        const headings = compared?.ok ? compared.headings : this.#unswappedHeadings();
+        this.#sideHeadings.forEach((cell, index) => setText(cell, headings[index]));
         if (!compared?.ok) {
             this.#body.replaceChildren();
             this.#foot.replaceChildren();
@@ -131,13 +135,18 @@ export class CompareView {
         this.#plans.value = plans.some((plan) => plan.code === chosen) ? chosen : '';
     }
 
-    #table() {
+    /** The headings over A's columns, then B's, until a comparison names them in the order it shows. */
+    #unswappedHeadings() {
         const texts = this.#texts;
-        const headings = [texts.compareLine, texts.planALevel, texts.planAPoints, texts.planAAbilities,
+        return [texts.planALevel, texts.planAPoints, texts.planAAbilities,
             texts.planBLevel, texts.planBPoints, texts.planBAbilities];
+    }
+
+    #table() {
+        this.#sideHeadings = this.#unswappedHeadings().map((text) => element('th', { scope: 'col', textContent: text }));
         const table = element('table', { id: 'tblCompare', className: 'path-table compare-table' }, [
             element('thead', {}, [element('tr', {},
-                headings.map((text) => element('th', { scope: 'col', textContent: text })))]),
+                [element('th', { scope: 'col', textContent: this.#texts.compareLine }), ...this.#sideHeadings])]),
             this.#body, this.#foot]);
         // Focusable, so that a keyboard alone can scroll a table wider than the screen.
         return element('div', { className: 'path-scroller', tabIndex: 0, role: 'region',

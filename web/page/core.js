@@ -225,10 +225,11 @@
  */
 
 /**
- * Two plans side by side, or why they cannot be; `lowered` says which of B's
- * lines the rules kept lower ('' for none), `text` is the core's plain-text table.
+ * Two plans side by side, or why they cannot be; `a` and `b` are the first and
+ * second columns, which `headings` name, `lowered` says which of B's lines the
+ * rules kept lower ('' for none), `text` is the core's plain-text table.
  * @typedef {{ level: number, total: number, left: number, completeFrom: number }} ComparedPlan
- * @typedef {{ ok: true, a: ComparedPlan, b: ComparedPlan, lowered: string, text: string,
+ * @typedef {{ ok: true, a: ComparedPlan, b: ComparedPlan, headings: string[], lowered: string, text: string,
  *     lines: { stem: string, caption: string, a: ComparedSide, b: ComparedSide, differs: boolean }[] }} Compared
  * @typedef {Compared | { ok: false, reason: string }} Comparison
  */

@@ -89,7 +89,12 @@ for (let round = 0; round < 3; ++round) {
             sameMarks(shown.totals[row].marks, a !== b, row);
         }
 
+        const headings = () => page.$$eval('#tblCompare thead th', (cells) => cells.map((cell) => cell.textContent));
+        const sideA = [texts.planALevel, texts.planAPoints, texts.planAAbilities];
+        const sideB = [texts.planBLevel, texts.planBPoints, texts.planBAbilities];
+        assert.deepEqual(await headings(), [texts.compareLine, ...sideA, ...sideB]);
         await page.click('#cmdCompareSwap');
+        assert.deepEqual(await headings(), [texts.compareLine, ...sideB, ...sideA]);
         const swapped = await readComparison(page);
         assert.deepEqual(swapped.lines.map(({ stem, a, b }) => ({ stem, a: b, b: a })),
             shown.lines.map(({ stem, a, b }) => ({ stem, a, b })));
@@ -122,9 +127,11 @@ test('Copy as Text copies the core\'s text, and a plan of another class or no co
     await page.click('#cmdCompareCopy');
     await page.waitForFunction(() => document.getElementById('msgStatus').textContent.startsWith('Copied'));
     const session = new core.Session();
-    session.applyFragment(codeB);
-    const expected = session.compare(codeA, false);
+    session.applyFragment(codeA);
+    const expected = session.compare(codeB, true);
     session.delete();
+    // Swapped, each plan keeps its letter in the text as in the headings.
+    assert.ok(expected.text.indexOf('B Level') < expected.text.indexOf('A Level'), expected.text);
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), expected.text);
 
     for (const other of ['VT1:Bard:40:10.1.1.1.1', 'not a plan']) {

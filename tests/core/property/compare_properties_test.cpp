@@ -68,9 +68,13 @@ TEST_P(CompareProperties, SwappingIsComparingTheOtherWayRound) {
         };
         const planner::PlanComparison swapped = planner::Swapped(comparedOf(first, second));
         const planner::PlanComparison reversed = comparedOf(second, first);
-        // The text holds every level, point, ability and mark of both sides.
-        RC_ASSERT(planner::ComparisonAsText(swapped) == planner::ComparisonAsText(reversed));
-        RC_ASSERT(swapped.a.totalPoints == reversed.a.totalPoints);
+        RC_ASSERT(swapped.a == reversed.a);
+        RC_ASSERT(swapped.b == reversed.b);
+        RC_ASSERT(swapped.lines == reversed.lines);
+        // Swapped back, it is the comparison it was, headings and text too.
+        const planner::PlanComparison back = planner::Swapped(swapped);
+        RC_ASSERT(planner::SideHeadings(back) == planner::SideHeadings(comparedOf(first, second)));
+        RC_ASSERT(planner::ComparisonAsText(back) == planner::ComparisonAsText(comparedOf(first, second)));
     });
 }
 
