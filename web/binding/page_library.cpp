@@ -14,6 +14,18 @@ namespace vantrell::web {
 
 using emscripten::val;
 
+namespace {
+
+// Whether a document was taken, and why not when it was not.
+val Verdict(const std::string* fault) {
+    val result = val::object();
+    result.set("ok", fault == nullptr);
+    result.set("reason", fault == nullptr ? std::string() : *fault);
+    return result;
+}
+
+}  // namespace
+
 std::string PageSession::ProposedPlanName() const {
     return texts::ProposedPlanName(Definition().listName, planner::ViewOf(Current()).characterLevel);
 }
@@ -50,20 +62,16 @@ val PageSession::LoadPlan(const std::string& name) {
 
 val PageSession::ReadLibrary(const std::string& document) {
     auto read = planner::PlanLibrary::Read(document);
-    val result = val::object();
     const auto* fault = std::get_if<std::string>(&read);
-    result.set("ok", fault == nullptr);
-    result.set("reason", fault == nullptr ? std::string() : *fault);
+    val result = Verdict(fault);
     if (fault == nullptr) session_.library() = std::move(std::get<planner::PlanLibrary>(read));
     return result;
 }
 
 val PageSession::ImportLibrary(const std::string& document) {
     auto read = planner::PlanLibrary::Read(document);
-    val result = val::object();
     const auto* fault = std::get_if<std::string>(&read);
-    result.set("ok", fault == nullptr);
-    result.set("reason", fault == nullptr ? std::string() : *fault);
+    val result = Verdict(fault);
     planner::PlanLibrary::Imported imported;
     if (fault == nullptr) imported = session_.library().Import(std::get<planner::PlanLibrary>(read));
     result.set("plans", static_cast<double>(imported.plans));
