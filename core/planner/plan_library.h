@@ -4,10 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
 #include "core/catalog/records.h"
+#include "core/texts/library_texts.h"
 
 namespace vantrell::planner {
 
@@ -17,7 +19,7 @@ struct SavedPlan {
     std::string code;
     std::vector<std::string> priority;  // stems, the line trained first first
     // Why it cannot be opened (its code no longer decodes, its priority does
-    // not name its class's lines); empty when it can.
+    // not name its class's lines, its name is not one a plan may have); empty when it can.
     std::string fault;
     // What can be read of it even when it cannot be opened.
     const catalog::ClassDefinition* definition = nullptr;
@@ -25,24 +27,31 @@ struct SavedPlan {
     // The entry as it was read, fields this version does not know included, so
     // that writing it back loses nothing; empty for a plan saved here.
     std::string stored;
+    // The entry had no name of its own that could be shown, so the library gave
+    // it one; the entry keeps what it had until the user renames it.
+    bool nameGiven = false;
 
     bool usable() const { return fault.empty(); }
 };
 
 // The user's saved plans, in the order saved; one JSON document on every front end.
+// Every plan has a name of its own, unique ignoring case in any script, by which
+// every command finds it.
 class PlanLibrary {
 public:
+    using Source = texts::library::Source;
+
     // Why a name cannot be given to a plan: 1 to 80 characters once trimmed, no control characters.
     static std::string NameFault(std::string_view name);
     // The name as it is kept: without the blanks around it.
     static std::string TrimmedName(std::string_view name);
 
     // The library a document holds, or why it is not one this version can keep.
-    static std::variant<PlanLibrary, std::string> Read(std::string_view document);
+    static std::variant<PlanLibrary, std::string> Read(std::string_view document, Source source = Source::kFile);
     std::string Write() const;
 
     const std::vector<SavedPlan>& plans() const { return plans_; }
-    // The plan of that name, its case aside.
+    // The plan of that name, its case and the blanks around it aside.
     const SavedPlan* Find(std::string_view name) const;
 
     // Saves a plan under `name`, replacing in its place a plan of that name; says why not.
@@ -55,19 +64,29 @@ public:
         std::size_t unusable = 0;
     };
     // Adds every plan of `other`; a name in use gets " (2)", " (3)"… and nothing is replaced.
-    Imported Import(const PlanLibrary& other);
+    Imported Import(const PlanLibrary& other) { return Import(PlanLibrary(other)); }
+    Imported Import(PlanLibrary&& other);
+    // What importing this library into another adds.
+    Imported ImportTally() const;
+
+    // The names of the plans here that `kept` does not hold as they are here.
+    std::vector<std::string> NotHeldIn(const PlanLibrary& kept) const;
 
 private:
-    std::vector<SavedPlan>::iterator Named(std::string_view name);
-    std::string FreeNameFrom(std::string_view name) const;
+    std::optional<std::size_t> PositionOf(std::string_view name) const;
+    // Appends `plan` under its name or, when that is taken, the first free "<name> (n)".
+    void AddUnique(SavedPlan plan, std::unordered_map<std::string, int>& nextCopies);
+    void IndexFrom(std::size_t first);
 
     std::vector<SavedPlan> plans_;
+    // Each plan's place, by its case-folded name.
+    std::unordered_map<std::string, std::size_t> positions_;
     // The document's own fields this version does not know.
     std::string storedDocument_;
 };
 
-// Checks a saved plan's code and priority against the catalog and fills in
-// what can be read of it: its class, its level, and why it cannot be opened.
+// Checks a saved plan's code, priority and name against the catalog and fills
+// in what can be read of it: its class, its level, and why it cannot be opened.
 void Examine(SavedPlan& plan);
 
 }  // namespace vantrell::planner

@@ -85,11 +85,15 @@ Session::Applied Session::Load(const SavedPlan& plan) {
 
 std::string Session::SaveCurrent(std::string_view name) {
     if (current_ == nullptr) return "No plan is open.";
+    return SavingCurrent(name)(library_);
+}
+
+LibraryJournal::Change Session::SavingCurrent(std::string_view name) const {
     std::vector<std::string> stems;
     for (std::size_t line : PriorityOf(current_->definition())) {
         stems.emplace_back(current_->definition().lines[line].stem);
     }
-    return library_.Save(name, EncodePlanCode(*current_), std::move(stems));
+    return LibraryJournal::Saving(std::string(name), EncodePlanCode(*current_), std::move(stems));
 }
 
 Session::Applied Session::ApplyCode(std::string_view code) {

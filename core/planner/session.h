@@ -12,6 +12,7 @@
 #include "core/catalog/records.h"
 #include "core/planner/plan_code.h"
 #include "core/planner/plan_history.h"
+#include "core/planner/library_journal.h"
 #include "core/planner/plan_library.h"
 #include "core/planner/planner.h"
 #include "core/planner/training_path.h"
@@ -64,6 +65,9 @@ public:
     const PlanLibrary& library() const { return library_; }
     // The current plan and its class's priority under `name`; says why not.
     std::string SaveCurrent(std::string_view name);
+    // Saving the plan on screen under `name`, with its class's priority, as a
+    // change a journal can make again later; there must be a plan on screen.
+    LibraryJournal::Change SavingCurrent(std::string_view name) const;
 
     // A code exactly as a link's fragment carries it.
     Applied ApplyCode(std::string_view code);

@@ -2,6 +2,7 @@
 
 #include "core/texts/captions.h"
 #include "core/texts/shell_texts.h"
+#include "core/texts/unicode.h"
 #include "core/texts/web_texts.h"
 #include "vantrell_version.h"
 
@@ -86,11 +87,11 @@ std::string ProposedPlanName(std::string_view classCaption, int characterLevel) 
 }
 
 std::string ReplacePlanQuestion(std::string_view name) {
-    return "A plan named \"" + std::string(name) + "\" is already saved. Replace it?";
+    return "A plan named \"" + Excerpt(name) + "\" is already saved. Replace it?";
 }
 
 std::string DeletePlanQuestion(std::string_view name) {
-    return "Delete the saved plan \"" + std::string(name) + "\"?";
+    return "Delete the saved plan \"" + Excerpt(name) + "\"?";
 }
 
 std::string UnreadableLibraryNote(std::string_view reason, std::string_view movedTo) {
@@ -104,7 +105,7 @@ std::string UnreadableStoredPlansNote(std::string_view reason, std::string_view 
 }
 
 std::string NoSavedPlanNamed(std::string_view name) {
-    return "There is no plan named \"" + std::string(name) + "\".";
+    return "There is no plan named \"" + Excerpt(name) + "\".";
 }
 
 std::string UnwritableLibraryNote(std::string_view folder) {

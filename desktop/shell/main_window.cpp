@@ -105,8 +105,7 @@ void MainWindow::SavePlan(window::ClassPlannerWindow& window) {
         }
         // The plan saved is this window's, whichever planner the session had in front.
         session_.Open(definition);
-        const std::string fault =
-            store_->Change([&](planner::PlanLibrary&) { return session_.SaveCurrent(name); });
+        const std::string fault = store_->Change(session_.SavingCurrent(name));
         if (!fault.empty()) seams_.messages(&window, {title, QString::fromStdString(fault), toolkit::MessageIcon::None});
         return;
     }

@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QSaveFile>
@@ -12,6 +11,8 @@
 
 #include "core/texts/composed.h"
 #include "core/texts/desktop_texts.h"
+#include "core/texts/library_texts.h"
+#include "desktop/shell/document_file.h"
 #include "desktop/toolkit/qt_text.h"
 
 namespace vantrell::app {
@@ -28,7 +29,7 @@ PlanStore::PlanStore(QString folder, planner::PlanLibrary& library, toolkit::Mes
     watcher_ = new QFileSystemWatcher(this);
     connect(watcher_, &QFileSystemWatcher::fileChanged, this, &PlanStore::Reload);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &PlanStore::Reload);
-    ReadFromDisk();
+    journal_.Rebase(library_, ReadFile());
     Watch();
 }
 
@@ -43,25 +44,30 @@ void PlanStore::Tell(const std::string& text) {
     }
 }
 
-// A missing file is an empty library; one that is no library is moved aside, never overwritten.
-void PlanStore::ReadFromDisk() {
-    QFile file(filePath());
+// A missing file is an empty library; one that is no library is moved aside, and one
+// that cannot be opened is left as it is; neither is ever written over.
+planner::PlanLibrary PlanStore::ReadFile() {
     unreadableLeft_ = false;
-    if (!file.exists()) {
-        library_ = planner::PlanLibrary();
-        return;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    const DocumentFile file = ReadDocumentFile(filePath());
+    switch (file.status) {
+    case DocumentFile::Status::kMissing: return {};
+    case DocumentFile::Status::kUnopenable:
         unreadableLeft_ = true;
-        return;
+        if (!toldUnwritable_) Tell(texts::library::UnopenableLibraryNote(file.fault));
+        toldUnwritable_ = true;
+        return {};
+    case DocumentFile::Status::kTooLarge:
+        SetAside(texts::library::NotALibrary(texts::library::Source::kFile, texts::library::kTooLarge));
+        return {};
+    case DocumentFile::Status::kRead: break;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    auto read = planner::PlanLibrary::Read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (auto* library = std::get_if<planner::PlanLibrary>(&read)) {
-        library_ = std::move(*library);
-        return;
-    }
+    auto read = planner::PlanLibrary::Read(std::string_view(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size())));
+    if (auto* library = std::get_if<planner::PlanLibrary>(&read)) return std::move(*library);
+    SetAside(std::get<std::string>(read));
+    return {};
+}
+
+void PlanStore::SetAside(const std::string& reason) {
     const QString stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
     QString aside = QDir(folder_).filePath("plans.unreadable-" + stamp + ".json");
     for (int suffix = 2; QFile::exists(aside); ++suffix) {
@@ -69,15 +75,12 @@ void PlanStore::ReadFromDisk() {
     }
     // Left where it is, it must still not be overwritten: the plans made now wait in memory.
     unreadableLeft_ = !QFile::rename(filePath(), aside);
-    library_ = planner::PlanLibrary();
-    Tell(texts::UnreadableLibraryNote(std::get<std::string>(read), QDir::toNativeSeparators(aside).toStdString()));
+    Tell(texts::UnreadableLibraryNote(reason, QDir::toNativeSeparators(aside).toStdString()));
 }
 
 void PlanStore::Reload() {
-    if (!unwritten_) {
-        ReadFromDisk();
-        emit changed();
-    }
+    journal_.Rebase(library_, ReadFile());
+    emit changed();
     Watch();
 }
 
@@ -86,41 +89,23 @@ void PlanStore::Watch() {
     if (QFile::exists(filePath()) && !watcher_->files().contains(filePath())) watcher_->addPath(filePath());
 }
 
-std::string PlanStore::Change(const std::function<std::string(planner::PlanLibrary&)>& change) {
+std::string PlanStore::Change(const planner::LibraryJournal::Change& change) {
     const bool folderMade = QDir().mkpath(folder_);
     QLockFile lock(filePath() + ".lock");
     const bool locked = folderMade && lock.tryLock(kLockWaitMs);
-    // Without the lock the file may be changing under us: the change is made in memory only.
-    if (locked && !unwritten_) ReadFromDisk();
-    if (locked && unwritten_) TakeFromDiskKeeping();
-    std::string refused = change(library_);
+    // Without the lock the file may be changing under us: the change is made in memory only, and kept.
+    if (locked) journal_.Rebase(library_, ReadFile());
+    std::string refused = journal_.Apply(library_, change);
     if (!refused.empty()) return refused;
     if (locked && !unreadableLeft_ && Write()) {
-        unwritten_ = false;
-    } else {
-        unwritten_ = true;
-        if (!toldUnwritable_) {
-            toldUnwritable_ = true;
-            Tell(texts::UnwritableLibraryNote(QDir::toNativeSeparators(folder_).toStdString()));
-        }
+        journal_.Written(library_);
+    } else if (!toldUnwritable_) {
+        toldUnwritable_ = true;
+        Tell(texts::UnwritableLibraryNote(QDir::toNativeSeparators(folder_).toStdString()));
     }
     Watch();
     emit changed();
     return {};
-}
-
-// What other programs saved while this one could not write joins the plans
-// waiting here; a name on both sides keeps the other program's plan, which may be newer.
-void PlanStore::TakeFromDiskKeeping() {
-    const planner::PlanLibrary waiting = library_;
-    ReadFromDisk();
-    if (unreadableLeft_) {
-        library_ = waiting;
-        return;
-    }
-    for (const planner::SavedPlan& plan : waiting.plans()) {
-        if (library_.Find(plan.name) == nullptr) library_.Save(plan.name, plan.code, plan.priority);
-    }
 }
 
 bool PlanStore::Write() {

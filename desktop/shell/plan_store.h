@@ -2,9 +2,9 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <string>
 
+#include "core/planner/library_journal.h"
 #include "core/planner/plan_library.h"
 #include "desktop/toolkit/message_sink.h"
 
@@ -13,9 +13,10 @@ class QFileSystemWatcher;
 namespace vantrell::app {
 
 // Keeps a library of saved plans in a folder's plans.json. Every change is
-// applied to what is on disk at that moment, under a lock, and written
+// made on what is on disk at that moment, under a lock, and written
 // atomically, so programs running at once never lose each other's plans and a
-// crash leaves either the old file or the new one.
+// crash leaves either the old file or the new one. Changes the file cannot
+// take yet are kept as actions and made again on it once it can.
 class PlanStore : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PlanStore)
@@ -32,9 +33,9 @@ public:
     QString filePath() const;
     const planner::PlanLibrary& library() const { return library_; }
 
-    // Runs `change` on the library as it is on disk now and writes the result;
+    // Makes `change` on the library as it is on disk now and writes the result;
     // the change's own reason when it refuses, which then writes nothing.
-    std::string Change(const std::function<std::string(planner::PlanLibrary&)>& change);
+    std::string Change(const planner::LibraryJournal::Change& change);
     // Takes what another program wrote.
     void Reload();
 
@@ -43,8 +44,9 @@ signals:
     void changed();
 
 private:
-    void ReadFromDisk();
-    void TakeFromDiskKeeping();
+    // What the file holds now; an empty library when there is none or it cannot be read.
+    planner::PlanLibrary ReadFile();
+    void SetAside(const std::string& reason);
     bool Write();
     void Watch();
     void Tell(const std::string& text);
@@ -53,9 +55,9 @@ private:
     planner::PlanLibrary& library_;
     toolkit::MessageSink messages_;
     QFileSystemWatcher* watcher_ = nullptr;
-    // Plans changed here that the file does not hold yet, because it could not be written.
-    bool unwritten_ = false;
-    // A file that is no library and could not be moved aside; it is never written over.
+    planner::LibraryJournal journal_;
+    // A file that is no library and could not be moved aside, or could not be
+    // opened at all; it is never written over.
     bool unreadableLeft_ = false;
     bool toldUnwritable_ = false;
 };

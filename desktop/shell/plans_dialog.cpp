@@ -1,7 +1,7 @@
 #include "desktop/shell/plans_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,6 +13,8 @@
 
 #include "core/texts/composed.h"
 #include "core/texts/desktop_texts.h"
+#include "core/texts/library_texts.h"
+#include "desktop/shell/document_file.h"
 #include "desktop/shell/plan_store.h"
 #include "desktop/toolkit/qt_text.h"
 
@@ -134,6 +136,26 @@ void PlansDialog::Refresh() {
     UpdateButtons();
 }
 
+void PlansDialog::Select(const std::string& name) {
+    const QString wanted = QString::fromStdString(name);
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = list_->topLevelItem(row);
+        if (item->data(kName, Qt::UserRole).toString() == wanted) {
+            list_->setCurrentItem(item);
+            return;
+        }
+    }
+}
+
+// The plan that takes the selected one's place in the list as sorted: the one below, else the one above.
+std::string PlansDialog::NeighbourOfSelected() const {
+    QTreeWidgetItem* current = list_->currentItem();
+    if (current == nullptr) return {};
+    const QTreeWidgetItem* neighbour = list_->itemBelow(current);
+    if (neighbour == nullptr) neighbour = list_->itemAbove(current);
+    return neighbour == nullptr ? std::string() : neighbour->data(kName, Qt::UserRole).toString().toStdString();
+}
+
 void PlansDialog::UpdateButtons() {
     const planner::SavedPlan* plan = store_.library().Find(SelectedName());
     open_->setEnabled(plan != nullptr && plan->usable());
@@ -160,9 +182,9 @@ void PlansDialog::RenameSelected() {
     const auto newName = seams_.askText(this, ToQString(texts::desktop::kRenamePlanTitle),
                                         ToQString(texts::desktop::kPlanName), QString::fromStdString(name));
     if (!newName) return;
-    const std::string fault = store_.Change(
-        [&](planner::PlanLibrary& library) { return library.Rename(name, newName->toStdString()); });
+    const std::string fault = store_.Change(planner::LibraryJournal::Renaming(name, newName->toStdString()));
     if (!fault.empty()) Say(fault);
+    else Select(planner::PlanLibrary::TrimmedName(newName->toStdString()));
 }
 
 void PlansDialog::DeleteSelected() {
@@ -172,31 +194,29 @@ void PlansDialog::DeleteSelected() {
         !seams_.confirm(this, kTitle, QString::fromStdString(texts::DeletePlanQuestion(name)))) {
         return;
     }
-    const std::string fault = store_.Change([&](planner::PlanLibrary& library) { return library.Delete(name); });
+    const std::string neighbour = NeighbourOfSelected();
+    const std::string fault = store_.Change(planner::LibraryJournal::Deleting(name));
     if (!fault.empty()) Say(fault);
+    else Select(neighbour);
 }
 
 void PlansDialog::ImportFile() {
     if (!seams_.chooseFile) return;
     const QString path = seams_.chooseFile(this, ToQString(texts::desktop::kImportPlans).remove('&'), false);
     if (path.isEmpty()) return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Say(file.errorString().toStdString());
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    auto read = planner::PlanLibrary::Read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (const auto* reason = std::get_if<std::string>(&read)) {
-        Say(*reason);
-        return;
-    }
-    planner::PlanLibrary::Imported imported;
-    store_.Change([&](planner::PlanLibrary& library) {
-        imported = library.Import(std::get<planner::PlanLibrary>(read));
-        return std::string();
-    });
-    Say(texts::ImportedPlansNote(imported.plans, imported.unusable));
+    const std::string shown = QDir::toNativeSeparators(path).toStdString();
+    const DocumentFile file = ReadDocumentFile(path);
+    if (file.status == DocumentFile::Status::kUnopenable) return Say(file.fault);
+    auto read = file.status == DocumentFile::Status::kTooLarge
+                    ? std::variant<planner::PlanLibrary, std::string>(texts::library::NotALibrary(
+                          texts::library::Source::kFile, texts::library::kTooLarge))
+                    : planner::PlanLibrary::Read(
+                          std::string_view(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size())));
+    if (const auto* reason = std::get_if<std::string>(&read)) return Say(texts::library::RefusedImport(shown, *reason));
+    auto& imported = std::get<planner::PlanLibrary>(read);
+    const planner::PlanLibrary::Imported tally = imported.ImportTally();
+    store_.Change(planner::LibraryJournal::Importing(std::move(imported)));
+    Say(texts::ImportedPlansNote(tally.plans, tally.unusable));
 }
 
 void PlansDialog::ExportFile() {

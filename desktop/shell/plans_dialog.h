@@ -43,6 +43,8 @@ private:
     void UpdateButtons();
     // The selected plan's name; empty when none is selected.
     std::string SelectedName() const;
+    void Select(const std::string& name);
+    std::string NeighbourOfSelected() const;
     void Say(const std::string& text);
 
     PlanStore& store_;

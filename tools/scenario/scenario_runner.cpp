@@ -7,10 +7,13 @@
 #include <sstream>
 #include <vector>
 
+#include "core/planner/document_limits.h"
 #include "core/planner/points.h"
 #include "core/planner/quoted.h"
 #include "core/planner/training_path_view.h"
 #include "core/planner/whole_number.h"
+#include "core/texts/composed.h"
+#include "core/texts/library_texts.h"
 #include "tools/scenario/planner_json.h"
 #include "tools/scenario/session_json.h"
 #include "tools/scenario/training_path_json.h"
@@ -31,7 +34,28 @@ std::string_view RestOf(std::string_view line, std::string_view command) {
 }
 
 std::string NoPlanNamed(std::string_view name) {
-    return "There is no plan named \"" + planner::PlanLibrary::TrimmedName(name) + "\".";
+    return texts::NoSavedPlanNamed(planner::PlanLibrary::TrimmedName(name));
+}
+
+// The file's text, or why it is not read: a file larger than any library is refused before it is read.
+std::variant<std::string, std::string> DocumentAt(std::string_view path) {
+    std::error_code failed;
+    const std::filesystem::path file{std::string(path)};
+    const auto size = std::filesystem::file_size(file, failed);
+    if (failed || std::filesystem::is_directory(file, failed)) {
+        return std::variant<std::string, std::string>(std::in_place_index<1>, "Could not read " + Quoted(path) + ".");
+    }
+    if (size > planner::kLargestDocument) {
+        return std::variant<std::string, std::string>(
+            std::in_place_index<1>, texts::library::NotALibrary(texts::library::Source::kFile, texts::library::kTooLarge));
+    }
+    std::ifstream stream{file, std::ios::binary};
+    std::ostringstream text;
+    if (stream.is_open()) text << stream.rdbuf();
+    if (!stream.is_open() || stream.bad()) {
+        return std::variant<std::string, std::string>(std::in_place_index<1>, "Could not read " + Quoted(path) + ".");
+    }
+    return std::variant<std::string, std::string>(std::in_place_index<0>, text.str());
 }
 
 std::vector<std::string_view> Words(std::string_view line) {
@@ -244,20 +268,17 @@ void ScenarioRunner::Import(std::string_view path) {
         out_ << ErrorJson("import takes the file to read.") << '\n';
         return;
     }
-    std::error_code ignored;
-    std::ifstream file{std::string(path), std::ios::binary};
-    std::ostringstream text;
-    if (file.is_open()) text << file.rdbuf();
-    if (!file.is_open() || file.bad() || std::filesystem::is_directory(std::string(path), ignored)) {
-        out_ << ErrorJson("Could not read " + Quoted(path) + ".") << '\n';
+    const auto document = DocumentAt(path);
+    if (document.index() == 1) {
+        out_ << ErrorJson(std::get<1>(document)) << '\n';
         return;
     }
-    auto read = planner::PlanLibrary::Read(text.str());
+    auto read = planner::PlanLibrary::Read(std::get<0>(document));
     if (auto* fault = std::get_if<std::string>(&read)) {
         out_ << ErrorJson(*fault) << '\n';
         return;
     }
-    const auto imported = session_.library().Import(std::get<planner::PlanLibrary>(read));
+    const auto imported = session_.library().Import(std::get<planner::PlanLibrary>(std::move(read)));
     out_ << ImportedJson(imported.plans, imported.unusable) << '\n';
 }
 

@@ -34,6 +34,8 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("loadPlan", &PageSession::LoadPlan)
         .function("readLibrary", &PageSession::ReadLibrary)
         .function("writeLibrary", &PageSession::WriteLibrary)
+        .function("libraryWritten", &PageSession::LibraryWritten)
+        .function("unwrittenPlansNote", &PageSession::UnwrittenPlansNote)
         .function("importLibrary", &PageSession::ImportLibrary)
         .function("explanation", &PageSession::Explanation)
         .function("planCode", &PageSession::PlanCode)

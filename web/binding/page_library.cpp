@@ -8,6 +8,7 @@
 #include "core/planner/plan_library.h"
 #include "core/planner/planner_view.h"
 #include "core/texts/composed.h"
+#include "core/texts/library_texts.h"
 #include "web/binding/values.h"
 
 namespace vantrell::web {
@@ -30,8 +31,22 @@ std::string PageSession::ProposedPlanName() const {
     return texts::ProposedPlanName(Definition().listName, planner::ViewOf(Current()).characterLevel);
 }
 
+std::string PageSession::SavePlan(const std::string& name) {
+    if (!session_.current()) return session_.SaveCurrent(name);
+    return journal_.Apply(session_.library(), session_.SavingCurrent(name));
+}
+
 std::string PageSession::RenamePlan(const std::string& name, const std::string& newName) {
-    return session_.library().Rename(name, newName);
+    return journal_.Apply(session_.library(), planner::LibraryJournal::Renaming(name, newName));
+}
+
+std::string PageSession::DeletePlan(const std::string& name) {
+    return journal_.Apply(session_.library(), planner::LibraryJournal::Deleting(name));
+}
+
+std::string PageSession::UnwrittenPlansNote() const {
+    const std::vector<std::string> names = journal_.Unwritten(session_.library());
+    return names.empty() ? std::string() : texts::library::PlansOnlyHere(names);
 }
 
 val PageSession::Plans() const {
@@ -61,10 +76,10 @@ val PageSession::LoadPlan(const std::string& name) {
 }
 
 val PageSession::ReadLibrary(const std::string& document) {
-    auto read = planner::PlanLibrary::Read(document);
+    auto read = planner::PlanLibrary::Read(document, planner::PlanLibrary::Source::kBrowserStorage);
     const auto* fault = std::get_if<std::string>(&read);
     val result = Verdict(fault);
-    if (fault == nullptr) session_.library() = std::move(std::get<planner::PlanLibrary>(read));
+    if (fault == nullptr) journal_.Rebase(session_.library(), std::get<planner::PlanLibrary>(std::move(read)));
     return result;
 }
 
@@ -73,7 +88,11 @@ val PageSession::ImportLibrary(const std::string& document) {
     const auto* fault = std::get_if<std::string>(&read);
     val result = Verdict(fault);
     planner::PlanLibrary::Imported imported;
-    if (fault == nullptr) imported = session_.library().Import(std::get<planner::PlanLibrary>(read));
+    if (fault == nullptr) {
+        auto& other = std::get<planner::PlanLibrary>(read);
+        imported = other.ImportTally();
+        journal_.Apply(session_.library(), planner::LibraryJournal::Importing(std::move(other)));
+    }
     result.set("plans", static_cast<double>(imported.plans));
     result.set("unusable", static_cast<double>(imported.unusable));
     result.set("note", fault == nullptr ? texts::ImportedPlansNote(imported.plans, imported.unusable) : *fault);

@@ -67,16 +67,22 @@ public:
     // The name Save Plan proposes for the plan on screen.
     std::string ProposedPlanName() const;
     bool HasPlan(const std::string& name) const { return session_.library().Find(name) != nullptr; }
-    std::string SavePlan(const std::string& name) { return session_.SaveCurrent(name); }
+    // Each change is kept until the browser's storage holds it (LibraryWritten).
+    std::string SavePlan(const std::string& name);
     std::string RenamePlan(const std::string& name, const std::string& newName);
-    std::string DeletePlan(const std::string& name) { return session_.library().Delete(name); }
+    std::string DeletePlan(const std::string& name);
     // The saved plans in the order saved, with what can be read of each.
     val Plans() const;
     // Opens the saved plan in its class with its priority, as one step.
     val LoadPlan(const std::string& name);
-    // Takes the document as the whole library, or keeps the one it has and says why.
+    // Takes what the browser's storage holds as the library, the changes it does not
+    // hold yet made again on it; or keeps the one it has and says why.
     val ReadLibrary(const std::string& document);
     std::string WriteLibrary() const { return session_.library().Write(); }
+    // The browser's storage now holds the library as it is.
+    void LibraryWritten() { journal_.Written(session_.library()); }
+    // What to say of the plans the storage does not hold yet; '' when it holds them all.
+    std::string UnwrittenPlansNote() const;
     // Adds the document's plans beside the saved ones; nothing is replaced.
     val ImportLibrary(const std::string& document);
 
@@ -86,6 +92,7 @@ private:
     const catalog::ClassDefinition& Definition() const { return Current().definition(); }
 
     planner::Session session_;
+    planner::LibraryJournal journal_;
 };
 
 }  // namespace vantrell::web

@@ -1,0 +1,112 @@
+#include "core/planner/plan_entry.h"
+
+#include "core/catalog/class_catalog.h"
+#include "core/planner/plan_code.h"
+#include "core/planner/points.h"
+#include "core/planner/training_path.h"
+#include "core/planner/whole_number.h"
+
+namespace vantrell::planner {
+namespace {
+
+namespace library = texts::library;
+
+// A copy of an entry that was not one is kept under this key once the user names it.
+constexpr std::string_view kOriginalKey = "original";
+
+std::string FieldText(const LibraryJson& entry, const std::string& key) {
+    const auto found = entry.find(key);
+    return found != entry.end() && found->is_string() ? found->get<std::string>() : std::string();
+}
+
+// A name as a document may hold it: text, or a number or truth value written as text.
+std::string NameText(const LibraryJson& entry) {
+    const auto found = entry.find("name");
+    if (found == entry.end()) return {};
+    if (found->is_string()) return PlanLibrary::TrimmedName(found->get<std::string>());
+    if (found->is_number() || found->is_boolean()) return found->dump();
+    return {};
+}
+
+bool IsEntry(const SavedPlan& plan) { return plan.stored.empty() || plan.stored.front() == '{'; }
+
+// What the parts of a code that does not decode still say of its class and level.
+void ExamineParts(SavedPlan& plan) {
+    std::string_view rest = plan.code;
+    std::vector<std::string_view> parts;
+    for (std::size_t at = rest.find(':'); parts.size() < 3; at = rest.find(':')) {
+        parts.push_back(rest.substr(0, at));
+        if (at == std::string_view::npos) break;
+        rest.remove_prefix(at + 1);
+    }
+    if (parts.size() > 1) plan.definition = catalog::ClassCatalog::Find(parts[1]);
+    if (parts.size() > 2) {
+        const auto level = ParseWholeNumber(parts[2]);
+        if (level && *level >= kLowestCharacterLevel && *level <= kHighestCharacterLevel) plan.characterLevel = *level;
+    }
+}
+
+void ExamineCode(SavedPlan& plan) {
+    auto decoded = DecodePlanCode(plan.code);
+    if (auto* reason = std::get_if<std::string>(&decoded)) {
+        plan.fault = std::move(*reason);
+        ExamineParts(plan);
+        return;
+    }
+    const PlanCode& code = std::get<PlanCode>(decoded);
+    plan.definition = code.definition;
+    plan.characterLevel = code.characterLevel;
+    const std::vector<std::string_view> stems(plan.priority.begin(), plan.priority.end());
+    auto priority = PriorityFromStems(*code.definition, stems);
+    if (auto* fault = std::get_if<std::string>(&priority)) plan.fault = std::string(library::kPriorityDoesNotFit) + *fault;
+}
+
+}  // namespace
+
+void Examine(SavedPlan& plan) {
+    plan.fault.clear();
+    plan.definition = nullptr;
+    plan.characterLevel.reset();
+    if (!IsEntry(plan)) {
+        plan.fault = library::kNotAnEntry;
+        return;
+    }
+    ExamineCode(plan);
+    if (plan.fault.empty() && !plan.nameGiven) plan.fault = PlanLibrary::NameFault(plan.name);
+}
+
+SavedPlan PlanOfEntry(const LibraryJson& entry) {
+    SavedPlan plan;
+    plan.stored = entry.dump();
+    if (!entry.is_object()) {
+        plan.name = library::kForeignEntry;
+        plan.nameGiven = true;
+        Examine(plan);
+        return plan;
+    }
+    plan.name = NameText(entry);
+    if (plan.name.empty()) {
+        plan.name = library::kNamelessEntry;
+        plan.nameGiven = true;
+    }
+    plan.code = FieldText(entry, "code");
+    if (const auto priority = entry.find("priority"); priority != entry.end() && priority->is_array()) {
+        for (const LibraryJson& stem : *priority) plan.priority.push_back(stem.is_string() ? stem.get<std::string>() : "");
+    }
+    Examine(plan);
+    return plan;
+}
+
+LibraryJson EntryOfPlan(const SavedPlan& plan) {
+    LibraryJson read = plan.stored.empty() ? LibraryJson::object() : LibraryJson::parse(plan.stored);
+    if (plan.nameGiven) return read;
+    LibraryJson entry = read.is_object() ? std::move(read) : LibraryJson{{std::string(kOriginalKey), std::move(read)}};
+    entry["name"] = plan.name;
+    if (plan.usable()) {
+        entry["code"] = plan.code;
+        entry["priority"] = plan.priority;
+    }
+    return entry;
+}
+
+}  // namespace vantrell::planner

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the saved plans' library says of documents, entries and names.
+namespace vantrell::texts::library {
+
+// Where a document came from, which its refusal names.
+enum class Source { kFile, kBrowserStorage };
+
+inline constexpr std::string_view kEmpty = "it is empty.";
+inline constexpr std::string_view kCutShort = "it is cut short.";
+inline constexpr std::string_view kNotJson = "it is not JSON.";
+inline constexpr std::string_view kSomethingElse = "it holds something else.";
+inline constexpr std::string_view kNoVersion = "it has no format version.";
+inline constexpr std::string_view kNoPlans = "it has no list of plans.";
+inline constexpr std::string_view kTooDeep = "it is nested deeper than 64 levels, which no list of plans needs.";
+inline constexpr std::string_view kTooLarge = "it is larger than 16 MB, which no list of plans needs.";
+
+inline constexpr std::string_view kNotAnEntry = "This entry is not a saved plan.";
+inline constexpr std::string_view kPriorityDoesNotFit = "Its training priority does not fit: ";
+// The names given to entries that have none of their own; the file keeps what they had.
+inline constexpr std::string_view kNamelessEntry = "Plan without a name";
+inline constexpr std::string_view kForeignEntry = "Entry that is not a plan";
+
+inline constexpr std::string_view kNameNotText = "A plan's name must be text (UTF-8).";
+inline constexpr std::string_view kNameMissing = "A plan needs a name.";
+inline constexpr std::string_view kNameTooLong = "A plan's name has at most 80 characters.";
+inline constexpr std::string_view kNameWithControls = "A plan's name cannot hold control characters.";
+
+// Why a file the program was to read could not be opened.
+enum class Unopenable { kFolder, kDanglingLink, kMissing, kNoPermission, kOther };
+// "\"/path/plans.json\" cannot be read: it is a folder."; `detail` is the system's words for kOther.
+std::string UnopenableFile(std::string_view path, Unopenable why, std::string_view detail);
+// Said at start-up when the saved plans' file cannot be opened (`fault` says why): it is left as it is.
+std::string UnopenableLibraryNote(std::string_view fault);
+// Said when an import's document is refused: the file and why.
+std::string RefusedImport(std::string_view path, std::string_view reason);
+
+// Why a document is no library: `why` is one of the reasons above.
+std::string NotALibrary(Source source, std::string_view why);
+// Why a library of a later format is not read.
+std::string NewerLibrary(long long version, int readable);
+std::string NameTaken(std::string_view name);
+// The plans that are kept only in this page, because the browser's storage refused them.
+std::string PlansOnlyHere(const std::vector<std::string>& names);
+
+}  // namespace vantrell::texts::library

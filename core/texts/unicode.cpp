@@ -1,0 +1,114 @@
+#include "core/texts/unicode.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vantrell::texts {
+namespace {
+
+// Every stride-th code point from first to last folds by adding offset.
+struct FoldingRun {
+    char32_t first;
+    char32_t last;
+    int offset;
+    int stride;
+};
+
+constexpr FoldingRun kFoldingRuns[] = {
+#include "core/texts/case_folding_runs.inc"
+};
+
+char32_t Folded(char32_t point) {
+    const auto* run = std::upper_bound(std::begin(kFoldingRuns), std::end(kFoldingRuns), point,
+                                       [](char32_t wanted, const FoldingRun& each) { return wanted < each.first; });
+    if (run == std::begin(kFoldingRuns)) return point;
+    --run;
+    if (point > run->last || (point - run->first) % static_cast<char32_t>(run->stride) != 0) return point;
+    return static_cast<char32_t>(static_cast<long>(point) + run->offset);
+}
+
+void AppendUtf8(std::string& text, char32_t point) {
+    if (point < 0x80) {
+        text += static_cast<char>(point);
+        return;
+    }
+    const int trailing = point < 0x800 ? 1 : point < 0x10000 ? 2 : 3;
+    constexpr std::array<unsigned char, 4> kLeads = {0, 0xC0, 0xE0, 0xF0};
+    text += static_cast<char>(kLeads[static_cast<std::size_t>(trailing)] | (point >> (6 * trailing)));
+    for (int shift = 6 * (trailing - 1); shift >= 0; shift -= 6) {
+        text += static_cast<char>(0x80 | ((point >> shift) & 0x3F));
+    }
+}
+
+// The length of the UTF-8 sequence that starts with `lead`; 0 when none does.
+std::size_t SequenceLength(unsigned char lead) {
+    return lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+}
+
+// The code point at the start of `text`, and its length; nothing when it is no UTF-8.
+std::optional<std::pair<char32_t, std::size_t>> PointAt(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    const std::size_t length = SequenceLength(lead);
+    if (length == 0 || length > text.size()) return std::nullopt;
+    char32_t point = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t next = 1; next < length; ++next) {
+        const auto byte = static_cast<unsigned char>(text[next]);
+        if ((byte >> 6) != 0x2) return std::nullopt;
+        point = (point << 6) | (byte & 0x3F);
+    }
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (point < kShortest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return std::nullopt;
+    return std::pair{point, length};
+}
+
+}  // namespace
+
+std::optional<std::vector<char32_t>> CodePoints(std::string_view text) {
+    std::vector<char32_t> points;
+    while (!text.empty()) {
+        const auto point = PointAt(text);
+        if (!point) return std::nullopt;
+        points.push_back(point->first);
+        text.remove_prefix(point->second);
+    }
+    return points;
+}
+
+std::string_view FirstCodePoints(std::string_view text, std::size_t points) {
+    std::size_t at = 0;
+    for (std::size_t seen = 0; at < text.size() && seen < points; ++seen) {
+        ++at;
+        while (at < text.size() && (static_cast<unsigned char>(text[at]) >> 6) == 0x2) ++at;
+    }
+    return text.substr(0, at);
+}
+
+std::string CaseFolded(std::string_view text) {
+    std::string folded;
+    folded.reserve(text.size());
+    while (!text.empty()) {
+        if (const auto byte = static_cast<unsigned char>(text.front()); byte < 0x80) {
+            folded += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+            text.remove_prefix(1);
+            continue;
+        }
+        const auto point = PointAt(text);
+        if (!point) {
+            folded += text.front();
+            text.remove_prefix(1);
+            continue;
+        }
+        AppendUtf8(folded, Folded(point->first));
+        text.remove_prefix(point->second);
+    }
+    return folded;
+}
+
+std::string Excerpt(std::string_view text) {
+    const std::string_view kept = FirstCodePoints(text, kLongestExcerpt);
+    std::string excerpt(kept);
+    if (kept.size() < text.size()) excerpt += "\u2026";
+    return excerpt;
+}
+
+}  // namespace vantrell::texts

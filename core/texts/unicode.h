@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the program needs of Unicode to compare, cut and quote what users type.
+namespace vantrell::texts {
+
+// The code points of UTF-8 text; nothing for text that is not UTF-8.
+std::optional<std::vector<char32_t>> CodePoints(std::string_view text);
+
+// The first bytes of UTF-8 `text` that hold at most `points` code points.
+std::string_view FirstCodePoints(std::string_view text, std::size_t points);
+
+// `text` with every letter Unicode folds simply folded, so that two names that
+// differ only by case, in any script, fold alike: "ÄRMSMAN" and "ärmsman".
+// Bytes that are not UTF-8 are kept as they are.
+std::string CaseFolded(std::string_view text);
+
+// The most of what a user typed or pasted that a message quotes: every name and
+// code part the program accepts fits whole.
+inline constexpr std::size_t kLongestExcerpt = 80;
+// `text` as a message quotes it, cut after kLongestExcerpt code points with "…".
+std::string Excerpt(std::string_view text);
+
+}  // namespace vantrell::texts
