@@ -40,7 +40,7 @@ if(fuzz IN_LIST VANTRELL_CHECKS)
     set_tests_properties(fuzz.scenario_driver PROPERTIES LABELS "fuzz;tools;slow")
     add_test(NAME fuzz.plan_library
              COMMAND ${CMAKE_COMMAND} -DFUZZER=${fuzz_dir}/vantrell_plan_library_fuzzer
-                     -DSEEDS=${PROJECT_SOURCE_DIR}/tests/tools/fuzz/library_corpus
+                     -DSEEDS=${PROJECT_SOURCE_DIR}/tests/tools/fuzz/library_corpus -DMAX_LEN=262144
                      -DWORK_DIR=${PROJECT_BINARY_DIR}/plan-library -P ${CMAKE_CURRENT_LIST_DIR}/RunFuzzer.cmake)
     set_tests_properties(fuzz.plan_library PROPERTIES LABELS "fuzz;core;slow")
 endif()

@@ -5,6 +5,7 @@
 #include "core/catalog/class_catalog.h"
 #include "core/planner/points.h"
 #include "core/planner/whole_number.h"
+#include "core/texts/unicode.h"
 
 namespace vantrell::planner {
 namespace {
@@ -58,10 +59,10 @@ std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
     }
     PlanCode plan;
     plan.definition = catalog::ClassCatalog::Find(parts[1]);
-    if (plan.definition == nullptr) return "The plan code names an unknown class \"" + std::string(parts[1]) + "\".";
+    if (plan.definition == nullptr) return "The plan code names an unknown class \"" + texts::Excerpt(parts[1]) + "\".";
     const auto level = Number(parts[2]);
     if (!level || *level < kLowestCharacterLevel || *level > kHighestCharacterLevel) {
-        return "The plan code's character level \"" + std::string(parts[2]) + "\" is not between " +
+        return "The plan code's character level \"" + texts::Excerpt(parts[2]) + "\" is not between " +
                std::to_string(kLowestCharacterLevel) + " and " + std::to_string(kHighestCharacterLevel) + ".";
     }
     plan.characterLevel = static_cast<std::int16_t>(*level);
@@ -74,7 +75,7 @@ std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
     for (std::string_view part : levels) {
         const auto lineLevel = Number(part);
         if (!lineLevel || *lineLevel < 1 || *lineLevel > kHighestLineLevel) {
-            return "The plan code's line level \"" + std::string(part) + "\" is not between 1 and " +
+            return "The plan code's line level \"" + texts::Excerpt(part) + "\" is not between 1 and " +
                    std::to_string(kHighestLineLevel) + ".";
         }
         plan.lineLevels.push_back(static_cast<std::int16_t>(*lineLevel));

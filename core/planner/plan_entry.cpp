@@ -11,7 +11,7 @@ namespace {
 
 namespace library = texts::library;
 
-// A copy of an entry that was not one is kept under this key once the user names it.
+// An entry that was not one is kept under this key of the entry that takes its place.
 constexpr std::string_view kOriginalKey = "original";
 
 std::string FieldText(const LibraryJson& entry, const std::string& key) {
@@ -28,7 +28,10 @@ std::string NameText(const LibraryJson& entry) {
     return {};
 }
 
-bool IsEntry(const SavedPlan& plan) { return plan.stored.empty() || plan.stored.front() == '{'; }
+// Whether the entry read was a plan's, not something else kept in its place.
+bool IsEntry(const LibraryJson& entry) {
+    return entry.is_object() && (entry.contains("code") || !entry.contains(std::string(kOriginalKey)));
+}
 
 // What the parts of a code that does not decode still say of its class and level.
 void ExamineParts(SavedPlan& plan) {
@@ -67,28 +70,26 @@ void Examine(SavedPlan& plan) {
     plan.fault.clear();
     plan.definition = nullptr;
     plan.characterLevel.reset();
-    if (!IsEntry(plan)) {
+    if (plan.foreign) {
         plan.fault = library::kNotAnEntry;
         return;
     }
     ExamineCode(plan);
-    if (plan.fault.empty() && !plan.nameGiven) plan.fault = PlanLibrary::NameFault(plan.name);
+    if (plan.fault.empty()) plan.fault = PlanLibrary::NameFault(plan.name);
 }
 
 SavedPlan PlanOfEntry(const LibraryJson& entry) {
     SavedPlan plan;
     plan.stored = entry.dump();
-    if (!entry.is_object()) {
-        plan.name = library::kForeignEntry;
-        plan.nameGiven = true;
+    if (!IsEntry(entry)) {
+        plan.foreign = true;
+        plan.name = entry.is_object() ? NameText(entry) : std::string();
+        if (plan.name.empty()) plan.name = library::kForeignEntry;
         Examine(plan);
         return plan;
     }
     plan.name = NameText(entry);
-    if (plan.name.empty()) {
-        plan.name = library::kNamelessEntry;
-        plan.nameGiven = true;
-    }
+    if (plan.name.empty()) plan.name = library::kNamelessEntry;
     plan.code = FieldText(entry, "code");
     if (const auto priority = entry.find("priority"); priority != entry.end() && priority->is_array()) {
         for (const LibraryJson& stem : *priority) plan.priority.push_back(stem.is_string() ? stem.get<std::string>() : "");
@@ -99,7 +100,6 @@ SavedPlan PlanOfEntry(const LibraryJson& entry) {
 
 LibraryJson EntryOfPlan(const SavedPlan& plan) {
     LibraryJson read = plan.stored.empty() ? LibraryJson::object() : LibraryJson::parse(plan.stored);
-    if (plan.nameGiven) return read;
     LibraryJson entry = read.is_object() ? std::move(read) : LibraryJson{{std::string(kOriginalKey), std::move(read)}};
     entry["name"] = plan.name;
     if (plan.usable()) {

@@ -165,7 +165,6 @@ std::string PlanLibrary::Rename(std::string_view name, std::string_view newName)
     SavedPlan& plan = plans_[*position];
     positions_.erase(NameKey(plan.name));
     plan.name = TrimmedName(newName);
-    plan.nameGiven = false;
     Examine(plan);
     positions_.emplace(NameKey(plan.name), *position);
     return {};

@@ -27,9 +27,8 @@ struct SavedPlan {
     // The entry as it was read, fields this version does not know included, so
     // that writing it back loses nothing; empty for a plan saved here.
     std::string stored;
-    // The entry had no name of its own that could be shown, so the library gave
-    // it one; the entry keeps what it had until the user renames it.
-    bool nameGiven = false;
+    // The entry read held no plan, only something else kept in its place.
+    bool foreign = false;
 
     bool usable() const { return fault.empty(); }
 };

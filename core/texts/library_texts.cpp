@@ -49,6 +49,12 @@ std::string NewerLibrary(long long version, int readable) {
 
 std::string NameTaken(std::string_view name) { return "There is already a plan named \"" + Excerpt(name) + "\"."; }
 
+std::string UnreadableStoredPlansLeftNote(std::string_view reason) {
+    return "The saved plans could not be read: " + std::string(reason) +
+           "\nThe browser has no room to keep a copy of them, so they stay under \"vantrell.plans\" and are not "
+           "written over. Plans saved now are kept only in this page.";
+}
+
 std::string PlansOnlyHere(const std::vector<std::string>& names) {
     std::string text = names.size() == 1 ? "This plan is kept only in this page until the browser can store it: "
                                          : "These plans are kept only in this page until the browser can store them: ";

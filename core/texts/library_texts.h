@@ -45,6 +45,9 @@ std::string NotALibrary(Source source, std::string_view why);
 // Why a library of a later format is not read.
 std::string NewerLibrary(long long version, int readable);
 std::string NameTaken(std::string_view name);
+// Said when what the browser keeps under "vantrell.plans" is no library and there is no room
+// to keep a copy of it elsewhere: it stays where it is, never written over.
+std::string UnreadableStoredPlansLeftNote(std::string_view reason);
 // The plans that are kept only in this page, because the browser's storage refused them.
 std::string PlansOnlyHere(const std::vector<std::string>& names);
 

@@ -104,6 +104,48 @@ std::string CaseFolded(std::string_view text) {
     return folded;
 }
 
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The run of digits at the start of `text`, without its leading zeros.
+std::string_view DigitRun(std::string_view text, std::size_t& length) {
+    length = 0;
+    while (length < text.size() && IsDigit(text[length])) ++length;
+    std::string_view run = text.substr(0, length);
+    while (run.size() > 1 && run.front() == '0') run.remove_prefix(1);
+    return run;
+}
+
+}  // namespace
+
+bool SortsBefore(std::string_view one, std::string_view other) {
+    const std::string a = CaseFolded(one);
+    const std::string b = CaseFolded(other);
+    std::string_view left = a;
+    std::string_view right = b;
+    while (!left.empty() && !right.empty()) {
+        if (IsDigit(left.front()) && IsDigit(right.front())) {
+            std::size_t leftLength = 0;
+            std::size_t rightLength = 0;
+            const std::string_view leftRun = DigitRun(left, leftLength);
+            const std::string_view rightRun = DigitRun(right, rightLength);
+            if (leftRun.size() != rightRun.size()) return leftRun.size() < rightRun.size();
+            if (leftRun != rightRun) return leftRun < rightRun;
+            left.remove_prefix(leftLength);
+            right.remove_prefix(rightLength);
+            continue;
+        }
+        if (left.front() != right.front()) {
+            return static_cast<unsigned char>(left.front()) < static_cast<unsigned char>(right.front());
+        }
+        left.remove_prefix(1);
+        right.remove_prefix(1);
+    }
+    if (left.empty() != right.empty()) return left.empty();
+    return one < other;
+}
+
 std::string Excerpt(std::string_view text) {
     const std::string_view kept = FirstCodePoints(text, kLongestExcerpt);
     std::string excerpt(kept);

@@ -20,6 +20,10 @@ std::string_view FirstCodePoints(std::string_view text, std::size_t points);
 // Bytes that are not UTF-8 are kept as they are.
 std::string CaseFolded(std::string_view text);
 
+// Whether name `one` sorts before `other` as a reader expects: case aside in
+// any script, and runs of digits by their value, so "Plan 9" before "plan 10".
+bool SortsBefore(std::string_view one, std::string_view other);
+
 // The most of what a user typed or pasted that a message quotes: every name and
 // code part the program accepts fits whole.
 inline constexpr std::size_t kLongestExcerpt = 80;

@@ -43,11 +43,14 @@ signals:
     // The library changed, here or in another program.
     void changed();
 
+protected:
+    // Writes the library atomically; whether the file now holds it.
+    virtual bool Write();
+
 private:
     // What the file holds now; an empty library when there is none or it cannot be read.
     planner::PlanLibrary ReadFile();
     void SetAside(const std::string& reason);
-    bool Write();
     void Watch();
     void Tell(const std::string& text);
 

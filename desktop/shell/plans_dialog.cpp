@@ -14,6 +14,7 @@
 #include "core/texts/composed.h"
 #include "core/texts/desktop_texts.h"
 #include "core/texts/library_texts.h"
+#include "core/texts/unicode.h"
 #include "desktop/shell/document_file.h"
 #include "desktop/shell/plan_store.h"
 #include "desktop/toolkit/qt_text.h"
@@ -26,6 +27,18 @@ using toolkit::ToQString;
 enum Column { kName, kClass, kLevel, kNote };
 
 const QString kTitle = ToQString(texts::desktop::kPlansTitle);
+
+// Names sort as a reader expects: case aside, and "Plan 9" before "Plan 10".
+class PlanRow : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : kName;
+        if (column != kName && column != kClass && column != kNote) return QTreeWidgetItem::operator<(other);
+        return texts::SortsBefore(text(column).toStdString(), other.text(column).toStdString());
+    }
+};
 
 QPushButton* AddButton(QBoxLayout* layout, std::string_view text, const char* name) {
     auto* button = new QPushButton(ToQString(text));
@@ -114,7 +127,7 @@ void PlansDialog::Refresh() {
     list_->setSortingEnabled(false);
     list_->clear();
     for (const planner::SavedPlan& plan : store_.library().plans()) {
-        auto* item = new QTreeWidgetItem(list_);
+        auto* item = new PlanRow(list_);
         item->setText(kName, QString::fromStdString(plan.name));
         item->setData(kName, Qt::UserRole, QString::fromStdString(plan.name));
         item->setText(kClass, plan.definition != nullptr ? ToQString(plan.definition->listName)

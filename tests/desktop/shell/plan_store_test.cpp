@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -8,6 +9,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <functional>
 #include <set>
 #include <variant>
 
@@ -58,7 +60,7 @@ protected:
         for (const catalog::SpecLineDefinition& line : catalog::ClassCatalog::Find("Healer")->lines) {
             priority.emplace_back(line.stem);
         }
-        return store.Change([&](planner::PlanLibrary& library) { return library.Save(name, kHealerCode, priority); });
+        return store.Change(planner::LibraryJournal::Saving(name, kHealerCode, priority));
     }
     static QProcess* Writer(const QString& folder, const QString& prefix, int count) {
         auto* process = new QProcess;
@@ -78,8 +80,8 @@ TEST_F(PlanStoreTest, AMissingFileIsAnEmptyLibraryAndEveryChangeIsOnDiskForTheNe
     EXPECT_TRUE(library.plans().empty());
     EXPECT_EQ(Save(*store, "First"), "");
     EXPECT_EQ(Save(*store, "Second"), "");
-    EXPECT_EQ(store->Change([](planner::PlanLibrary& plans) { return plans.Rename("First", "Renamed"); }), "");
-    EXPECT_EQ(store->Change([](planner::PlanLibrary& plans) { return plans.Delete("Second"); }), "");
+    EXPECT_EQ(store->Change(planner::LibraryJournal::Renaming("First", "Renamed")), "");
+    EXPECT_EQ(store->Change(planner::LibraryJournal::Deleting("Second")), "");
     // A refused change writes nothing and says why.
     EXPECT_NE(Save(*store, "   "), "");
     EXPECT_EQ(NamesOnDisk(store->filePath()), std::set<std::string>{"Renamed"});
@@ -178,6 +180,109 @@ TEST_F(PlanStoreTest, AProgramKilledWhileSavingLeavesAWholeLibrary) {
         previous = names.size();
         EXPECT_TRUE(QDir(temporary.path()).entryList({"plans.unreadable-*"}).isEmpty());
     }
+}
+
+// A file system that refuses writes for a while, which a test running as root cannot get from permissions.
+class RefusingStore : public PlanStore {
+public:
+    using PlanStore::PlanStore;
+    bool refusing = true;
+
+protected:
+    bool Write() override { return !refusing && PlanStore::Write(); }
+};
+
+QByteArray Nested(int depth) { return QByteArray(depth, '[') + QByteArray(depth, ']'); }
+
+TEST_F(PlanStoreTest, ADocumentTooDeepOrTooLargeIsSetAsideOnceAndTheProgramGoesOn) {
+    const QByteArray entry = R"({"name":"x","code":"VT1:Healer:40:12.5.1","priority":[],"extra":)";
+    const QByteArray head = R"({"format":"vantrell-plans","version":1,"plans":[)";
+    const QString path = temporary.filePath("plans.json");
+    std::vector<QByteArray> documents;
+    for (const int depth : {65, 10'000, 100'000, 1'000'000}) {
+        documents.push_back(head + entry + Nested(depth - 3) + "}]}");
+        documents.push_back(head + Nested(depth - 2) + "]}");
+        documents.push_back(Nested(depth));
+    }
+    for (const QByteArray& document : documents) {
+        messages.clear();
+        QDir(temporary.path()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(temporary.path()));
+        WriteFile(path, document);
+        planner::PlanLibrary library;
+        auto store = Store(temporary.path(), library);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].find("deeper than 64"), std::string::npos) << messages[0];
+        const QStringList aside = QDir(temporary.path()).entryList({"plans.unreadable-*.json"}, QDir::Files);
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_EQ(Contents(temporary.filePath(aside[0])), document);
+        EXPECT_EQ(Save(*store, "Fresh"), "");
+        EXPECT_EQ(NamesOnDisk(path), std::set<std::string>{"Fresh"});
+    }
+    // A hundred megabytes are set aside without being read.
+    QFile huge(path);
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64{100} << 20));
+    huge.close();
+    messages.clear();
+    planner::PlanLibrary library;
+    auto store = Store(temporary.path(), library);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("larger than 16 MB"), std::string::npos) << messages[0];
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(PlanStoreTest, AFileThatCannotBeOpenedIsNamedAtStartAndNeverWrittenOver) {
+    const QString path = temporary.filePath("plans.json");
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"a folder", [&] { ASSERT_TRUE(QDir().mkpath(path)); }},
+        {"a link to a file that does not exist", [&] { ASSERT_TRUE(QFile::link(temporary.filePath("gone.json"), path)); }},
+    };
+    for (const auto& [why, make] : rows) {
+        SCOPED_TRACE(why);
+        messages.clear();
+        QDir(temporary.path()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(temporary.path()));
+        make();
+        planner::PlanLibrary library;
+        auto store = Store(temporary.path(), library);
+        ASSERT_EQ(messages.size(), 1u) << "said at start";
+        EXPECT_NE(messages[0].find(why), std::string::npos) << messages[0];
+        EXPECT_NE(messages[0].find(QDir::toNativeSeparators(path).toStdString()), std::string::npos) << messages[0];
+        EXPECT_EQ(Save(*store, "Kept here"), "");
+        EXPECT_EQ(messages.size(), 1u) << "the folder is not said to be unwritable";
+        EXPECT_EQ(library.plans().size(), 1u);
+        EXPECT_FALSE(QFileInfo(path).isFile());
+    }
+}
+
+TEST_F(PlanStoreTest, ChangesMadeWhileTheFileCannotBeWrittenAreMadeAgainOnItLater) {
+    const QString path = temporary.filePath("plans.json");
+    {
+        planner::PlanLibrary first;
+        auto writer = Store(temporary.path(), first);
+        for (const char* name : {"Alpha", "Delta", "Echo"}) ASSERT_EQ(Save(*writer, name), "");
+    }
+    planner::PlanLibrary library;
+    RefusingStore store(temporary.path(), library, [this](QWidget*, const toolkit::MessageRequest& request) {
+        messages.push_back(request.text.toStdString());
+    });
+    EXPECT_EQ(store.Change(planner::LibraryJournal::Deleting("Delta")), "");
+    EXPECT_EQ(store.Change(planner::LibraryJournal::Renaming("Echo", "Foxtrot")), "");
+    EXPECT_EQ(Save(store, "Golf"), "");
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(NamesOnDisk(path), (std::set<std::string>{"Alpha", "Delta", "Echo"}));
+
+    // Another program saves meanwhile; this one then takes the file back.
+    {
+        planner::PlanLibrary other;
+        auto writer = Store(temporary.path(), other);
+        ASSERT_EQ(Save(*writer, "Hotel"), "");
+    }
+    store.Reload();
+    EXPECT_EQ(library.plans().size(), 4u) << "the plans here follow the file, with the changes made again";
+    store.refusing = false;
+    EXPECT_EQ(Save(store, "India"), "");
+    EXPECT_EQ(NamesOnDisk(path), (std::set<std::string>{"Alpha", "Foxtrot", "Golf", "Hotel", "India"}));
 }
 
 }  // namespace

@@ -254,9 +254,71 @@ TEST_F(PlansDialogTest, AnOpenDialogFollowsAnotherProgramsChanges) {
     planner::Session other;
     other.Open("Healer");
     PlanStore otherStore(folder.path(), other.library(), {});
-    ASSERT_EQ(otherStore.Change([&](planner::PlanLibrary&) { return other.SaveCurrent("From elsewhere"); }), "");
+    ASSERT_EQ(otherStore.Change(other.SavingCurrent("From elsewhere")), "");
     QTRY_COMPARE_WITH_TIMEOUT(dialog->list()->topLevelItemCount(), 1, 5000);
     EXPECT_NE(Row(dialog, "From elsewhere"), nullptr);
+}
+
+TEST_F(PlansDialogTest, EveryListedEntryIsRenamedAndDeletedByItsRowAndTheSelectionStaysNearby) {
+    QFile file(folder.filePath("plans.json"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format":"vantrell-plans","version":1,"plans":[{"name":"  padded  ","code":"VT1:Healer:50:10.1.1"},
+        {"name":"padded","code":"x"},{"name":""},{"name":42},7,{"name":"ÄRMSMAN"},{"name":"ärmsman"},{"name":"Ω"},{"name":"ω"}]})");
+    file.close();
+    Start();
+    PlansDialog* dialog = shell->ShowPlans();
+    QStringList listed = {"42", "ÄRMSMAN", "ärmsman (2)", "Entry that is not a plan", "padded", "padded (2)",
+                          "Plan without a name", "Ω", "ω (2)"};
+    QStringList shown;
+    for (int row = 0; row < dialog->list()->topLevelItemCount(); ++row) shown << dialog->list()->topLevelItem(row)->text(0);
+    std::sort(shown.begin(), shown.end());
+    std::sort(listed.begin(), listed.end());
+    ASSERT_EQ(shown, listed);
+
+    // Each row renamed from the keyboard keeps its place in the selection; deleted, its neighbour is selected.
+    for (const QString& name : listed) {
+        SCOPED_TRACE(name.toStdString());
+        Select(dialog, name);
+        answers = {"Chosen " + name};
+        QTest::keyClick(dialog->list(), Qt::Key_F2);
+        ASSERT_NE(dialog->list()->currentItem(), nullptr);
+        EXPECT_EQ(dialog->list()->currentItem()->text(0), "Chosen " + name);
+        const QTreeWidgetItem* below = dialog->list()->itemBelow(dialog->list()->currentItem());
+        const QString neighbour = below != nullptr ? below->text(0) : QString();
+        confirmations = {true};
+        QTest::keyClick(dialog->list(), Qt::Key_Delete);
+        EXPECT_EQ(Row(dialog, "Chosen " + name), nullptr);
+        if (!neighbour.isEmpty()) {
+            EXPECT_EQ(dialog->list()->currentItem()->text(0), neighbour);
+        }
+    }
+    EXPECT_EQ(dialog->list()->topLevelItemCount(), 0);
+    EXPECT_TRUE(messages.empty()) << messages.front().toStdString();
+}
+
+TEST_F(PlansDialogTest, NamesSortIgnoringCaseAndNumbersByValue) {
+    Start();
+    ClassPlannerWindow* healer = Planner("Healer");
+    for (const char* name : {"plan 10", "Plan 9", "Zulu", "alpha", "PLAN 100"}) SaveAs(healer, name);
+    PlansDialog* dialog = shell->ShowPlans();
+    QStringList shown;
+    for (int row = 0; row < dialog->list()->topLevelItemCount(); ++row) shown << dialog->list()->topLevelItem(row)->text(0);
+    EXPECT_EQ(shown, (QStringList{"alpha", "Plan 9", "plan 10", "PLAN 100", "Zulu"}));
+}
+
+TEST_F(PlansDialogTest, TheProgramStartsBesideAPlansFileNestedAMillionLevelsDeep) {
+    const QByteArray document = QByteArray(1'000'000, '[') + QByteArray(1'000'000, ']');
+    QFile file(folder.filePath("plans.json"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(document);
+    file.close();
+    Start();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), std::size_t{1}, 5000);
+    EXPECT_TRUE(messages[0].contains("deeper than 64")) << messages[0].toStdString();
+    const QStringList aside = QDir(folder.path()).entryList({"plans.unreadable-*.json"}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(Contents(folder.filePath(aside[0])), document);
+    EXPECT_EQ(shell->ShowPlans()->list()->topLevelItemCount(), 0);
 }
 
 }  // namespace

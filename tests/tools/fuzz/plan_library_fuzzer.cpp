@@ -1,6 +1,7 @@
-// Any bytes as a plans library: reading never crashes, and a library read is
-// written back so that it reads again as the same plans and writes the same
-// document: nothing is lost or changed by a round trip.
+// Any bytes as a plans library: reading never crashes, every plan read is
+// found by the name it is listed under, and a library read is written back so
+// that it reads again as the same plans and writes the same document: nothing
+// is lost or changed by a round trip.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (auto* fault = std::get_if<std::string>(&read)) {
         if (fault->empty()) Broken("a refusal without a reason", document);
         return 0;
+    }
+    for (const SavedPlan& plan : std::get<PlanLibrary>(read).plans()) {
+        if (std::get<PlanLibrary>(read).Find(plan.name) != &plan) Broken("a plan is not found by its own name", document);
     }
     const std::string written = std::get<PlanLibrary>(read).Write();
     auto again = PlanLibrary::Read(written);
