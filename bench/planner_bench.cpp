@@ -1,11 +1,14 @@
 // The headless planner's costs, which bound how quickly a planner window can
 // answer the user: a slider move, the worst level change and a window's load.
 #include <benchmark/benchmark.h>
+#include <nlohmann/json.hpp>
 
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -140,6 +143,40 @@ void SaveIntoLibrary(benchmark::State& state) {
     }
 }
 
+// A document of a hundred thousand plans that share one name.
+std::string HundredThousandOfOneName() {
+    std::string document = R"({"format":"vantrell-plans","version":1,"plans":[)";
+    for (int plan = 0; plan < 100'000; ++plan) {
+        document += plan == 0 ? "" : ",";
+        document += R"({"name":"Solo","code":"VT1:Healer:50:10.1.1","priority":["Mending","Augmentation","Pacification"]})";
+    }
+    return document + "]}";
+}
+
+// Reading such a document and importing it into a library that already holds
+// it: every name must be made unique. Beside it, the floor: the JSON parse alone.
+void ImportHundredThousand(benchmark::State& state) {
+    const std::string document = HundredThousandOfOneName();
+    auto first = vantrell::planner::PlanLibrary::Read(document);
+    const auto& held = std::get<vantrell::planner::PlanLibrary>(first);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto library = std::make_unique<vantrell::planner::PlanLibrary>(held);
+        state.ResumeTiming();
+        auto read = vantrell::planner::PlanLibrary::Read(document);
+        library->Import(std::get<vantrell::planner::PlanLibrary>(std::move(read)));
+        benchmark::DoNotOptimize(library->plans().size());
+        state.PauseTiming();
+        library.reset();
+        state.ResumeTiming();
+    }
+}
+
+void ParseHundredThousand(benchmark::State& state) {
+    const std::string document = HundredThousandOfOneName();
+    for (auto _ : state) benchmark::DoNotOptimize(nlohmann::json::parse(document).size());
+}
+
 // A full plan against the same class's plan at the lowest level, as the Compare views ask for it.
 void ComparePlans(benchmark::State& state, const ClassDefinition* definition) {
     const Planner full = FullPlan(*definition);
@@ -190,6 +227,12 @@ void RegisterAll() {
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(3)
         ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("ImportHundredThousand/parse_alone", ParseHundredThousand)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
+    benchmark::RegisterBenchmark("ImportHundredThousand/read_and_import", ImportHundredThousand)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
     benchmark::RegisterBenchmark("SliderMove/eight_lines", SliderMove, WidestClass())
         ->MinTime(0.2)
         ->Repetitions(5)

@@ -82,6 +82,8 @@ std::variant<PlanLibrary, std::string> PlanLibrary::Read(std::string_view docume
 
     PlanLibrary library;
     std::unordered_map<std::string, int> nextCopies;
+    library.plans_.reserve(json["plans"].size());
+    library.positions_.reserve(json["plans"].size());
     for (const LibraryJson& entry : json["plans"]) library.AddUnique(PlanOfEntry(entry), nextCopies);
     json.erase("format");
     json.erase("version");

@@ -92,6 +92,13 @@ TEST_F(PlanSharingWindowTest, AMalformedCodeChangesNothingAndSaysWhy) {
     EXPECT_EQ(messages[0].title, "Paste Plan Code");
     EXPECT_EQ(messages[0].text, "The plan code's character level \"60\" is not between 6 and 50.");
     EXPECT_EQ(window->findChild<QLabel*>("lblMendingSkill")->text(), "10");
+
+    // Ten million letters are refused with a short excerpt of them, not a message that quotes them all.
+    QGuiApplication::clipboard()->setText("VT1:" + QString(10'000'000, 'x') + ":50:1.1.1.1.1.1.1.1");
+    window->PastePlanCode();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_LT(messages[1].text.size(), 200);
+    EXPECT_TRUE(messages[1].text.contains(QString(80, 'x') + "\u2026")) << messages[1].text.toStdString();
 }
 
 TEST_F(PlanSharingWindowTest, ATrimmedPlanNamesTheLoweredLines) {
