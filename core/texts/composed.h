@@ -7,7 +7,7 @@
 // Texts made from parts, composed once for every front end.
 namespace vantrell::texts {
 
-// "Version 1.3.17", from the project's one version number.
+// "Version " and the project's one version number, as project() in the top CMakeLists.txt spells it.
 std::string VersionCaption();
 // The about box's text, which ends with the contact address.
 std::string AboutText();

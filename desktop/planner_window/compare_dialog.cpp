@@ -55,15 +55,18 @@ CompareDialog::CompareDialog(const planner::Session& session, const planner::Pla
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    auto* swap = buttons->addButton(Text(texts::desktop::kSwapPlans), QDialogButtonBox::ActionRole);
-    swap->setObjectName("cmdSwap");
-    swap->setToolTip(Text(texts::desktop::kSwapPlansTip));
-    connect(swap, &QPushButton::clicked, this, &CompareDialog::Swap);
-    auto* copy = buttons->addButton('&' + Text(captions::kCopyAsText), QDialogButtonBox::ActionRole);
-    copy->setObjectName("cmdCopyAsText");
-    connect(copy, &QPushButton::clicked, this, &CompareDialog::CopyAsText);
-    copy_ = copy;
+    swap_ = buttons->addButton(Text(texts::desktop::kSwapPlans), QDialogButtonBox::ActionRole);
+    swap_->setObjectName("cmdSwap");
+    swap_->setToolTip(Text(texts::desktop::kSwapPlansTip));
+    connect(swap_, &QPushButton::clicked, this, &CompareDialog::Swap);
+    copy_ = buttons->addButton('&' + Text(captions::kCopyAsText), QDialogButtonBox::ActionRole);
+    copy_->setObjectName("cmdCopyAsText");
+    connect(copy_, &QPushButton::clicked, this, &CompareDialog::CopyAsText);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Enter in the code box compares, which it does as the code is typed; no button takes Enter as well.
+    for (QAbstractButton* button : buttons->buttons()) {
+        if (auto* push = qobject_cast<QPushButton*>(button)) push->setAutoDefault(false);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildChooser());
@@ -93,6 +96,7 @@ QWidget* CompareDialog::BuildChooser() {
         savedPlans_->setCurrentIndex(-1);
         Follow();
     });
+    connect(otherPlan_, &QLineEdit::returnPressed, this, &CompareDialog::Follow);
 
     auto* form = new QFormLayout(chooser);
     form->setContentsMargins(0, 0, 0, 0);
@@ -115,6 +119,8 @@ QWidget* CompareDialog::BuildTable() {
     // A scroll bar that came and went with the rows' heights would narrow the columns that set those heights.
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // Until B is chosen the columns are already the ones B will fill.
+    SetHeadings(planner::PlanComparison{});
     table_->viewport()->installEventFilter(this);
     return table_;
 }
@@ -177,6 +183,7 @@ void CompareDialog::Follow() {
             note_->setVisible(!note_->text().isEmpty());
             Render(*comparison);
             copy_->setEnabled(true);
+            swap_->setEnabled(true);
             return;
         }
     }
@@ -184,12 +191,17 @@ void CompareDialog::Follow() {
     note_->show();
     table_->setRowCount(0);
     copy_->setEnabled(false);
+    swap_->setEnabled(false);
 }
 
-void CompareDialog::Render(const planner::PlanComparison& comparison) {
+void CompareDialog::SetHeadings(const planner::PlanComparison& comparison) {
     QStringList headings{Text(captions::kDiffersHeading), Text(captions::kComparedLine)};
     for (std::string_view heading : planner::SideHeadings(comparison)) headings << Text(heading);
     table_->setHorizontalHeaderLabels(headings);
+}
+
+void CompareDialog::Render(const planner::PlanComparison& comparison) {
+    SetHeadings(comparison);
     table_->setRowCount(static_cast<int>(comparison.lines.size()) + 3);
     int row = 0;
     for (const planner::ComparedLine& line : comparison.lines) {

@@ -48,6 +48,7 @@ private:
     void FillSavedPlans();
     void OnSavedPlanPicked(int index);
     std::variant<planner::PlanComparison, std::string> Compare() const;
+    void SetHeadings(const planner::PlanComparison& comparison);
     void Render(const planner::PlanComparison& comparison);
     void FillRow(int row, const QStringList& cells, bool differs);
     void FitAbilitiesColumns();
@@ -61,6 +62,7 @@ private:
     QLineEdit* otherPlan_ = nullptr;
     QLabel* note_ = nullptr;
     QPushButton* copy_ = nullptr;
+    QPushButton* swap_ = nullptr;
     QTableWidget* table_ = nullptr;
 };
 

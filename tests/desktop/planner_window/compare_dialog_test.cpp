@@ -159,9 +159,27 @@ TEST_F(CompareDialogTest, ACodeThatCannotBeComparedSaysWhyInTheDialog) {
     dialog->SetOtherPlan("not a plan");
     EXPECT_EQ(note->text().toStdString(),
               std::get<std::string>(planner::ComparePlans(window->planner(), "not a plan")));
-    dialog->findChild<QPushButton*>("cmdSwap")->click();
-    EXPECT_FALSE(note->text().isEmpty());
+    EXPECT_FALSE(dialog->findChild<QPushButton*>("cmdSwap")->isEnabled()) << "nothing to swap";
     EXPECT_EQ(Table(*dialog).rowCount(), 0);
+}
+
+TEST_F(CompareDialogTest, BeforeBIsChosenTheColumnsAreHeadedAndEnterInTheCodeBoxOnlyCompares) {
+    CompareDialog* dialog = window->ShowCompare();
+    QTableWidget& table = Table(*dialog);
+    for (int column = 2; column < table.columnCount(); ++column) {
+        const QString heading = table.horizontalHeaderItem(column)->text();
+        EXPECT_TRUE(heading.startsWith("A ") || heading.startsWith("B ")) << heading.toStdString();
+    }
+    EXPECT_FALSE(dialog->findChild<QPushButton*>("cmdSwap")->isEnabled());
+    EXPECT_FALSE(dialog->findChild<QPushButton*>("cmdCopyAsText")->isEnabled());
+
+    auto* code = dialog->findChild<QLineEdit*>("txtOtherPlan");
+    code->setText(QString::fromStdString(planner::EncodePlanCode(window->planner())));
+    QTest::keyClick(code, Qt::Key_Return);
+    EXPECT_FALSE(dialog->swapped()) << "Enter compared and swapped at once";
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_GT(table.rowCount(), 0);
+    EXPECT_TRUE(dialog->findChild<QPushButton*>("cmdSwap")->isEnabled());
 }
 
 TEST_F(CompareDialogTest, TheTrainingPathSaysTheLevelThePlanIsCompleteFrom) {
