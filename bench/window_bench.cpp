@@ -28,8 +28,8 @@
 
 namespace {
 
-using vantrell::app::FixedChildWindow;
-using vantrell::app::MainWindow;
+using vantrell::shell::FixedChildWindow;
+using vantrell::shell::MainWindow;
 using vantrell::catalog::ClassCatalog;
 using vantrell::catalog::ClassDefinition;
 using vantrell::catalog::Realm;
@@ -72,7 +72,7 @@ public:
     bool InFront(const ClassDefinition& definition) const {
         auto* front = qobject_cast<FixedChildWindow*>(window_->area()->activeSubWindow());
         if (front == nullptr) return false;
-        auto* planner = qobject_cast<vantrell::window::ClassPlannerWindow*>(front->content());
+        auto* planner = qobject_cast<vantrell::planner_window::ClassPlannerWindow*>(front->content());
         return planner != nullptr && &planner->planner().definition() == &definition && planner->isVisible();
     }
 
@@ -159,11 +159,11 @@ void OpenPlansDialog(benchmark::State& state) {
     }
     file.close();
     vantrell::planner::PlanLibrary kept;
-    vantrell::app::PlanStore store(folder.path(), kept, vantrell::toolkit::MessageSink{});
-    vantrell::app::ShellSeams seams{.messages = {}, .openLink = {}};
+    vantrell::shell::PlanStore store(folder.path(), kept, vantrell::toolkit::MessageSink{});
+    vantrell::shell::ShellSeams seams{.messages = {}, .openLink = {}};
     for (auto _ : state) {
         const auto start = Clock::now();
-        vantrell::app::PlansDialog dialog(store, seams, [](const vantrell::planner::SavedPlan&) {});
+        vantrell::shell::PlansDialog dialog(store, seams, [](const vantrell::planner::SavedPlan&) {});
         dialog.show();
         QApplication::processEvents();
         state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
@@ -178,7 +178,7 @@ void OpenPlansDialog(benchmark::State& state) {
 void SaveIntoStore(benchmark::State& state) {
     QTemporaryDir folder;
     vantrell::planner::PlanLibrary kept;
-    vantrell::app::PlanStore store(folder.path(), kept, vantrell::toolkit::MessageSink{});
+    vantrell::shell::PlanStore store(folder.path(), kept, vantrell::toolkit::MessageSink{});
     const std::vector<std::string> priority = {"Mending", "Augmentation", "Pacification"};
     store.Change([&](vantrell::planner::PlanLibrary& library) {
         for (int plan = 0; plan < 1000; ++plan)

@@ -2,6 +2,7 @@
 
 #include "core/catalog/abilities.h"
 #include "core/planner/points.h"
+#include "core/texts/planner_texts.h"
 
 namespace vantrell::planner {
 
@@ -24,10 +25,9 @@ std::optional<NextUnlock> NextUnlockAfter(const catalog::SpecLineDefinition& lin
 std::string NextUnlockHint(const catalog::SpecLineDefinition& line, std::int16_t level) {
     if (!HasAbilityTable(line)) return {};
     const auto next = NextUnlockAfter(line, level);
-    if (!next) return "All abilities of this line are reached.";
-    const std::string what = next->text.empty() ? "no abilities listed" : next->text;
-    return "Next at level " + std::to_string(next->level) + " (" + std::to_string(next->cost) + " more points):\n" +
-           what;
+    if (!next) return std::string(texts::planner::kAllAbilitiesReached);
+    return texts::planner::NextUnlockHint(next->level, next->cost,
+                                          next->text.empty() ? texts::planner::kNoAbilitiesListed : next->text);
 }
 
 std::string AbilitiesTooltip(const catalog::SpecLineDefinition& line, std::int16_t level, bool lineOpen) {
@@ -35,7 +35,7 @@ std::string AbilitiesTooltip(const catalog::SpecLineDefinition& line, std::int16
 }
 
 std::string OpeningHint(const catalog::SpecLineDefinition& line) {
-    return "Opens at character level " + std::to_string(line.availableFromLevel) + ".";
+    return texts::planner::OpensAtLevel(line.availableFromLevel);
 }
 
 }  // namespace vantrell::planner

@@ -5,7 +5,7 @@
 #include "core/catalog/class_catalog.h"
 #include "core/planner/points.h"
 #include "core/planner/whole_number.h"
-#include "core/texts/unicode.h"
+#include "core/texts/planner_texts.h"
 
 namespace vantrell::planner {
 namespace {
@@ -50,33 +50,29 @@ std::string EncodePlanCode(const Planner& planner) {
 std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
     const std::string_view code = Trimmed(text);
     const auto parts = Split(code, ':');
-    if (parts.size() != 4 || !parts[0].starts_with(kPrefix)) return std::string("This is not a Vantrell plan code.");
+    if (parts.size() != 4 || !parts[0].starts_with(kPrefix)) return std::string(texts::planner::kNotAPlanCode);
     const auto version = Number(parts[0].substr(kPrefix.size()));
-    if (!version) return std::string("This is not a Vantrell plan code.");
+    if (!version) return std::string(texts::planner::kNotAPlanCode);
     if (*version != kPlanCodeVersion) {
-        return "This plan code has format " + std::to_string(*version) + "; this version of Vantrell reads format " +
-               std::to_string(kPlanCodeVersion) + ".";
+        return texts::planner::CodeOfOtherFormat(*version, kPlanCodeVersion);
     }
     PlanCode plan;
     plan.definition = catalog::ClassCatalog::Find(parts[1]);
-    if (plan.definition == nullptr) return "The plan code names an unknown class \"" + texts::Excerpt(parts[1]) + "\".";
+    if (plan.definition == nullptr) return texts::planner::CodeOfUnknownClass(parts[1]);
     const auto level = Number(parts[2]);
     if (!level || *level < kLowestCharacterLevel || *level > kHighestCharacterLevel) {
-        return "The plan code's character level \"" + texts::Excerpt(parts[2]) + "\" is not between " +
-               std::to_string(kLowestCharacterLevel) + " and " + std::to_string(kHighestCharacterLevel) + ".";
+        return texts::planner::CodeLevelOutOfRange(parts[2], kLowestCharacterLevel, kHighestCharacterLevel);
     }
     plan.characterLevel = static_cast<std::int16_t>(*level);
     const auto levels = Split(parts[3], '.');
     if (levels.size() != plan.definition->lines.size()) {
-        return "The plan code holds " + std::to_string(levels.size()) + " line levels, but the " +
-               std::string(plan.definition->titleCaption) + " has " + std::to_string(plan.definition->lines.size()) +
-               " lines.";
+        return texts::planner::CodeLineCountMismatch(levels.size(), plan.definition->titleCaption,
+                                                     plan.definition->lines.size());
     }
     for (std::string_view part : levels) {
         const auto lineLevel = Number(part);
         if (!lineLevel || *lineLevel < 1 || *lineLevel > kHighestLineLevel) {
-            return "The plan code's line level \"" + texts::Excerpt(part) + "\" is not between 1 and " +
-                   std::to_string(kHighestLineLevel) + ".";
+            return texts::planner::CodeLineLevelOutOfRange(part, kHighestLineLevel);
         }
         plan.lineLevels.push_back(static_cast<std::int16_t>(*lineLevel));
     }
@@ -108,10 +104,9 @@ std::vector<LoweredLine> ApplyPlanCode(Planner& planner, const PlanCode& code) {
 
 std::string DescribeLoweredLines(const std::vector<LoweredLine>& lowered) {
     if (lowered.empty()) return {};
-    std::string text = "The plan did not fit and was trimmed by the usual rules:";
+    std::string text(texts::planner::kLoweredLead);
     for (const LoweredLine& line : lowered) {
-        text.append("\n").append(line.caption).append(": ");
-        text.append(std::to_string(line.requested)).append(" lowered to ").append(std::to_string(line.applied));
+        text.append("\n").append(texts::planner::LoweredLine(line.caption, line.requested, line.applied));
     }
     return text;
 }

@@ -8,6 +8,7 @@
 #include "core/planner/points.h"
 #include "core/planner/text_columns.h"
 #include "core/texts/captions.h"
+#include "core/texts/planner_texts.h"
 
 namespace vantrell::planner {
 namespace {
@@ -64,8 +65,7 @@ std::int16_t CompleteFrom(const Planner& planner) {
 std::variant<PlanComparison, std::string> ComparePlans(const Planner& a, const PlanCode& b) {
     const catalog::ClassDefinition& definition = a.definition();
     if (b.definition != &definition) {
-        return "Plans of two classes cannot be compared: this plan is for " + std::string(definition.titleCaption) +
-               ", the other for " + std::string(b.definition->titleCaption) + ".";
+        return texts::planner::ClassesDiffer(definition.titleCaption, b.definition->titleCaption);
     }
     Planner fresh(definition);
     PlanComparison comparison{.definition = &definition, .a = PlanOf(a), .b = {}, .lines = {}, .lowered = {}};
@@ -109,19 +109,27 @@ std::array<std::string_view, 6> SideHeadings(const PlanComparison& comparison) {
 
 std::string ComparisonAsText(const PlanComparison& comparison) {
     const auto number = [](long long value) { return PlainDecimal(static_cast<double>(value)); };
-    std::size_t captionWidth = std::string_view("Complete from level").size();
+    namespace plain = texts::planner::plain;
+    namespace captions = texts::captions;
+    std::size_t captionWidth = captions::kComparedCompleteFrom.size();
     for (const ComparedLine& line : comparison.lines) captionWidth = std::max(captionWidth, line.caption.size());
     const auto row = [&](std::string_view marker, std::string_view caption, const std::string& a,
                          const std::string& aPoints, const std::string& b, const std::string& bPoints) {
         return TrimmedRow(std::string(marker) + PadRight(caption, captionWidth) + "  " + PadLeft(a, 7) + "  " +
                           PadLeft(aPoints, 6) + "  " + PadLeft(b, 7) + "  " + PadLeft(bPoints, 6));
     };
-    std::string text = "Class: " + std::string(comparison.definition->titleCaption) + "\n";
-    text += "* marks the lines in which the two plans differ.\n\n";
+    std::string text(plain::kCompareClassLead);
+    text.append(comparison.definition->titleCaption).append("\n");
+    text += plain::kCompareLegend;
     // Each plan keeps its letter whichever side it stands on.
     const std::string first = comparison.bFirst ? "B" : "A";
     const std::string second = comparison.bFirst ? "A" : "B";
-    text += row("  ", "Line", first + " Level", first + " Pts", second + " Level", second + " Pts");
+    const auto heading = [](const std::string& letter, std::string_view suffix) {
+        std::string text = letter;
+        return text.append(suffix);
+    };
+    text += row("  ", plain::kLine, heading(first, plain::kLevelSuffix), heading(first, plain::kPointsSuffix),
+                heading(second, plain::kLevelSuffix), heading(second, plain::kPointsSuffix));
     const auto abilitiesOf = [&text](const std::string& letters, const std::string& abilities) {
         if (abilities.empty()) return;
         text += "      ";
@@ -143,11 +151,11 @@ std::string ComparisonAsText(const PlanComparison& comparison) {
     text += '\n';
     const ComparedPlan& a = comparison.a;
     const ComparedPlan& b = comparison.b;
-    text += row(Marked(a.characterLevel != b.characterLevel), "Character level", PlainDecimal(a.characterLevel), "",
+    text += row(Marked(a.characterLevel != b.characterLevel), captions::kComparedCharacterLevel, PlainDecimal(a.characterLevel), "",
                 PlainDecimal(b.characterLevel), "");
     text +=
-        row(Marked(a.pointsLeft != b.pointsLeft), "Points left", number(a.pointsLeft), "", number(b.pointsLeft), "");
-    text += row(Marked(a.completeFrom != b.completeFrom), "Complete from level", PlainDecimal(a.completeFrom), "",
+        row(Marked(a.pointsLeft != b.pointsLeft), plain::kPointsLeft, number(a.pointsLeft), "", number(b.pointsLeft), "");
+    text += row(Marked(a.completeFrom != b.completeFrom), captions::kComparedCompleteFrom, PlainDecimal(a.completeFrom), "",
                 PlainDecimal(b.completeFrom), "");
     return text;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/planner/bounded_json.h"
+#include "core/planner/document_limits.h"
 #include "core/planner/plan_entry.h"
 #include "core/texts/composed.h"
 #include "core/texts/unicode.h"
@@ -70,7 +71,7 @@ std::string PlanLibrary::NameFault(std::string_view name) {
 }
 
 std::variant<PlanLibrary, std::string> PlanLibrary::Read(std::string_view document, Source source) {
-    if (document.find_first_not_of(kBlanks) == std::string_view::npos) {
+    if (document.size() <= kLargestDocument && document.find_first_not_of(kBlanks) == std::string_view::npos) {
         return library::NotALibrary(source, library::kEmpty);
     }
     auto parsed = ParseBoundedJson(document);

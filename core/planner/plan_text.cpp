@@ -4,6 +4,7 @@
 
 #include "core/planner/plain_decimal.h"
 #include "core/planner/text_columns.h"
+#include "core/texts/planner_texts.h"
 
 namespace vantrell::planner {
 
@@ -11,15 +12,17 @@ std::string PlanAsText(const Planner& planner) {
     const catalog::ClassDefinition& definition = planner.definition();
     const PlannerDisplay& shown = planner.display();
     std::string text;
-    text += "Realm:       " + std::string(catalog::RealmName(definition.realm)) + '\n';
-    text += "Class:       " + std::string(definition.titleCaption) + '\n';
-    text += "Level:       " + PlainDecimal(planner.state().characterLevel) + '\n';
-    text += "Points left: " + shown.pointsLeft + " / " + shown.totalPoints + "\n\n";
+    namespace plain = texts::planner::plain;
+    // Appended piece by piece: GCC 12 at -O3 takes a literal before a string for an overlapping copy.
+    text.append(plain::kRealmLead).append(catalog::RealmName(definition.realm)).append("\n");
+    text.append(plain::kClassLead).append(definition.titleCaption).append("\n");
+    text.append(plain::kLevelLead).append(PlainDecimal(planner.state().characterLevel)).append("\n");
+    text.append(plain::kPointsLeftLead).append(shown.pointsLeft).append(" / ").append(shown.totalPoints).append("\n\n");
 
-    std::size_t captionWidth = std::string_view("Line").size();
+    std::size_t captionWidth = plain::kLine.size();
     for (const catalog::SpecLineDefinition& line : definition.lines)
         captionWidth = std::max(captionWidth, line.caption.size());
-    text += TrimmedRow(PadRight("Line", captionWidth) + "  Level  Points    %  Abilities");
+    text += TrimmedRow(PadRight(plain::kLine, captionWidth).append(plain::kPlanColumns));
     for (std::size_t index = 0; index < definition.lines.size(); ++index) {
         const LineDisplay& line = shown.lines[index];
         text += TrimmedRow(PadRight(definition.lines[index].caption, captionWidth) + "  " + PadLeft(line.level, 5) +

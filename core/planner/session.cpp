@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "core/catalog/class_catalog.h"
+#include "core/texts/planner_texts.h"
 
 namespace vantrell::planner {
 
@@ -84,7 +85,7 @@ Session::Applied Session::Load(const SavedPlan& plan) {
 }
 
 std::string Session::SaveCurrent(std::string_view name) {
-    if (current_ == nullptr) return "No plan is open.";
+    if (current_ == nullptr) return std::string(texts::planner::kNoPlanOpen);
     return SavingCurrent(name)(library_);
 }
 

@@ -8,6 +8,7 @@
 #include "core/planner/checked.h"
 #include "core/planner/points.h"
 #include "core/planner/quoted.h"
+#include "core/texts/planner_texts.h"
 
 namespace vantrell::planner {
 namespace {
@@ -85,8 +86,8 @@ std::string PriorityFault(const catalog::ClassDefinition& definition, std::span<
     const auto lines = definition.lines;
     std::vector<bool> named(lines.size(), false);
     for (std::size_t line : priority) {
-        if (line >= lines.size()) return "no line " + std::to_string(line) + " in " + std::string(definition.listName);
-        if (named[line]) return Quoted(lines[line].stem) + " is named twice";
+        if (line >= lines.size()) return texts::planner::NoSuchLine(line, definition.listName);
+        if (named[line]) return texts::planner::StemNamedTwice(lines[line].stem);
         named[line] = true;
     }
     std::string missing;
@@ -94,7 +95,7 @@ std::string PriorityFault(const catalog::ClassDefinition& definition, std::span<
         if (named[line]) continue;
         missing += (missing.empty() ? "" : ", ") + Quoted(lines[line].stem);
     }
-    return missing.empty() ? std::string() : "the priority leaves out " + missing;
+    return missing.empty() ? std::string() : texts::planner::PriorityLeavesOut(missing);
 }
 
 std::variant<TrainingPriority, std::string> PriorityFromStems(const catalog::ClassDefinition& definition,
@@ -102,7 +103,7 @@ std::variant<TrainingPriority, std::string> PriorityFromStems(const catalog::Cla
     TrainingPriority priority;
     for (std::string_view stem : stems) {
         const auto line = catalog::LineIndexOf(definition, stem);
-        if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(definition.listName);
+        if (!line) return texts::planner::UnknownStem(stem, definition.listName);
         priority.push_back(*line);
     }
     if (std::string fault = PriorityFault(definition, priority); !fault.empty()) return fault;

@@ -7,6 +7,7 @@
 #include "core/planner/points.h"
 #include "core/planner/text_columns.h"
 #include "core/texts/captions.h"
+#include "core/texts/planner_texts.h"
 
 namespace vantrell::planner {
 namespace {
@@ -35,10 +36,12 @@ std::string Heading(const Planner& planner, std::span<const std::size_t> priorit
     for (std::size_t line : priority)
         order += (order.empty() ? "" : ", ") + std::string(definition.lines[line].caption);
     std::string text;
-    text += "Class:    " + std::string(definition.titleCaption) + '\n';
-    text += "Level:    " + PlainDecimal(planner.state().characterLevel) + '\n';
-    text += "Priority: " + order + '\n';
-    text += std::string(1, texts::captions::kPlainRoseMarker) + " marks the levels at which a line rose.\n\n";
+    namespace plain = texts::planner::plain;
+    // Appended piece by piece: GCC 12 at -O3 takes a literal before a string for an overlapping copy.
+    text.append(plain::kPathClassLead).append(definition.titleCaption).append("\n");
+    text.append(plain::kPathLevelLead).append(PlainDecimal(planner.state().characterLevel)).append("\n");
+    text.append(plain::kPathPriorityLead).append(order).append("\n");
+    text.append(1, texts::captions::kPlainRoseMarker).append(plain::kPathRoseLegend);
     return text;
 }
 
@@ -61,15 +64,11 @@ std::vector<std::string> NewAbilities(const catalog::ClassDefinition& definition
 }
 
 std::string TrainingPathNote() {
-    return "what to train at every level from " + std::to_string(kLowestCharacterLevel) + " to this plan";
+    return texts::planner::TrainingPathNote(kLowestCharacterLevel);
 }
 
 std::string TrainingPathIntro(std::int16_t characterLevel) {
-    return "How to train from level " + std::to_string(kLowestCharacterLevel) + " to this plan at level " +
-           std::to_string(characterLevel) +
-           ": at every level the lines rise in the priority order as far as the plan, their caps and the points "
-           "allow. " +
-           std::string(texts::captions::kRoseMarker) + " and bold mark the levels at which a line rises.";
+    return texts::planner::TrainingPathIntro(kLowestCharacterLevel, characterLevel, texts::captions::kRoseMarker);
 }
 
 std::string TrainingPathAsText(const Planner& planner, std::span<const std::size_t> priority,

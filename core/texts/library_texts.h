@@ -18,7 +18,7 @@ inline constexpr std::string_view kSomethingElse = "it holds something else.";
 inline constexpr std::string_view kNoVersion = "it has no format version.";
 inline constexpr std::string_view kNoPlans = "it has no list of plans.";
 inline constexpr std::string_view kTooDeep = "it is nested deeper than 64 levels, which no list of plans needs.";
-inline constexpr std::string_view kTooLarge = "it is larger than 16 MB, which no list of plans needs.";
+inline constexpr std::string_view kTooLarge = "it is larger than 64 MB, which no list of plans needs.";
 
 inline constexpr std::string_view kNotAnEntry = "This entry is not a saved plan.";
 inline constexpr std::string_view kPriorityDoesNotFit = "Its training priority does not fit: ";

@@ -29,5 +29,7 @@ bool SortsBefore(std::string_view one, std::string_view other);
 inline constexpr std::size_t kLongestExcerpt = 80;
 // `text` as a message quotes it, cut after kLongestExcerpt code points with "…".
 std::string Excerpt(std::string_view text);
+// A name as messages quote it: 'Mending', cut short like an excerpt.
+std::string Quoted(std::string_view text);
 
 }  // namespace vantrell::texts

@@ -23,7 +23,7 @@
 #include "desktop/toolkit/qt_text.h"
 #include "desktop/toolkit/twips.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 using catalog::SpecLineDefinition;
@@ -306,4 +306,4 @@ void ClassPlannerWindow::RenderLine(std::size_t line, const planner::LineView& s
     widgets.abilities->setToolTip(QString::fromStdString(shown.tooltip));
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

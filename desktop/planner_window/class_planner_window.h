@@ -23,7 +23,7 @@ namespace vantrell::toolkit {
 class ClickableLabel;
 }
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 
 class CompareDialog;
 class TrainingPathDialog;
@@ -141,4 +141,4 @@ private:
     std::vector<LineWidgets> lines_;
 };
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

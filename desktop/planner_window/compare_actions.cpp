@@ -6,7 +6,7 @@
 #include "desktop/planner_window/compare_dialog.h"
 #include "desktop/toolkit/qt_text.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 
 void ClassPlannerWindow::BuildCompareAction() {
     compareAction_ = new QAction(toolkit::ToQString(texts::captions::kCompareCommand), this);
@@ -24,4 +24,4 @@ CompareDialog* ClassPlannerWindow::ShowCompare() {
     return compare_;
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

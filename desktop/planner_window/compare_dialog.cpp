@@ -23,7 +23,7 @@
 #include "core/texts/desktop_texts.h"
 #include "desktop/toolkit/qt_text.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 namespace captions = texts::captions;
@@ -287,4 +287,4 @@ QSize CompareDialog::FittingSize() const {
     return kPreferredSize.boundedTo(shown->availableGeometry().size() * 9 / 10);
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

@@ -16,7 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 
 // One class's plan weighed against another of the same class: A is the planner
 // window's plan, B a saved plan or a pasted code or link. It follows its
@@ -66,4 +66,4 @@ private:
     QTableWidget* table_ = nullptr;
 };
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

@@ -1,6 +1,6 @@
 #include "desktop/planner_window/control_names.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 const ControlNameException* ExceptionFor(std::string_view listName, std::string_view stem) {
@@ -36,4 +36,4 @@ LineControlNames ControlNamesOf(const catalog::ClassDefinition& definition, cons
     return names;
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

@@ -8,7 +8,7 @@
 // The names a planner window gives its controls, so that tests and tools can
 // find a control from the catalog alone. Prefixes: frm window, lbl label,
 // sld slider, cbo combo box, cmd button, fra frame, lst list, txt text box.
-namespace vantrell::window {
+namespace vantrell::planner_window {
 
 struct LineControlNames {
     std::string slider;
@@ -43,4 +43,4 @@ std::string WindowNameOf(const catalog::ClassDefinition& definition);
 // `line` is one of `definition`'s lines: the class decides the exceptions.
 LineControlNames ControlNamesOf(const catalog::ClassDefinition& definition, const catalog::SpecLineDefinition& line);
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

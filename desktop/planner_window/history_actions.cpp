@@ -6,7 +6,7 @@
 #include "desktop/planner_window/class_planner_window.h"
 #include "desktop/toolkit/qt_text.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 
 void ClassPlannerWindow::BuildHistoryActions() {
     undoAction_ = new QAction(toolkit::ToQString(texts::desktop::kUndo), this);
@@ -51,4 +51,4 @@ std::vector<planner::LoweredLine> ClassPlannerWindow::LoadPlan(const planner::Sa
     return std::move(loaded.lowered);
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

@@ -14,7 +14,7 @@
 #include "desktop/toolkit/qt_text.h"
 #include "vantrell_version.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 const QString kPasteTitle = toolkit::ToQString(texts::captions::kPastePlanCode);
@@ -109,4 +109,4 @@ std::vector<planner::LoweredLine> ClassPlannerWindow::ApplyPlanCode(const planne
     return std::move(applied.lowered);
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 constexpr int kFrameLeft = 120;
@@ -49,4 +49,4 @@ PlannerLayout LayoutPlanner(std::span<const int> abilitiesHeightsNeeded, int cli
     return layout;
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

@@ -5,7 +5,7 @@
 
 #include "desktop/toolkit/twips.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 
 using toolkit::TwipRect;
 
@@ -26,4 +26,4 @@ inline constexpr int kPlannerClientHeight = 4770;
 
 PlannerLayout LayoutPlanner(std::span<const int> abilitiesHeightsNeeded, int clientHeight = kPlannerClientHeight);
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

@@ -6,7 +6,7 @@
 #include "desktop/planner_window/training_path_dialog.h"
 #include "desktop/toolkit/qt_text.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 
 void ClassPlannerWindow::BuildTrainingPathAction() {
     trainingPathAction_ = new QAction(toolkit::ToQString(texts::captions::kTrainingPathCommand), this);
@@ -24,4 +24,4 @@ TrainingPathDialog* ClassPlannerWindow::ShowTrainingPath() {
     return trainingPath_;
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

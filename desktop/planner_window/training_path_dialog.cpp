@@ -22,7 +22,7 @@
 #include "core/texts/desktop_texts.h"
 #include "desktop/toolkit/qt_text.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 constexpr int kLevelColumn = 0;
@@ -251,4 +251,4 @@ QSize TrainingPathDialog::FittingSize() const {
     return wanted.boundedTo(room);
 }
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

@@ -13,7 +13,7 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 
 // How to train from level 6 to one class's plan, in the priority the session
 // keeps for the class. It follows its planner: the planner window calls Follow
@@ -60,4 +60,4 @@ private:
     QTableWidget* table_ = nullptr;
 };
 
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

@@ -7,7 +7,7 @@
 #include "core/planner/document_limits.h"
 #include "core/texts/library_texts.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 namespace {
 
 using texts::library::Unopenable;
@@ -44,4 +44,4 @@ DocumentFile ReadDocumentFile(const QString& path) {
     return read;
 }
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

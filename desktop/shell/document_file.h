@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 // A document file as the program reads it: whole when it is no larger than
 // any document the program accepts, else not read at all.
@@ -18,4 +18,4 @@ struct DocumentFile {
 
 DocumentFile ReadDocumentFile(const QString& path);
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

@@ -4,7 +4,7 @@
 #include <QFrame>
 #include <QVBoxLayout>
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 FixedChildWindow::FixedChildWindow(QWidget* content, const toolkit::TwipRect& placement, QWidget* parent)
     : QMdiSubWindow(parent, Qt::SubWindow | Qt::FramelessWindowHint), content_(content) {
@@ -28,4 +28,4 @@ void FixedChildWindow::Place(const toolkit::TwipRect& placement) {
 
 void FixedChildWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

@@ -4,7 +4,7 @@
 
 #include "desktop/toolkit/twips.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 // A child of the main window with a thin fixed border and no title bar: the
 // user can neither move, resize nor close it.
@@ -26,4 +26,4 @@ private:
     QWidget* content_;
 };
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

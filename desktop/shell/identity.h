@@ -7,7 +7,7 @@
 #include "desktop/toolkit/qt_text.h"
 
 // Who the program is and how to reach its maintainers, as the desktop shows it.
-namespace vantrell::app::identity {
+namespace vantrell::shell::identity {
 
 inline const QString kProgramName = toolkit::ToQString(texts::shell::kProgramName);
 inline const QString kVersionCaption = QString::fromStdString(texts::VersionCaption());
@@ -17,4 +17,4 @@ inline const QString kContactLink = QString::fromStdString(texts::ContactLink())
 inline const QString kAboutTitle = toolkit::ToQString(texts::shell::kAboutTitle);
 inline const QString kAboutText = QString::fromStdString(texts::AboutText());
 
-}  // namespace vantrell::app::identity
+}  // namespace vantrell::shell::identity

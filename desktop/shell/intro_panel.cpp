@@ -12,7 +12,7 @@
 #include "desktop/toolkit/qt_text.h"
 #include "desktop/toolkit/twips.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 namespace {
 
 using toolkit::FontOf;
@@ -74,4 +74,4 @@ IntroPanel::IntroPanel(std::function<void(const QString&)> openLink, QWidget* pa
     connect(email, &toolkit::ClickableLabel::clicked, this, [this] { openLink_(identity::kContactLink); });
 }
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 // The introduction shown right of the selector until a class window covers it.
 class IntroPanel : public QWidget {
@@ -19,4 +19,4 @@ private:
     std::function<void(const QString&)> openLink_;
 };
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

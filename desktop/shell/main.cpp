@@ -15,10 +15,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(vantrell::toolkit::ToQString(vantrell::kVersion));
     vantrell::toolkit::ApplyLook(application);
     try {
-        vantrell::app::MainWindow window;
+        vantrell::shell::MainWindow window;
         window.show();
         return QApplication::exec();
-    } catch (const vantrell::app::WindowError& error) {
+    } catch (const vantrell::shell::WindowError& error) {
         // A failure during start-up ends the program with its message.
         std::cerr << error.source() << ": " << error.what() << '\n';
         QMessageBox::critical(nullptr, QApplication::applicationName(), QString::fromStdString(error.what()));

@@ -21,7 +21,7 @@
 #include "desktop/toolkit/qt_text.h"
 #include "desktop/toolkit/twips.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 MainWindow::MainWindow(ShellSeams seams, QWidget* parent) : QMainWindow(parent), seams_(std::move(seams)) {
     setObjectName("frmMDI");
@@ -67,11 +67,11 @@ MainWindow::~MainWindow() {
 FixedChildWindow* MainWindow::OpenPlanner(const catalog::ClassDefinition& definition) {
     FixedChildWindow*& child = planners_[definition.listName];
     if (child == nullptr) {
-        auto* planner = new window::ClassPlannerWindow(session_, definition, seams_.messages);
+        auto* planner = new planner_window::ClassPlannerWindow(session_, definition, seams_.messages);
         planner->SetPlannerOpener([this](const catalog::ClassDefinition& other) {
-            return qobject_cast<window::ClassPlannerWindow*>(OpenPlanner(other)->content());
+            return qobject_cast<planner_window::ClassPlannerWindow*>(OpenPlanner(other)->content());
         });
-        planner->SetLibraryCommands({.savePlan = [this](window::ClassPlannerWindow& window) { SavePlan(window); },
+        planner->SetLibraryCommands({.savePlan = [this](planner_window::ClassPlannerWindow& window) { SavePlan(window); },
                                      .showPlans = [this] { ShowPlans(); }});
         child = new FixedChildWindow(planner, geometry::kRightHand);
         area_->addSubWindow(child);
@@ -81,7 +81,7 @@ FixedChildWindow* MainWindow::OpenPlanner(const catalog::ClassDefinition& defini
     return child;
 }
 
-void MainWindow::SavePlan(window::ClassPlannerWindow& window) {
+void MainWindow::SavePlan(planner_window::ClassPlannerWindow& window) {
     if (!seams_.askText) return;
     const QString title = toolkit::ToQString(texts::desktop::kSavePlanTitle);
     const catalog::ClassDefinition& definition = window.planner().definition();
@@ -124,7 +124,7 @@ PlansDialog* MainWindow::ShowPlans() {
 
 void MainWindow::OpenSavedPlan(const planner::SavedPlan& plan) {
     if (plan.definition == nullptr) return;
-    auto* window = qobject_cast<window::ClassPlannerWindow*>(OpenPlanner(*plan.definition)->content());
+    auto* window = qobject_cast<planner_window::ClassPlannerWindow*>(OpenPlanner(*plan.definition)->content());
     const std::string lowered = planner::DescribeLoweredLines(window->LoadPlan(plan));
     if (!lowered.empty()) {
         seams_.messages(window, {toolkit::ToQString(texts::desktop::kPlansTitle), QString::fromStdString(lowered),
@@ -171,4 +171,4 @@ void MainWindow::changeEvent(QEvent* event) {
     }
 }
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

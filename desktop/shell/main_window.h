@@ -11,11 +11,11 @@
 
 class QMdiArea;
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 class ClassPlannerWindow;
 }
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 class FixedChildWindow;
 class PlanStore;
@@ -36,7 +36,7 @@ public:
     FixedChildWindow* OpenPlanner(const catalog::ClassDefinition& definition);
     void ShowAbout();
     // Saves the window's plan under a name the user gives, asking before replacing one.
-    void SavePlan(window::ClassPlannerWindow& window);
+    void SavePlan(planner_window::ClassPlannerWindow& window);
     // The saved plans, made on first use and brought to the front.
     PlansDialog* ShowPlans();
     PlanStore& plans() const { return *store_; }
@@ -60,4 +60,4 @@ private:
     std::map<std::string_view, FixedChildWindow*> planners_;
 };
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

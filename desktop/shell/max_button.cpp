@@ -4,7 +4,7 @@
 
 #include "core/texts/desktop_texts.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 WindowError::WindowError(std::string source, const std::string& description)
     : std::runtime_error(description), source_(std::move(source)) {}
@@ -23,4 +23,4 @@ void EnableMaxButton(QWidget* window, bool enable) {
     if (wasVisible) window->show();
 }
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 // The error the maximize-box switch raises, with a source and number of its own.
 class WindowError : public std::runtime_error {
@@ -24,4 +24,4 @@ private:
 // top-level window is given.
 void EnableMaxButton(QWidget* window, bool enable);
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

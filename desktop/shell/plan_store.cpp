@@ -15,7 +15,7 @@
 #include "desktop/shell/document_file.h"
 #include "desktop/toolkit/qt_text.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 namespace {
 
 constexpr int kLockWaitMs = 10000;
@@ -119,4 +119,4 @@ bool PlanStore::Write() {
     return file.commit();
 }
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

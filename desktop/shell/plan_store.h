@@ -10,7 +10,7 @@
 
 class QFileSystemWatcher;
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 // Keeps a library of saved plans in a folder's plans.json. Every change is
 // made on what is on disk at that moment, under a lock, and written
@@ -65,4 +65,4 @@ private:
     bool toldUnwritable_ = false;
 };
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

@@ -19,7 +19,7 @@
 #include "desktop/shell/plan_store.h"
 #include "desktop/toolkit/qt_text.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 namespace {
 
 using toolkit::ToQString;
@@ -245,4 +245,4 @@ void PlansDialog::ExportFile() {
     }
 }
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

@@ -10,7 +10,7 @@
 class QPushButton;
 class QTreeWidget;
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 class PlanStore;
 
@@ -56,4 +56,4 @@ private:
     QPushButton* delete_ = nullptr;
 };
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

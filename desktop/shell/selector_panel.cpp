@@ -13,7 +13,7 @@
 #include "desktop/toolkit/qt_text.h"
 #include "desktop/toolkit/twips.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 namespace {
 
 QLabel* AddHeading(QWidget* parent, const QString& text, const toolkit::TwipRect& rect) {
@@ -75,4 +75,4 @@ void SelectorPanel::OnClassChosen() {
     }
 }
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

@@ -7,7 +7,7 @@
 class QComboBox;
 class QListWidget;
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 // The realm and class selector at the main window's left edge.
 class SelectorPanel : public QWidget {
@@ -30,4 +30,4 @@ private:
     QListWidget* classes_ = nullptr;
 };
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

@@ -3,7 +3,7 @@
 #include "desktop/toolkit/twips.h"
 
 // Where the shell puts its windows, in twips.
-namespace vantrell::app::geometry {
+namespace vantrell::shell::geometry {
 
 inline constexpr int kInitialClientWidth = 10065;
 inline constexpr int kInitialClientHeight = 5715;
@@ -20,4 +20,4 @@ inline constexpr toolkit::TwipRect kSelector{0, 0, kSelectorWidth, kSelectorHeig
 inline constexpr toolkit::TwipRect kRightHand{kSelectorWidth, 0, kFixedOuterWidth - kSelectorWidth - 180,
                                               kFixedOuterHeight - 470};
 
-}  // namespace vantrell::app::geometry
+}  // namespace vantrell::shell::geometry

@@ -9,7 +9,7 @@
 #include "core/texts/desktop_texts.h"
 #include "desktop/toolkit/qt_text.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 ShellSeams DesktopSeams() {
     return {.messages = toolkit::ModalMessageBox(),
@@ -42,4 +42,4 @@ ShellSeams DesktopSeams() {
             .plansFolder = {}};
 }
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

@@ -6,7 +6,7 @@
 
 #include "desktop/toolkit/message_sink.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 
 // Asks the user for a line of text, proposing one; nothing when cancelled.
 using TextAsker = std::function<std::optional<QString>(QWidget* parent, const QString& title, const QString& label,
@@ -30,4 +30,4 @@ struct ShellSeams {
 // Modal message boxes and dialogs, and links handed to the desktop's default handler.
 ShellSeams DesktopSeams();
 
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

@@ -77,7 +77,7 @@ TEST_F(AccessibilityTest, EveryPlannerWindowsControlsAndItsTrainingPathAreNamed)
     for (catalog::Realm realm : catalog::kRealms) {
         for (const catalog::ClassDefinition* definition : catalog::ClassCatalog::ClassesOf(realm)) {
             SCOPED_TRACE(std::string(definition->listName));
-            window::ClassPlannerWindow window(*definition, [](QWidget*, const toolkit::MessageRequest&) {});
+            planner_window::ClassPlannerWindow window(*definition, [](QWidget*, const toolkit::MessageRequest&) {});
             window.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
             const Survey planner = SurveyOf(window);
@@ -85,7 +85,7 @@ TEST_F(AccessibilityTest, EveryPlannerWindowsControlsAndItsTrainingPathAreNamed)
             // The level list and one slider a line at least.
             EXPECT_GT(planner.named, static_cast<int>(definition->lines.size()));
 
-            window::TrainingPathDialog* path = window.ShowTrainingPath();
+            planner_window::TrainingPathDialog* path = window.ShowTrainingPath();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(path));
             const Survey dialog = SurveyOf(*path);
             EXPECT_EQ(dialog.unnamed, QStringList());
@@ -95,10 +95,10 @@ TEST_F(AccessibilityTest, EveryPlannerWindowsControlsAndItsTrainingPathAreNamed)
 }
 
 TEST_F(AccessibilityTest, TheComparisonsControlsAreNamed) {
-    window::ClassPlannerWindow window(*catalog::ClassCatalog::Find("Bard"),
+    planner_window::ClassPlannerWindow window(*catalog::ClassCatalog::Find("Bard"),
                                       [](QWidget*, const toolkit::MessageRequest&) {});
     window.show();
-    window::CompareDialog* compare = window.ShowCompare();
+    planner_window::CompareDialog* compare = window.ShowCompare();
     compare->SetOtherPlan(QString::fromStdString(planner::EncodePlanCode(window.planner())));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(compare));
     const Survey dialog = SurveyOf(*compare);
@@ -107,7 +107,7 @@ TEST_F(AccessibilityTest, TheComparisonsControlsAreNamed) {
 }
 
 TEST_F(AccessibilityTest, TheSelectorAndIntroductionAreNamed) {
-    app::MainWindow shell({[](QWidget*, const toolkit::MessageRequest&) {}, [](const QString&) {}});
+    shell::MainWindow shell({[](QWidget*, const toolkit::MessageRequest&) {}, [](const QString&) {}});
     shell.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&shell));
     const Survey survey = SurveyOf(shell);

@@ -47,11 +47,11 @@ TEST(LibraryLimits, RefusesDocumentsNestedDeeperThanSixtyFourLevelsWhereverTheDe
     EXPECT_EQ(ReadOrFail(Library(entry + Nested(61) + "}")).plans().size(), 1U) << "64 levels in all are read";
 }
 
-TEST(LibraryLimits, RefusesADocumentLargerThanSixteenMegabytesBeforeReadingIt) {
-    const std::string padding(std::size_t{16} << 20, ' ');
+TEST(LibraryLimits, RefusesADocumentLargerThanSixtyFourMegabytesBeforeReadingIt) {
+    const std::string padding(std::size_t{64} << 20, ' ');
     const auto read = PlanLibrary::Read(Library("") + padding);
     ASSERT_TRUE(std::holds_alternative<std::string>(read));
-    EXPECT_NE(std::get<std::string>(read).find("larger than 16 MB"), std::string::npos);
+    EXPECT_NE(std::get<std::string>(read).find("larger than 64 MB"), std::string::npos);
 }
 
 // One entry of every kind a hand-edited or foreign document may hold, and the name each is listed by.

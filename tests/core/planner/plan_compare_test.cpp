@@ -71,7 +71,7 @@ TEST(ComparePlans, SetsAPlanAgainstTheSameAtALowerLevel) {
     for (const ComparedLine& line : comparison.lines) EXPECT_FALSE(line.differs) << line.stem;
     EXPECT_TRUE(comparison.lowered.empty());
     const std::string text = ComparisonAsText(comparison);
-    EXPECT_NE(text.find("* Character level"), std::string::npos) << text;
+    EXPECT_NE(text.find("* Character Level"), std::string::npos) << text;
     EXPECT_NE(text.find("  Complete from level"), std::string::npos) << text;
 }
 

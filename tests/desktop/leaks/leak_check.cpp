@@ -27,9 +27,9 @@
 
 namespace {
 
-using vantrell::window::ClassPlannerWindow;
+using vantrell::planner_window::ClassPlannerWindow;
 
-ClassPlannerWindow* FrontPlanner(const vantrell::app::MainWindow& shell) {
+ClassPlannerWindow* FrontPlanner(const vantrell::shell::MainWindow& shell) {
     const QMdiSubWindow* active = shell.area()->activeSubWindow();
     return active == nullptr ? nullptr : active->findChild<ClassPlannerWindow*>();
 }
@@ -46,7 +46,7 @@ void UseBriefly(ClassPlannerWindow& planner) {
 }
 
 // Every class of every realm, chosen in the selector; returns the names of the planners that came forward.
-std::set<std::string> OpenEveryClass(const vantrell::app::MainWindow& shell) {
+std::set<std::string> OpenEveryClass(const vantrell::shell::MainWindow& shell) {
     std::set<std::string> opened;
     auto* realms = shell.findChild<QComboBox*>("cboRealm");
     auto* classes = shell.findChild<QListWidget*>("lstClasses");
@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
     vantrell::toolkit::ApplyLook(application);
     std::set<std::string> opened;
     {
-        vantrell::app::MainWindow shell;
+        vantrell::shell::MainWindow shell;
         shell.show();
         QTimer::singleShot(0, &shell, [&] {
             opened = OpenEveryClass(shell);

@@ -14,7 +14,7 @@
 #include "desktop/planner_window/planner_layout.h"
 #include "desktop/toolkit/twips.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 struct CapturedMessages {
@@ -159,4 +159,4 @@ TEST_F(PlannerWindowTest, ControlsKeepTheirPlacesAndNothingOverlaps) {
 }
 
 }  // namespace
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

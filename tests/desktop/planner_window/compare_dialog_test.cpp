@@ -18,7 +18,7 @@
 #include "desktop/planner_window/class_planner_window.h"
 #include "desktop/planner_window/training_path_dialog.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 constexpr int kArmsmanLines = 8;
@@ -194,4 +194,4 @@ TEST_F(CompareDialogTest, TheTrainingPathSaysTheLevelThePlanIsCompleteFrom) {
 }
 
 }  // namespace
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

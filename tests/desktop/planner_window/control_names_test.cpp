@@ -9,7 +9,7 @@
 
 #include "core/catalog/class_catalog.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 using catalog::ClassCatalog;
@@ -131,4 +131,4 @@ TEST(ControlNames, WindowIsNamedAfterItsClass) {
 }
 
 }  // namespace
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

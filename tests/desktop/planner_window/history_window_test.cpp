@@ -11,7 +11,7 @@
 #include "desktop/planner_window/class_planner_window.h"
 #include "desktop/planner_window/training_path_dialog.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 class HistoryWindowTest : public ::testing::Test {
@@ -96,4 +96,4 @@ TEST_F(HistoryWindowTest, AnOpenTrainingPathFollowsAnUndo) {
 }
 
 }  // namespace
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

@@ -11,7 +11,7 @@
 #include "core/catalog/class_catalog.h"
 #include "desktop/planner_window/class_planner_window.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 class PlanSharingWindowTest : public ::testing::Test {
@@ -154,4 +154,4 @@ TEST_F(PlanSharingWindowTest, TabWalksTheSlidersInScreenOrder) {
 }
 
 }  // namespace
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

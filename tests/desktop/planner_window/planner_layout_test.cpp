@@ -11,7 +11,7 @@
 #include "desktop/planner_window/planner_layout.h"
 #include "desktop/toolkit/twips.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 std::vector<std::string> EveryTextOf(const catalog::SpecLineDefinition& line) {
@@ -87,4 +87,4 @@ TEST(PlannerLayout, StacksTheAbilitiesAboveTheFrameAndSpacesTheRowsEvenly) {
 }
 
 }  // namespace
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

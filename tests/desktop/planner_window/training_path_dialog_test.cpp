@@ -14,7 +14,7 @@
 #include "core/catalog/class_catalog.h"
 #include "desktop/planner_window/class_planner_window.h"
 
-namespace vantrell::window {
+namespace vantrell::planner_window {
 namespace {
 
 class TrainingPathDialogTest : public ::testing::Test {
@@ -88,4 +88,4 @@ TEST_F(TrainingPathDialogTest, MovingLinesRetrainsCopiesAsShownAndIsKept) {
 }
 
 }  // namespace
-}  // namespace vantrell::window
+}  // namespace vantrell::planner_window

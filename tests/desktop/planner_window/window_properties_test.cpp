@@ -90,7 +90,7 @@ class WindowSession {
 public:
     explicit WindowSession(const catalog::ClassDefinition& definition)
         : definition_(definition),
-          window_(std::make_unique<window::ClassPlannerWindow>(
+          window_(std::make_unique<planner_window::ClassPlannerWindow>(
               definition, [this](QWidget*, const toolkit::MessageRequest& request) { shown_.push_back(request); })),
           twin_(definition) {
         window_->resize(640, 480);
@@ -127,7 +127,7 @@ public:
             differences.push_back("fraStats is enabled where the plan says otherwise");
         }
         for (std::size_t line = 0; line < definition_.lines.size(); ++line) {
-            const window::LineControlNames names = window::ControlNamesOf(definition_, definition_.lines[line]);
+            const planner_window::LineControlNames names = planner_window::ControlNamesOf(definition_, definition_.lines[line]);
             const planner::LineDisplay& shown = display.lines[line];
             const QScrollBar& bar = Widget<QScrollBar>(names.slider);
             const int maximum = std::max<int>(twin_.state().lines[line].sliderMaximum, planner::kSliderMinimum);
@@ -176,7 +176,7 @@ private:
     QComboBox& Level() const { return Widget<QComboBox>("cboLevel"); }
 
     void Click(std::size_t line, QStyle::SubControl part, int step) {
-        QScrollBar& bar = Widget<QScrollBar>(window::ControlNamesOf(definition_, definition_.lines[line]).slider);
+        QScrollBar& bar = Widget<QScrollBar>(planner_window::ControlNamesOf(definition_, definition_.lines[line]).slider);
         const QRect area = PartOf(bar, part);
         if (area.isEmpty()) return;
         const int from = bar.value();
@@ -212,7 +212,7 @@ private:
     }
 
     void ClickAbilities(std::size_t line) {
-        const window::LineControlNames names = window::ControlNamesOf(definition_, definition_.lines[line]);
+        const planner_window::LineControlNames names = planner_window::ControlNamesOf(definition_, definition_.lines[line]);
         if (names.abilities.empty()) return;
         QTest::mouseClick(&Label(names.abilities), Qt::LeftButton);
         expectedMessage_ = twin_.ExplanationFor(line);
@@ -220,7 +220,7 @@ private:
 
     const catalog::ClassDefinition& definition_;
     std::vector<toolkit::MessageRequest> shown_;
-    std::unique_ptr<window::ClassPlannerWindow> window_;
+    std::unique_ptr<planner_window::ClassPlannerWindow> window_;
     planner::Planner twin_;
     const catalog::DescriptionMessage* expectedMessage_ = nullptr;
 };

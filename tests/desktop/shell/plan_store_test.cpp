@@ -17,7 +17,7 @@
 #include "core/planner/session.h"
 #include "desktop/shell/plan_store.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 namespace {
 
 constexpr const char* kHealerCode = "VT1:Healer:50:10.1.1";
@@ -227,7 +227,7 @@ TEST_F(PlanStoreTest, ADocumentTooDeepOrTooLargeIsSetAsideOnceAndTheProgramGoesO
     planner::PlanLibrary library;
     auto store = Store(temporary.path(), library);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("larger than 16 MB"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("larger than 64 MB"), std::string::npos) << messages[0];
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -286,4 +286,4 @@ TEST_F(PlanStoreTest, ChangesMadeWhileTheFileCannotBeWrittenAreMadeAgainOnItLate
 }
 
 }  // namespace
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

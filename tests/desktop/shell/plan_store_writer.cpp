@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     if (argc != 4) return 2;
     vantrell::planner::Session session;
     session.Open("Healer");
-    vantrell::app::PlanStore store(QString::fromLocal8Bit(argv[1]), session.library(),
+    vantrell::shell::PlanStore store(QString::fromLocal8Bit(argv[1]), session.library(),
                                    [](QWidget*, const vantrell::toolkit::MessageRequest& request) {
                                        std::fprintf(stderr, "%s\n", request.text.toLocal8Bit().constData());
                                    });

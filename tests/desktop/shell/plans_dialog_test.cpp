@@ -22,10 +22,10 @@
 #include "desktop/shell/plan_store.h"
 #include "desktop/shell/plans_dialog.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 namespace {
 
-using window::ClassPlannerWindow;
+using planner_window::ClassPlannerWindow;
 
 QByteArray Contents(const QString& path) {
     QFile file(path);
@@ -322,4 +322,4 @@ TEST_F(PlansDialogTest, TheProgramStartsBesideAPlansFileNestedAMillionLevelsDeep
 }
 
 }  // namespace
-}  // namespace vantrell::app
+}  // namespace vantrell::shell

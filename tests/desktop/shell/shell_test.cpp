@@ -17,7 +17,7 @@
 #include "desktop/shell/shell_geometry.h"
 #include "desktop/planner_window/class_planner_window.h"
 
-namespace vantrell::app {
+namespace vantrell::shell {
 namespace {
 
 using toolkit::ToPixels;
@@ -61,9 +61,9 @@ protected:
         return names;
     }
 
-    window::ClassPlannerWindow* FrontPlanner() const {
+    planner_window::ClassPlannerWindow* FrontPlanner() const {
         auto* front = qobject_cast<FixedChildWindow*>(shell->area()->activeSubWindow());
-        return front == nullptr ? nullptr : qobject_cast<window::ClassPlannerWindow*>(front->content());
+        return front == nullptr ? nullptr : qobject_cast<planner_window::ClassPlannerWindow*>(front->content());
     }
 
     int Dpi() const { return shell->logicalDpiY(); }
@@ -131,7 +131,7 @@ TEST_F(ShellTest, ARealmChoiceRefillsTheClassList) {
 TEST_F(ShellTest, AClassChosenAgainComesForwardWithItsPlan) {
     ChooseRealm("Midgard");
     ChooseClass("Healer");
-    window::ClassPlannerWindow* healer = FrontPlanner();
+    planner_window::ClassPlannerWindow* healer = FrontPlanner();
     ASSERT_NE(healer, nullptr);
     EXPECT_EQ(healer->objectName(), "frmHealer");
     EXPECT_EQ(healer->findChild<QLabel*>("lblPointsLeft")->text(), "1274");
@@ -175,7 +175,7 @@ TEST_F(ShellTest, TheEmailLabelHandsTheMailLinkToTheDesktop) {
 TEST_F(ShellTest, APastedCodeOfAnotherClassOpensThatClassWindow) {
     ChooseRealm("Midgard");
     ChooseClass("Healer");
-    window::ClassPlannerWindow* healer = FrontPlanner();
+    planner_window::ClassPlannerWindow* healer = FrontPlanner();
     QGuiApplication::clipboard()->setText("VT1:Cleric:30:10.1.1");
     healer->PastePlanCode();
     EXPECT_TRUE(messages.empty());
@@ -209,4 +209,4 @@ TEST(EnableMaxButton, SwitchesTheMaximizeHintBothWays) {
 }
 
 }  // namespace
-}  // namespace vantrell::app
+}  // namespace vantrell::shell
