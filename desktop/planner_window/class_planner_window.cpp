@@ -1,7 +1,6 @@
 #include "desktop/planner_window/class_planner_window.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,19 +28,6 @@ namespace {
 using catalog::SpecLineDefinition;
 
 QColor ColourOf(catalog::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
-
-// Every text a line can show, so its label can be sized for the longest.
-std::vector<std::string> TextsOf(const SpecLineDefinition& line) {
-    std::vector<std::string> texts;
-    if (line.availableText) texts.emplace_back(*line.availableText);
-    for (const catalog::AbilityBand& band : line.bands) texts.emplace_back(band.text);
-    if (line.styles.schedule != nullptr) {
-        for (const catalog::StyleBand& band : line.styles.schedule->bands) {
-            texts.push_back(catalog::AbilitiesTextFor(line, band.lowLevel));
-        }
-    }
-    return texts;
-}
 
 constexpr std::int16_t kFirstListedLevel = 6;
 constexpr int kCaptionWidth = 1245;
@@ -71,6 +57,7 @@ ClassPlannerWindow::ClassPlannerWindow(std::unique_ptr<planner::Session> own, pl
     setWindowTitle(toolkit::ToQString(definition.titleCaption));
     setFont(toolkit::FontOf(toolkit::kSansFaces, 8.25));
     BuildHistoryActions();
+    BuildLibraryActions();
     BuildActions();
     BuildTrainingPathAction();
     BuildCompareAction();
@@ -149,23 +136,7 @@ void ClassPlannerWindow::BuildHeader() {
     hint->setFont(italic);
 }
 
-PlannerLayout ClassPlannerWindow::Layout() const {
-    const QFont small = toolkit::FontOf(toolkit::kSmallFaces, 6.75);
-    const QFontMetrics metrics(small);
-    const int dpi = logicalDpiY();
-    const int width = toolkit::TwipsToPixels(kAbilitiesWidth, dpi);
-    std::vector<int> needed;
-    for (const SpecLineDefinition& line : planner_.definition().lines) {
-        int height = 0;
-        for (const std::string& text : TextsOf(line)) {
-            const QRect bounds =
-                metrics.boundingRect(0, 0, width, 10000, Qt::TextWordWrap, QString::fromStdString(text));
-            height = std::max(height, bounds.height());
-        }
-        needed.push_back(toolkit::PixelsToTwips(height + 2, dpi));
-    }
-    return LayoutPlanner(needed);
-}
+PlannerLayout ClassPlannerWindow::Layout() const { return MeasuredLayout(planner_.definition(), logicalDpiY()); }
 
 void ClassPlannerWindow::BuildAbilities(const PlannerLayout& layout) {
     const auto definitions = planner_.definition().lines;
@@ -279,14 +250,6 @@ void ClassPlannerWindow::Render() {
     redoAction_->setEnabled(history.redoCount() > 0);
     if (trainingPath_ != nullptr && trainingPath_->isVisible()) trainingPath_->Follow();
     if (compare_ != nullptr && compare_->isVisible()) compare_->Follow();
-}
-
-void ClassPlannerWindow::Undo() {
-    if (session_.Undo(planner_)) Render();
-}
-
-void ClassPlannerWindow::Redo() {
-    if (session_.Redo(planner_)) Render();
 }
 
 void ClassPlannerWindow::RenderLine(std::size_t line, const planner::LineView& shown) {

@@ -96,6 +96,7 @@ private:
     };
 
     void BuildHistoryActions();
+    void BuildLibraryActions();
     void BuildActions();
     void BuildTrainingPathAction();
     void BuildCompareAction();

@@ -1,5 +1,4 @@
-// The window's undo and redo, every gesture being a step of the session's history
-// for this planner, and the saved plans, which the program keeps.
+// The window's undo and redo, every gesture being a step of the session's history for this planner.
 #include <QAction>
 
 #include "core/texts/desktop_texts.h"
@@ -21,34 +20,14 @@ void ClassPlannerWindow::BuildHistoryActions() {
     }
     connect(undoAction_, &QAction::triggered, this, &ClassPlannerWindow::Undo);
     connect(redoAction_, &QAction::triggered, this, &ClassPlannerWindow::Redo);
-
-    savePlanAction_ = new QAction(toolkit::ToQString(texts::desktop::kSavePlan), this);
-    savePlanAction_->setShortcut(QKeySequence::Save);
-    plansAction_ = new QAction(toolkit::ToQString(texts::desktop::kPlans), this);
-    plansAction_->setShortcut(QKeySequence::Open);
-    for (QAction* action : {savePlanAction_, plansAction_}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        action->setVisible(false);
-        addAction(action);
-    }
-    connect(savePlanAction_, &QAction::triggered, this, [this] {
-        if (libraryCommands_.savePlan) libraryCommands_.savePlan(*this);
-    });
-    connect(plansAction_, &QAction::triggered, this, [this] {
-        if (libraryCommands_.showPlans) libraryCommands_.showPlans();
-    });
 }
 
-void ClassPlannerWindow::SetLibraryCommands(LibraryCommands commands) {
-    libraryCommands_ = std::move(commands);
-    savePlanAction_->setVisible(static_cast<bool>(libraryCommands_.savePlan));
-    plansAction_->setVisible(static_cast<bool>(libraryCommands_.showPlans));
+void ClassPlannerWindow::Undo() {
+    if (session_.Undo(planner_)) Render();
 }
 
-std::vector<planner::LoweredLine> ClassPlannerWindow::LoadPlan(const planner::SavedPlan& plan) {
-    auto loaded = session_.Load(plan);
-    Render();
-    return std::move(loaded.lowered);
+void ClassPlannerWindow::Redo() {
+    if (session_.Redo(planner_)) Render();
 }
 
 }  // namespace vantrell::planner_window

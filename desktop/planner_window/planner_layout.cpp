@@ -1,6 +1,11 @@
 #include "desktop/planner_window/planner_layout.h"
 
+#include <QFontMetrics>
 #include <algorithm>
+#include <string>
+
+#include "core/catalog/abilities.h"
+#include "desktop/toolkit/fonts.h"
 
 namespace vantrell::planner_window {
 namespace {
@@ -47,6 +52,39 @@ PlannerLayout LayoutPlanner(std::span<const int> abilitiesHeightsNeeded, int cli
     layout.rowHeight = count > 1 ? std::min(kRowHeight, rowSpacing - 15) : kRowHeight;
     for (int row = 0; row < count; ++row) layout.rowTops.push_back(kFirstRowTop + row * rowSpacing);
     return layout;
+}
+
+namespace {
+
+// Every text a line can show, so its label can be sized for the longest.
+std::vector<std::string> TextsOf(const catalog::SpecLineDefinition& line) {
+    std::vector<std::string> texts;
+    if (line.availableText) texts.emplace_back(*line.availableText);
+    for (const catalog::AbilityBand& band : line.bands) texts.emplace_back(band.text);
+    if (line.styles.schedule != nullptr) {
+        for (const catalog::StyleBand& band : line.styles.schedule->bands) {
+            texts.push_back(catalog::AbilitiesTextFor(line, band.lowLevel));
+        }
+    }
+    return texts;
+}
+
+}  // namespace
+
+PlannerLayout MeasuredLayout(const catalog::ClassDefinition& definition, int dpi) {
+    const QFontMetrics metrics(toolkit::FontOf(toolkit::kSmallFaces, 6.75));
+    const int width = toolkit::TwipsToPixels(kAbilitiesWidth, dpi);
+    std::vector<int> needed;
+    for (const catalog::SpecLineDefinition& line : definition.lines) {
+        int height = 0;
+        for (const std::string& text : TextsOf(line)) {
+            const QRect bounds =
+                metrics.boundingRect(0, 0, width, 10000, Qt::TextWordWrap, QString::fromStdString(text));
+            height = std::max(height, bounds.height());
+        }
+        needed.push_back(toolkit::PixelsToTwips(height + 2, dpi));
+    }
+    return LayoutPlanner(needed);
 }
 
 }  // namespace vantrell::planner_window

@@ -3,6 +3,7 @@
 #include <span>
 #include <vector>
 
+#include "core/catalog/records.h"
 #include "desktop/toolkit/twips.h"
 
 namespace vantrell::planner_window {
@@ -25,5 +26,7 @@ inline constexpr int kAbilitiesWidth = 5055;
 inline constexpr int kPlannerClientHeight = 4770;
 
 PlannerLayout LayoutPlanner(std::span<const int> abilitiesHeightsNeeded, int clientHeight = kPlannerClientHeight);
+// The layout of a class's window at `dpi`, each abilities text as tall as the longest text its line can show.
+PlannerLayout MeasuredLayout(const catalog::ClassDefinition& definition, int dpi);
 
 }  // namespace vantrell::planner_window
