@@ -14,6 +14,8 @@ EMSCRIPTEN_BINDINGS(vantrell) {
     emscripten::function("replacePlanQuestion", &ReplacePlanQuestion);
     emscripten::function("deletePlanQuestion", &DeletePlanQuestion);
     emscripten::function("unreadablePlansNote", &UnreadablePlansNote);
+    emscripten::function("unreadablePlansLeftNote", &UnreadablePlansLeftNote);
+    emscripten::function("importLimit", &ImportLimit);
     emscripten::class_<PageSession>("Session")
         .constructor<>()
         .function("open", &PageSession::Open)

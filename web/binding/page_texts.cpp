@@ -7,7 +7,9 @@
 #include "core/catalog/records.h"
 #include "core/planner/training_path_text.h"
 #include "core/texts/captions.h"
+#include "core/planner/document_limits.h"
 #include "core/texts/composed.h"
+#include "core/texts/library_texts.h"
 #include "core/texts/shell_texts.h"
 #include "core/texts/web_texts.h"
 #include "web/binding/values.h"
@@ -131,6 +133,17 @@ std::string ReplacePlanQuestion(const std::string& name) { return texts::Replace
 std::string DeletePlanQuestion(const std::string& name) { return texts::DeletePlanQuestion(name); }
 std::string UnreadablePlansNote(const std::string& reason, const std::string& keptUnder) {
     return texts::UnreadableStoredPlansNote(reason, keptUnder);
+}
+
+std::string UnreadablePlansLeftNote(const std::string& reason) {
+    return texts::library::UnreadableStoredPlansLeftNote(reason);
+}
+
+emscripten::val ImportLimit() {
+    emscripten::val limit = emscripten::val::object();
+    limit.set("bytes", static_cast<double>(planner::kLargestDocument));
+    limit.set("reason", texts::library::NotALibrary(texts::library::Source::kFile, texts::library::kTooLarge));
+    return limit;
 }
 
 }  // namespace vantrell::web

@@ -15,5 +15,8 @@ emscripten::val Texts();
 std::string ReplacePlanQuestion(const std::string& name);
 std::string DeletePlanQuestion(const std::string& name);
 std::string UnreadablePlansNote(const std::string& reason, const std::string& keptUnder);
+std::string UnreadablePlansLeftNote(const std::string& reason);
+// The largest document Import reads, and what is said of a larger one.
+emscripten::val ImportLimit();
 
 }  // namespace vantrell::web

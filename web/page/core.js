@@ -253,8 +253,11 @@
  * @property {(name: string) => string} deletePlan
  * @property {() => SavedPlan[]} plans
  * @property {(name: string) => Applied} loadPlan
- * @property {(document: string) => { ok: boolean, reason: string }} readLibrary
+ * @property {(document: string) => { ok: boolean, reason: string }} readLibrary the stored document becomes the
+ *     library with this session's unstored changes made again on it; one that cannot be read changes nothing
  * @property {() => string} writeLibrary
+ * @property {() => void} libraryWritten the storage holds what writeLibrary gave: the changes kept till now are let go
+ * @property {() => string} unwrittenPlansNote names the plans the storage does not hold, '' when it holds them all
  * @property {(document: string) => Imported} importLibrary
  * @property {(line: number) => Explanation | null} explanation
  * @property {() => string} planCode
@@ -282,6 +285,8 @@
  * @property {(name: string) => string} replacePlanQuestion
  * @property {(name: string) => string} deletePlanQuestion
  * @property {(reason: string, keptUnder: string) => string} unreadablePlansNote
+ * @property {(reason: string) => string} unreadablePlansLeftNote for a document no copy of which could be made
+ * @property {() => { bytes: number, reason: string }} importLimit a larger file is refused unread, with the reason
  * @property {new () => Session} Session
  */
 

@@ -8,7 +8,9 @@ import { loadCore } from './load-core.js';
 import { Messages } from './messages.js';
 import './offline.js';
 import { PlannerView } from './planner-view.js';
-import { PlanDialogs, PlansView, PlanStore } from './plans.js';
+import { PlanDialogs } from './plan-dialogs.js';
+import { PlanStore } from './plan-store.js';
+import { PlansView } from './plans-view.js';
 import { Selector } from './selector.js';
 import { fillShell } from './shell.js';
 

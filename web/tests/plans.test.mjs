@@ -7,6 +7,7 @@ import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import playwright from 'playwright-core';
 
+import { openIn, plansIn as plansOf, refusal, savePlan, unwrittenNote } from './plan-support.mjs';
 import {
     drive, launch, loadCore, nativeLines, openPage, openPlans, pageUrl, plansListed, scratchDir, showOf,
 } from './support.mjs';
@@ -20,32 +21,7 @@ after(async () => { await browser?.close(); });
 const fragmentOf = (page) => decodeURIComponent(new URL(page.url()).hash.slice(1));
 const codeOf = (shown) => `VT1:${shown.class}:${shown.level}:${shown.lines.map((line) => line.level).join('.')}`;
 
-async function openIn(context) {
-    const page = await context.newPage();
-    page.errors = [];
-    page.on('pageerror', (error) => page.errors.push(error.message));
-    await page.goto(pageUrl);
-    await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
-    return page;
-}
-
-async function savePlan(page, name) {
-    await page.click('#cmdSavePlan');
-    await page.fill('#txtPlanName', name);
-    await page.click('#dlgPlanOk');
-}
-
-// The plans a library document holds, as the core reads it.
-function plansIn(document) {
-    const session = new core.Session();
-    try {
-        const read = session.readLibrary(document);
-        assert.equal(read.ok, true, read.reason);
-        return session.plans().map(({ name, code }) => ({ name, code }));
-    } finally {
-        session.delete();
-    }
-}
+const plansIn = (document) => plansOf(core, document);
 
 describe('undo and redo', () => {
     // Each gesture as the page takes it; the driver is given the plain command.
@@ -166,10 +142,8 @@ describe('saved plans', () => {
         const asideKey = Object.keys(stored).find((key) => key !== 'vantrell.plans');
         assert.match(asideKey, /^vantrell\.plans\.unreadable-\d{8}-\d{6}$/);
         assert.equal(stored[asideKey], '{"plans": "written by something else"}');
-        const session = new core.Session();
-        const { reason } = session.readLibrary(stored[asideKey]);
-        session.delete();
-        assert.equal(await page.textContent('#msgAlert'), core.unreadablePlansNote(reason, asideKey));
+        assert.equal(await page.textContent('#msgAlert'), core.unreadablePlansNote(refusal(core, stored[asideKey]),
+            asideKey));
 
         await drive(page, core, 'open Healer');
         await savePlan(page, 'Mine');
@@ -179,7 +153,7 @@ describe('saved plans', () => {
         assert.deepEqual(plansIn(after[1]), [{ name: 'Mine', code: 'VT1:Healer:50:1.1.1' }]);
         await context.close();
 
-        // Where it cannot be set aside, it stays where it is, and the plans wait in the page.
+        // Where it cannot be set aside, it stays where it is, and the plans wait in the page, named.
         const refusing = await browser.newContext();
         await refusing.addInitScript(() => {
             localStorage.setItem('vantrell.plans', 'not json');
@@ -193,7 +167,9 @@ describe('saved plans', () => {
         await drive(refused, core, 'open Healer');
         await savePlan(refused, 'Waiting');
         assert.equal(await refused.evaluate(() => localStorage.getItem('vantrell.plans')), 'not json');
-        assert.equal(await refused.textContent('#msgAlert'), texts.plansNotStored);
+        const left = core.unreadablePlansLeftNote(refusal(core, 'not json'));
+        assert.equal(await refused.textContent('#msgAlert'),
+            `${left}\n${unwrittenNote(core, 'not json', ['Waiting'])}`);
         await openPlans(refused);
         assert.deepEqual((await plansListed(refused, core)).map((plan) => plan.name), ['Waiting']);
         await refusing.close();
@@ -207,7 +183,8 @@ describe('saved plans', () => {
         const page = await openIn(context);
         await page.goto(`${pageUrl}#VT1:Healer:30:20.5.1`);
         await savePlan(page, 'Kept here');
-        assert.equal(await page.textContent('#msgAlert'), texts.plansNotStored);
+        assert.equal(await page.textContent('#msgAlert'),
+            `${texts.plansNotStored}\n${unwrittenNote(core, '', ['Kept here'])}`);
         await drive(page, core, 'open Friar');
         await openPlans(page);
         await page.click('#lstPlans [data-plan="Kept here"] [data-action="open"]');

@@ -1,0 +1,141 @@
+// @ts-check
+import { element } from './dom.js';
+
+/** @typedef {import('./core.js').SavedPlan} SavedPlan */
+/** @typedef {import('./core.js').Texts} Texts */
+
+// A screenful and more, and every library a user keeps by hand: listed before the tab paints again.
+const firstEntries = 400;
+// What a later step of a long list may take of the tab, in milliseconds: short enough to keep it answering.
+const stepTime = 10;
+
+/**
+ * What a plan's entry shows besides its name: an entry is made again only when this changes.
+ * @param {SavedPlan} plan
+ */
+function shownOf(plan) {
+    return `${plan.class}\n${plan.level}\n${plan.code}\n${plan.usable}\n${plan.reason}`;
+}
+
+/**
+ * What every entry has, made once and cloned, which is the fastest way to many thousands of them.
+ * @param {Texts} texts
+ */
+function skeleton(texts) {
+    /**
+     * @param {string} action
+     * @param {string} caption
+     */
+    const command = (action, caption) => element('button', { type: 'button', textContent: caption, data: { action } });
+    return element('li', {}, [
+        element('span', { className: 'plan-name', data: { part: 'name' } }),
+        element('span', { className: 'plan-class' }, [element('span', { data: { part: 'class' } }), ' ',
+            element('span', { data: { part: 'level' } })]),
+        element('span', { className: 'plan-fault', data: { part: 'fault' } }),
+        element('span', { className: 'plan-commands' }, [command('open', texts.openPlan),
+            command('rename', texts.renamePlan), command('delete', texts.deletePlan)]),
+    ]);
+}
+
+// The saved plans as a list, one `data-plan` entry each, kept in step with
+// the core's: a change makes entries only for the plans it touched, and a long
+// list is made a screenful first, the rest in short steps after.
+export class PlanList {
+    #texts;
+    #skeleton;
+    /** Each listed plan's entry by its name. @type {Map<string, { node: HTMLLIElement, shown: string }>} */
+    #entries = new Map();
+    /** The plans the list is being brought to, what each shows, and how many are in place. */
+    #goal = { plans: /** @type {SavedPlan[]} */ ([]), shown: /** @type {string[]} */ ([]), done: 0 };
+    /** The first entry after those in place. @type {Element | null} */
+    #next = null;
+    /** New entries not in the list yet, which go in before `#next`. */
+    #waiting = document.createDocumentFragment();
+    #steps = new MessageChannel();
+    #stepAsked = false;
+    node = element('ul', { id: 'lstPlans', className: 'plans', 'aria-labelledby': 'lblPlans' });
+
+    /** @param {Texts} texts */
+    constructor(texts) {
+        this.#texts = texts;
+        this.#skeleton = skeleton(texts);
+        // A message, unlike a timer, is not slowed down in a tab behind another.
+        this.#steps.port1.onmessage = () => {
+            this.#stepAsked = false;
+            this.#step(0);
+        };
+    }
+
+    /** @param {SavedPlan[]} plans */
+    show(plans) {
+        const shown = plans.map(shownOf);
+        const wanted = new Map(plans.map((plan, index) => [plan.name, shown[index]]));
+        for (const [name, entry] of this.#entries) {
+            if (wanted.get(name) === entry.shown) continue;
+            entry.node.remove();
+            this.#entries.delete(name);
+        }
+        this.#goal = { plans, shown, done: 0 };
+        this.#waiting = document.createDocumentFragment();
+        this.#next = this.node.firstElementChild;
+        this.#step(firstEntries);
+    }
+
+    /**
+     * New entries wait in a fragment until a kept entry follows them, the first step ends or the last does:
+     * a list that grew in every step would be laid out again in every frame.
+     * @param {number} least how many entries to place whatever the time
+     */
+    #step(least) {
+        const { plans, shown } = this.#goal;
+        const first = this.#goal.done;
+        const end = performance.now() + stepTime;
+        let index = first;
+        for (; index < plans.length; ++index) {
+            if (index - first >= least && index % 64 === 0 && performance.now() > end) break;
+            const name = plans[index].name;
+            const kept = this.#entries.get(name);
+            if (!kept) {
+                const node = this.#entry(plans[index]);
+                this.#entries.set(name, { node, shown: shown[index] });
+                this.#waiting.append(node);
+                continue;
+            }
+            this.node.insertBefore(this.#waiting, this.#next);
+            if (kept.node === this.#next) this.#next = kept.node.nextElementSibling;
+            else this.node.insertBefore(kept.node, this.#next);
+        }
+        this.#goal.done = index;
+        const more = index < plans.length;
+        if (!more || least > 0) this.node.insertBefore(this.#waiting, this.#next);
+        this.node.setAttribute('aria-busy', String(more));
+        if (!more || this.#stepAsked) return;
+        this.#stepAsked = true;
+        this.#steps.port2.postMessage(null);
+    }
+
+    /** @param {SavedPlan} plan */
+    #entry(plan) {
+        const texts = this.#texts;
+        const node = /** @type {HTMLLIElement} */ (this.#skeleton.cloneNode(true));
+        const [name, place, fault, commands] = node.children;
+        const [open, rename, remove] = commands.children;
+        node.dataset.plan = plan.name;
+        node.dataset.code = plan.code;
+        name.textContent = plan.name;
+        /** @type {Element} */ (place.firstChild).textContent = plan.class ?? texts.unknownClass;
+        if (plan.level === null) place.replaceChildren(/** @type {Element} */ (place.firstChild));
+        else /** @type {Element} */ (place.lastChild).textContent = String(plan.level);
+        if (plan.usable) {
+            fault.remove();
+        } else {
+            node.className = 'unusable';
+            fault.textContent = plan.reason;
+            /** @type {HTMLButtonElement} */ (open).disabled = true;
+        }
+        open.setAttribute('aria-label', `${texts.openPlan} ${plan.name}`);
+        rename.setAttribute('aria-label', `${texts.renamePlan} ${plan.name}`);
+        remove.setAttribute('aria-label', `${texts.deletePlan} ${plan.name}`);
+        return node;
+    }
+}
