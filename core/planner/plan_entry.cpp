@@ -1,5 +1,7 @@
 #include "core/planner/plan_entry.h"
 
+#include <algorithm>
+
 #include "core/catalog/class_catalog.h"
 #include "core/planner/plan_code.h"
 #include "core/planner/points.h"
@@ -29,6 +31,20 @@ std::string NameText(const LibraryJson& entry) {
 }
 
 // Whether the entry read was a plan's, not something else kept in its place.
+// An entry of a plan's own fields alone, in the order they are written, is written back from
+// the plan itself; any other is kept as it was read, which takes far longer for many plans.
+bool IsPlain(const LibraryJson& entry) {
+    if (!entry.is_object() || entry.size() != 3) return false;
+    auto field = entry.begin();
+    const auto is = [&field](std::string_view key) { return field.key() == key; };
+    if (!is("name") || !field->is_string()) return false;
+    ++field;
+    if (!is("code") || !field->is_string()) return false;
+    ++field;
+    if (!is("priority") || !field->is_array()) return false;
+    return std::all_of(field->begin(), field->end(), [](const LibraryJson& stem) { return stem.is_string(); });
+}
+
 bool IsEntry(const LibraryJson& entry) {
     return entry.is_object() && (entry.contains("code") || !entry.contains(std::string(kOriginalKey)));
 }
@@ -80,7 +96,7 @@ void Examine(SavedPlan& plan) {
 
 SavedPlan PlanOfEntry(const LibraryJson& entry) {
     SavedPlan plan;
-    plan.stored = entry.dump();
+    if (!IsPlain(entry)) plan.stored = entry.dump();
     if (!IsEntry(entry)) {
         plan.foreign = true;
         plan.name = entry.is_object() ? NameText(entry) : std::string();
@@ -99,7 +115,8 @@ SavedPlan PlanOfEntry(const LibraryJson& entry) {
 }
 
 LibraryJson EntryOfPlan(const SavedPlan& plan) {
-    LibraryJson read = plan.stored.empty() ? LibraryJson::object() : LibraryJson::parse(plan.stored);
+    if (plan.stored.empty()) return {{"name", plan.name}, {"code", plan.code}, {"priority", plan.priority}};
+    LibraryJson read = LibraryJson::parse(plan.stored);
     LibraryJson entry = read.is_object() ? std::move(read) : LibraryJson{{std::string(kOriginalKey), std::move(read)}};
     entry["name"] = plan.name;
     if (plan.usable()) {

@@ -25,7 +25,8 @@ struct SavedPlan {
     const catalog::ClassDefinition* definition = nullptr;
     std::optional<int> characterLevel;
     // The entry as it was read, fields this version does not know included, so
-    // that writing it back loses nothing; empty for a plan saved here.
+    // that writing it back loses nothing; empty for a plan saved here or read
+    // with its own fields alone, which the plan writes back by itself.
     std::string stored;
     // The entry read held no plan, only something else kept in its place.
     bool foreign = false;
