@@ -98,6 +98,9 @@ if(browser IN_LIST VANTRELL_CHECKS)
         DEPENDS vantrell_web_modules)
 
     add_test(NAME browser.web_edition COMMAND ${NPM} test WORKING_DIRECTORY ${web_dir})
+    # The page's JSDoc types, checked by TypeScript's compiler as its jsconfig asks: no output, no error.
+    add_test(NAME browser.page_types COMMAND ${NPM} run --silent check:types WORKING_DIRECTORY ${web_dir})
+    set_tests_properties(browser.page_types PROPERTIES LABELS "browser")
     set_tests_properties(browser.web_edition PROPERTIES
         LABELS "browser;slow"
         ENVIRONMENT "VANTRELL_SCENARIO=$<TARGET_FILE:vantrell-scenario>;VANTRELL_WEB_BUILD=${VANTRELL_WEB_BUILD_DIR}")
