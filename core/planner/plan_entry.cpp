@@ -16,11 +16,6 @@ namespace library = texts::library;
 // An entry that was not one is kept under this key of the entry that takes its place.
 constexpr std::string_view kOriginalKey = "original";
 
-std::string FieldText(const LibraryJson& entry, const std::string& key) {
-    const auto found = entry.find(key);
-    return found != entry.end() && found->is_string() ? found->get<std::string>() : std::string();
-}
-
 // A name as a document may hold it: text, or a number or truth value written as text.
 std::string NameText(const LibraryJson& entry) {
     const auto found = entry.find("name");
@@ -30,7 +25,6 @@ std::string NameText(const LibraryJson& entry) {
     return {};
 }
 
-// Whether the entry read was a plan's, not something else kept in its place.
 // An entry of a plan's own fields alone, in the order they are written, is written back from
 // the plan itself; any other is kept as it was read, which takes far longer for many plans.
 bool IsPlain(const LibraryJson& entry) {
@@ -45,6 +39,7 @@ bool IsPlain(const LibraryJson& entry) {
     return std::all_of(field->begin(), field->end(), [](const LibraryJson& stem) { return stem.is_string(); });
 }
 
+// Whether the entry read was a plan's, not something else kept in its place.
 bool IsEntry(const LibraryJson& entry) {
     return entry.is_object() && (entry.contains("code") || !entry.contains(std::string(kOriginalKey)));
 }
@@ -81,6 +76,11 @@ void ExamineCode(SavedPlan& plan) {
 }
 
 }  // namespace
+
+std::string FieldText(const LibraryJson& document, const std::string& key) {
+    const auto found = document.find(key);
+    return found != document.end() && found->is_string() ? found->get<std::string>() : std::string();
+}
 
 void Examine(SavedPlan& plan) {
     plan.fault.clear();

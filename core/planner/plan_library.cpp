@@ -33,11 +33,6 @@ std::string_view RefusalReason(JsonRefusal refusal) {
     return library::kNotJson;
 }
 
-std::string FieldText(const LibraryJson& document, const std::string& key) {
-    const auto found = document.find(key);
-    return found != document.end() && found->is_string() ? found->get<std::string>() : std::string();
-}
-
 // Why a parsed document is not a library of this version; nothing when it is.
 std::optional<std::string> DocumentFault(const LibraryJson& json, PlanLibrary::Source source) {
     if (!json.is_object() || FieldText(json, "format") != kFormat) {
@@ -147,11 +142,10 @@ std::string PlanLibrary::Save(std::string_view name, std::string_view code, std:
     Examine(plan);
     if (!plan.usable()) return plan.fault;
     if (const auto position = PositionOf(plan.name)) {
+        // Found by the new name, the plan it replaces keeps its place and its key in the index.
         SavedPlan& existing = plans_[*position];
         plan.stored = std::move(existing.stored);
-        positions_.erase(NameKey(existing.name));
         existing = std::move(plan);
-        IndexFrom(*position);
     } else {
         positions_.emplace(NameKey(plan.name), plans_.size());
         plans_.push_back(std::move(plan));

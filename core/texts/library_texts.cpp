@@ -11,6 +11,8 @@ std::string NotALibrary(Source source, std::string_view why) {
     return text;
 }
 
+std::string TooLargeFile() { return NotALibrary(Source::kFile, kTooLarge); }
+
 std::string UnopenableFile(std::string_view path, Unopenable why, std::string_view detail) {
     std::string text = "\"";
     text += path;

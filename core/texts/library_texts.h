@@ -42,6 +42,8 @@ std::string RefusedImport(std::string_view path, std::string_view reason);
 
 // Why a document is no library: `why` is one of the reasons above.
 std::string NotALibrary(Source source, std::string_view why);
+// Why a file larger than any library is refused before it is read.
+std::string TooLargeFile();
 // Why a library of a later format is not read.
 std::string NewerLibrary(long long version, int readable);
 std::string NameTaken(std::string_view name);

@@ -25,22 +25,29 @@ Unopenable WhyUnopenable(const QFileInfo& info) {
 DocumentFile ReadDocumentFile(const QString& path) {
     DocumentFile read;
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) return read;
+    const std::string shown = QDir::toNativeSeparators(path).toStdString();
+    if (!info.exists() && !info.isSymLink()) {
+        read.fault = texts::library::UnopenableFile(shown, Unopenable::kMissing, {});
+        return read;
+    }
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
         read.status = DocumentFile::Status::kUnopenable;
-        read.fault = texts::library::UnopenableFile(QDir::toNativeSeparators(path).toStdString(), WhyUnopenable(info),
-                                                    file.errorString().toStdString());
-        return read;
-    }
-    if (file.size() > static_cast<qint64>(planner::kLargestDocument)) {
-        read.status = DocumentFile::Status::kTooLarge;
+        read.fault = texts::library::UnopenableFile(shown, WhyUnopenable(info), file.errorString().toStdString());
         return read;
     }
     // One more byte than allowed tells a file that grew since its size was taken.
-    read.bytes = file.read(static_cast<qint64>(planner::kLargestDocument) + 1);
-    read.status = read.bytes.size() > static_cast<qsizetype>(planner::kLargestDocument) ? DocumentFile::Status::kTooLarge
-                                                                                        : DocumentFile::Status::kRead;
+    if (file.size() <= static_cast<qint64>(planner::kLargestDocument)) {
+        read.bytes = file.read(static_cast<qint64>(planner::kLargestDocument) + 1);
+    }
+    if (read.bytes.size() > static_cast<qsizetype>(planner::kLargestDocument) ||
+        file.size() > static_cast<qint64>(planner::kLargestDocument)) {
+        read.status = DocumentFile::Status::kTooLarge;
+        read.fault = texts::library::TooLargeFile();
+        read.bytes.clear();
+        return read;
+    }
+    read.status = DocumentFile::Status::kRead;
     return read;
 }
 

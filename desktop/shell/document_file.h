@@ -12,7 +12,8 @@ struct DocumentFile {
     enum class Status { kMissing, kRead, kUnopenable, kTooLarge };
     Status status = Status::kMissing;
     QByteArray bytes;
-    // Why it could not be opened, naming the file; empty otherwise.
+    // Why it was not read: what names the file when it is missing or cannot be opened, the
+    // library's refusal when it is too large; empty when it was read.
     std::string fault;
 };
 

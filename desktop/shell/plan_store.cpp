@@ -57,7 +57,7 @@ planner::PlanLibrary PlanStore::ReadFile() {
         toldUnwritable_ = true;
         return {};
     case DocumentFile::Status::kTooLarge:
-        SetAside(texts::library::NotALibrary(texts::library::Source::kFile, texts::library::kTooLarge));
+        SetAside(file.fault);
         return {};
     case DocumentFile::Status::kRead: break;
     }

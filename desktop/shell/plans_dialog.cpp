@@ -219,12 +219,12 @@ void PlansDialog::ImportFile() {
     if (path.isEmpty()) return;
     const std::string shown = QDir::toNativeSeparators(path).toStdString();
     const DocumentFile file = ReadDocumentFile(path);
-    if (file.status == DocumentFile::Status::kUnopenable) return Say(file.fault);
-    auto read = file.status == DocumentFile::Status::kTooLarge
-                    ? std::variant<planner::PlanLibrary, std::string>(texts::library::NotALibrary(
-                          texts::library::Source::kFile, texts::library::kTooLarge))
-                    : planner::PlanLibrary::Read(
-                          std::string_view(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size())));
+    if (file.status == DocumentFile::Status::kMissing || file.status == DocumentFile::Status::kUnopenable) {
+        return Say(file.fault);
+    }
+    if (file.status == DocumentFile::Status::kTooLarge) return Say(texts::library::RefusedImport(shown, file.fault));
+    auto read =
+        planner::PlanLibrary::Read(std::string_view(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size())));
     if (const auto* reason = std::get_if<std::string>(&read)) return Say(texts::library::RefusedImport(shown, *reason));
     auto& imported = std::get<planner::PlanLibrary>(read);
     const planner::PlanLibrary::Imported tally = imported.ImportTally();

@@ -37,25 +37,24 @@ std::string NoPlanNamed(std::string_view name) {
     return texts::NoSavedPlanNamed(planner::PlanLibrary::TrimmedName(name));
 }
 
-// The file's text, or why it is not read: a file larger than any library is refused before it is read.
-std::variant<std::string, std::string> DocumentAt(std::string_view path) {
+// A file's text, or why it was not read: a file larger than any library is refused before it is read.
+struct Document {
+    std::string text;
+    std::string fault;
+};
+
+Document DocumentAt(std::string_view path) {
     std::error_code failed;
     const std::filesystem::path file{std::string(path)};
     const auto size = std::filesystem::file_size(file, failed);
-    if (failed || std::filesystem::is_directory(file, failed)) {
-        return std::variant<std::string, std::string>(std::in_place_index<1>, "Could not read " + Quoted(path) + ".");
-    }
-    if (size > planner::kLargestDocument) {
-        return std::variant<std::string, std::string>(
-            std::in_place_index<1>, texts::library::NotALibrary(texts::library::Source::kFile, texts::library::kTooLarge));
-    }
+    const std::string unreadable = "Could not read " + Quoted(path) + ".";
+    if (failed || std::filesystem::is_directory(file, failed)) return {.text = {}, .fault = unreadable};
+    if (size > planner::kLargestDocument) return {.text = {}, .fault = texts::library::TooLargeFile()};
     std::ifstream stream{file, std::ios::binary};
     std::ostringstream text;
     if (stream.is_open()) text << stream.rdbuf();
-    if (!stream.is_open() || stream.bad()) {
-        return std::variant<std::string, std::string>(std::in_place_index<1>, "Could not read " + Quoted(path) + ".");
-    }
-    return std::variant<std::string, std::string>(std::in_place_index<0>, text.str());
+    if (!stream.is_open() || stream.bad()) return {.text = {}, .fault = unreadable};
+    return {.text = text.str(), .fault = {}};
 }
 
 std::vector<std::string_view> Words(std::string_view line) {
@@ -268,12 +267,12 @@ void ScenarioRunner::Import(std::string_view path) {
         out_ << ErrorJson("import takes the file to read.") << '\n';
         return;
     }
-    const auto document = DocumentAt(path);
-    if (document.index() == 1) {
-        out_ << ErrorJson(std::get<1>(document)) << '\n';
+    const Document document = DocumentAt(path);
+    if (!document.fault.empty()) {
+        out_ << ErrorJson(document.fault) << '\n';
         return;
     }
-    auto read = planner::PlanLibrary::Read(std::get<0>(document));
+    auto read = planner::PlanLibrary::Read(document.text);
     if (auto* fault = std::get_if<std::string>(&read)) {
         out_ << ErrorJson(*fault) << '\n';
         return;

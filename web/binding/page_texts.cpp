@@ -142,7 +142,7 @@ std::string UnreadablePlansLeftNote(const std::string& reason) {
 emscripten::val ImportLimit() {
     emscripten::val limit = emscripten::val::object();
     limit.set("bytes", static_cast<double>(planner::kLargestDocument));
-    limit.set("reason", texts::library::NotALibrary(texts::library::Source::kFile, texts::library::kTooLarge));
+    limit.set("reason", texts::library::TooLargeFile());
     return limit;
 }
 
