@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/catalog/class_catalog.h"
+#include "core/planner/json_string.h"
 #include "core/planner/plan_code.h"
 #include "core/planner/points.h"
 #include "core/planner/training_path.h"
@@ -23,6 +24,13 @@ std::string NameText(const LibraryJson& entry) {
     if (found->is_string()) return PlanLibrary::TrimmedName(found->get<std::string>());
     if (found->is_number() || found->is_boolean()) return found->dump();
     return {};
+}
+
+// A name as read, kept as it is when no blank surrounds it, which spares a copy for nearly every plan.
+std::string WithoutBlanksAround(std::string name) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    if (!name.empty() && !blank(name.front()) && !blank(name.back())) return name;
+    return PlanLibrary::TrimmedName(name);
 }
 
 // An entry of a plan's own fields alone, in the order they are written, is written back from
@@ -77,6 +85,33 @@ void ExamineCode(SavedPlan& plan) {
 
 }  // namespace
 
+void AppendEntry(std::string& document, const SavedPlan& plan) {
+    document.append("    ");
+    if (!plan.stored.empty()) {
+        AppendIndented(document, EntryOfPlan(plan).dump(2), 4);
+        return;
+    }
+    document.append("{\n      \"name\": ");
+    AppendJsonString(document, plan.name);
+    document.append(",\n      \"code\": ");
+    AppendJsonString(document, plan.code);
+    document.append(",\n      \"priority\": [");
+    for (const std::string& stem : plan.priority) {
+        document.append(&stem == plan.priority.data() ? "\n        " : ",\n        ");
+        AppendJsonString(document, stem);
+    }
+    document.append(plan.priority.empty() ? "]\n    }" : "\n      ]\n    }");
+}
+
+void AppendIndented(std::string& document, std::string_view text, std::size_t indent) {
+    // A dumped document holds line breaks only between its values: those in its texts are escaped.
+    for (std::size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n')) {
+        document.append(text.substr(0, end + 1)).append(indent, ' ');
+        text.remove_prefix(end + 1);
+    }
+    document.append(text);
+}
+
 std::string FieldText(const LibraryJson& document, const std::string& key) {
     const auto found = document.find(key);
     return found != document.end() && found->is_string() ? found->get<std::string>() : std::string();
@@ -92,6 +127,16 @@ void Examine(SavedPlan& plan) {
     }
     ExamineCode(plan);
     if (plan.fault.empty()) plan.fault = PlanLibrary::NameFault(plan.name);
+}
+
+SavedPlan PlanOfPlainEntry(std::string name, std::string code, std::vector<std::string> priority) {
+    SavedPlan plan;
+    plan.name = WithoutBlanksAround(std::move(name));
+    if (plan.name.empty()) plan.name = library::kNamelessEntry;
+    plan.code = std::move(code);
+    plan.priority = std::move(priority);
+    Examine(plan);
+    return plan;
 }
 
 SavedPlan PlanOfEntry(const LibraryJson& entry) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/planner/bounded_json.h"
 #include "core/planner/document_limits.h"
+#include "core/planner/library_reader.h"
 #include "core/planner/plan_entry.h"
 #include "core/texts/composed.h"
 #include "core/texts/unicode.h"
@@ -21,7 +21,13 @@ constexpr std::string_view kBlanks = " \t\r\n";
 bool IsControl(char32_t point) { return point < 0x20 || (point >= 0x7F && point <= 0x9F); }
 
 // The key a name is found by: two names that differ only by case or the blanks around them are one.
-std::string NameKey(std::string_view name) { return texts::CaseFolded(PlanLibrary::TrimmedName(name)); }
+std::string_view WithoutBlanks(std::string_view name) {
+    const auto first = name.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return name.substr(first, name.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::string NameKey(std::string_view name) { return texts::CaseFolded(WithoutBlanks(name)); }
 
 std::string_view RefusalReason(JsonRefusal refusal) {
     switch (refusal) {
@@ -50,14 +56,16 @@ std::optional<std::string> DocumentFault(const LibraryJson& json, PlanLibrary::S
 
 }  // namespace
 
-std::string PlanLibrary::TrimmedName(std::string_view name) {
-    const auto first = name.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return std::string(name.substr(first, name.find_last_not_of(kBlanks) - first + 1));
-}
+std::string PlanLibrary::TrimmedName(std::string_view name) { return std::string(WithoutBlanks(name)); }
 
 std::string PlanLibrary::NameFault(std::string_view name) {
-    const auto points = texts::CodePoints(TrimmedName(name));
+    const std::string trimmed = TrimmedName(name);
+    // Printable ASCII, as nearly every name is, can only be too long or missing.
+    if (std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) {
+        if (trimmed.empty()) return std::string(library::kNameMissing);
+        return trimmed.size() > kLongestName ? std::string(library::kNameTooLong) : std::string();
+    }
+    const auto points = texts::CodePoints(trimmed);
     if (!points) return std::string(library::kNameNotText);
     if (points->empty()) return std::string(library::kNameMissing);
     if (points->size() > kLongestName) return std::string(library::kNameTooLong);
@@ -69,18 +77,18 @@ std::variant<PlanLibrary, std::string> PlanLibrary::Read(std::string_view docume
     if (document.size() <= kLargestDocument && document.find_first_not_of(kBlanks) == std::string_view::npos) {
         return library::NotALibrary(source, library::kEmpty);
     }
-    auto parsed = ParseBoundedJson(document);
-    if (const auto* refusal = std::get_if<JsonRefusal>(&parsed)) {
+    auto read = ReadLibraryDocument(document);
+    if (const auto* refusal = std::get_if<JsonRefusal>(&read)) {
         return library::NotALibrary(source, RefusalReason(*refusal));
     }
-    auto& json = std::get<LibraryJson>(parsed);
+    auto& [json, plans] = std::get<LibraryDocument>(read);
     if (auto fault = DocumentFault(json, source)) return std::move(*fault);
 
     PlanLibrary library;
     std::unordered_map<std::string, int> nextCopies;
-    library.plans_.reserve(json["plans"].size());
-    library.positions_.reserve(json["plans"].size());
-    for (const LibraryJson& entry : json["plans"]) library.AddUnique(PlanOfEntry(entry), nextCopies);
+    library.plans_.reserve(plans.size());
+    library.positions_.reserve(plans.size());
+    for (SavedPlan& plan : plans) library.AddUnique(std::move(plan), nextCopies);
     json.erase("format");
     json.erase("version");
     json.erase("plans");
@@ -89,11 +97,23 @@ std::variant<PlanLibrary, std::string> PlanLibrary::Read(std::string_view docume
 }
 
 std::string PlanLibrary::Write() const {
-    LibraryJson document = {{"format", std::string(kFormat)}, {"version", kFormatVersion}, {"plans", LibraryJson::array()}};
-    LibraryJson& plans = document["plans"];
-    for (const SavedPlan& plan : plans_) plans.push_back(EntryOfPlan(plan));
-    if (!storedDocument_.empty()) document.update(LibraryJson::parse(storedDocument_));
-    return document.dump(2) + '\n';
+    std::string document = "{\n  \"format\": \"";
+    document.append(kFormat).append("\",\n  \"version\": ").append(std::to_string(kFormatVersion));
+    document.append(",\n  \"plans\": [");
+    for (const SavedPlan& plan : plans_) {
+        document.append(&plan == plans_.data() ? "\n" : ",\n");
+        AppendEntry(document, plan);
+    }
+    document.append(plans_.empty() ? "]" : "\n  ]");
+    if (!storedDocument_.empty()) {
+        const LibraryJson stored = LibraryJson::parse(storedDocument_);
+        for (const auto& field : stored.items()) {
+            document.append(",\n  ").append(LibraryJson(field.key()).dump()).append(": ");
+            AppendIndented(document, field.value().dump(2), 2);
+        }
+    }
+    document.append("\n}\n");
+    return document;
 }
 
 std::optional<std::size_t> PlanLibrary::PositionOf(std::string_view name) const {
@@ -105,10 +125,6 @@ std::optional<std::size_t> PlanLibrary::PositionOf(std::string_view name) const 
 const SavedPlan* PlanLibrary::Find(std::string_view name) const {
     const auto position = PositionOf(name);
     return position ? &plans_[*position] : nullptr;
-}
-
-void PlanLibrary::IndexFrom(std::size_t first) {
-    for (std::size_t at = first; at < plans_.size(); ++at) positions_[NameKey(plans_[at].name)] = at;
 }
 
 void PlanLibrary::AddUnique(SavedPlan plan, std::unordered_map<std::string, int>& nextCopies) {
@@ -172,17 +188,17 @@ std::string PlanLibrary::Delete(std::string_view name) {
     if (!position) return texts::NoSavedPlanNamed(TrimmedName(name));
     positions_.erase(NameKey(plans_[*position].name));
     plans_.erase(plans_.begin() + static_cast<std::ptrdiff_t>(*position));
-    IndexFrom(*position);
+    // Every later plan moves up one place; its key stays as it was.
+    for (auto& [key, place] : positions_) place -= place > *position ? 1 : 0;
     return {};
 }
 
-PlanLibrary::Imported PlanLibrary::Import(PlanLibrary&& other) {
-    const Imported imported = other.ImportTally();
+PlanLibrary::Imported PlanLibrary::Import(const PlanLibrary& other) {
     std::unordered_map<std::string, int> nextCopies;
     plans_.reserve(plans_.size() + other.plans_.size());
     positions_.reserve(plans_.size() + other.plans_.size());
-    for (SavedPlan& plan : other.plans_) AddUnique(std::move(plan), nextCopies);
-    return imported;
+    for (const SavedPlan& plan : other.plans_) AddUnique(plan, nextCopies);
+    return other.ImportTally();
 }
 
 PlanLibrary::Imported PlanLibrary::ImportTally() const {

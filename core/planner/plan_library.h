@@ -64,8 +64,7 @@ public:
         std::size_t unusable = 0;
     };
     // Adds every plan of `other`; a name in use gets " (2)", " (3)"… and nothing is replaced.
-    Imported Import(const PlanLibrary& other) { return Import(PlanLibrary(other)); }
-    Imported Import(PlanLibrary&& other);
+    Imported Import(const PlanLibrary& other);
     // What importing this library into another adds.
     Imported ImportTally() const;
 
@@ -76,7 +75,6 @@ private:
     std::optional<std::size_t> PositionOf(std::string_view name) const;
     // Appends `plan` under its name or, when that is taken, the first free "<name> (n)".
     void AddUnique(SavedPlan plan, std::unordered_map<std::string, int>& nextCopies);
-    void IndexFrom(std::size_t first);
 
     std::vector<SavedPlan> plans_;
     // Each plan's place, by its case-folded name.

@@ -84,6 +84,12 @@ std::string_view FirstCodePoints(std::string_view text, std::size_t points) {
 }
 
 std::string CaseFolded(std::string_view text) {
+    // ASCII, as nearly every name is, folds in place.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        std::string folded(text);
+        for (char& c : folded) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        return folded;
+    }
     std::string folded;
     folded.reserve(text.size());
     while (!text.empty()) {

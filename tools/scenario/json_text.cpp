@@ -1,7 +1,9 @@
 #include "tools/scenario/json_text.h"
 
+#include "core/planner/record_json.h"
+
 namespace vantrell::scenario {
 
-std::string JsonLine(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
+std::string JsonLine(const Json& json) { return planner::records::JsonText(json); }
 
 }  // namespace vantrell::scenario

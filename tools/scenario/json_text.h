@@ -1,15 +1,15 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
 #include <string>
+
+#include "core/planner/record_json.h"
 
 namespace vantrell::scenario {
 
 // Keys in the order the driver's readers expect them.
-using Json = nlohmann::ordered_json;
+using Json = planner::records::Json;
 
-// One output line: compact, UTF-8 as it is; a text the user gave that is not
-// UTF-8 is shown with replacement characters rather than refused.
+// One output line, written as every record's JSON is.
 std::string JsonLine(const Json& json);
 
 }  // namespace vantrell::scenario

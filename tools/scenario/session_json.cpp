@@ -1,5 +1,6 @@
 #include "tools/scenario/session_json.h"
 
+#include "core/planner/record_json.h"
 #include "tools/scenario/json_text.h"
 
 namespace vantrell::scenario {
@@ -11,16 +12,6 @@ Json LoweredJson(const std::vector<planner::LoweredLine>& lowered) {
         lines.push_back({{"caption", line.caption}, {"requested", line.requested}, {"applied", line.applied}});
     }
     return lines;
-}
-
-Json PlanJson(const planner::SavedPlan& plan) {
-    Json entry = {{"name", plan.name},
-                  {"class", plan.definition == nullptr ? Json() : Json(plan.definition->listName)},
-                  {"level", plan.characterLevel ? Json(*plan.characterLevel) : Json()},
-                  {"code", plan.code},
-                  {"usable", plan.usable()}};
-    if (!plan.usable()) entry["reason"] = plan.fault;
-    return entry;
 }
 
 Json SideJson(const planner::ComparedPlan& plan) {
@@ -57,9 +48,7 @@ std::string LoadedJson(std::string_view name, std::string_view listName,
 }
 
 std::string PlansJson(const planner::PlanLibrary& library) {
-    Json plans = Json::array();
-    for (const planner::SavedPlan& plan : library.plans()) plans.push_back(PlanJson(plan));
-    return JsonLine({{"plans", std::move(plans)}});
+    return JsonLine({{"plans", planner::records::JsonOf(library)}});
 }
 
 std::string ImportedJson(std::size_t plans, std::size_t unusable) {

@@ -204,7 +204,7 @@
  * @property {number | null} level
  * @property {string} code
  * @property {boolean} usable
- * @property {string} reason why it cannot be opened, '' when it can
+ * @property {string} [reason] why it cannot be opened, only when it cannot
  */
 
 /**

@@ -130,7 +130,7 @@ export class PlanList {
             fault.remove();
         } else {
             node.className = 'unusable';
-            fault.textContent = plan.reason;
+            fault.textContent = plan.reason ?? '';
             /** @type {HTMLButtonElement} */ (open).disabled = true;
         }
         open.setAttribute('aria-label', `${texts.openPlan} ${plan.name}`);

@@ -20,8 +20,8 @@ const stored = library([
     { ...healer }, 'just text', 7, null, [],
 ]);
 
-// The core's list as the page's contract shows it.
-const listing = (session) => session.plans().map(({ reason, ...plan }) => (plan.usable ? plan : { ...plan, reason }));
+// The core's list as the page's contract shows it, which is the driver's record of each plan.
+const listing = (session) => session.plans();
 
 // What the page does, and what the core's own session is asked, for each gesture.
 const gestures = {

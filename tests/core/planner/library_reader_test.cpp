@@ -1,0 +1,144 @@
+// The library is read and written without building a tree for each plain
+// entry; what it reads and writes must be what the JSON library's own tree
+// gives, for every shape an entry can take.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/planner/library_reader.h"
+#include "core/planner/plan_library.h"
+#include "core/planner/record_fields.h"
+#include "core/planner/record_json.h"
+
+namespace vantrell::planner {
+namespace {
+
+// Entries that leave the plain shape at every point it can be left, and some that never had it.
+const std::vector<std::string> kEntries = {
+    R"({"name":"Plain","code":"VT1:Healer:50:10.1.1","priority":["Mending","Augmentation","Pacification"]})",
+    R"({"name":"  Padded  ","code":"VT1:Healer:50:10.1.1","priority":[]})",
+    R"({"name":"","code":"VT1:Healer:50:10.1.1","priority":[]})",
+    R"({"name":7,"code":"VT1:Healer:50:10.1.1","priority":[]})",
+    R"({"name":{"first":"x"},"code":"x","priority":[]})",
+    R"({"name":"Code first?","priority":[],"code":"VT1:Healer:50:10.1.1"})",
+    R"({"name":"Numbered code","code":5,"priority":[]})",
+    R"({"name":"Odd stem","code":"VT1:Healer:50:10.1.1","priority":["Mending",3,["deep"],"Pacification"]})",
+    R"({"name":"Priority object","code":"VT1:Healer:50:10.1.1","priority":{"a":1}})",
+    R"({"name":"Extra","code":"VT1:Healer:50:10.1.1","priority":[],"note":"kept","more":[1,{"x":null}]})",
+    R"({"name":"Twice","name":"Again","code":"VT1:Healer:50:10.1.1","priority":[]})",
+    R"({"name":"No priority","code":"VT1:Healer:50:10.1.1"})",
+    R"({"name":"Only a name"})",
+    R"({})",
+    R"({"original":[1,2],"name":"Kept aside"})",
+    R"("just text")", "42", "-1.5e3", "true", "null", "[]", R"([[{"name":"inside"}]])",
+    R"({"name":"Esc\"aped\\\u0001\t","code":"VT1:Healer:50:10.1.1\n","priority":["\u00e9"]})",
+};
+
+std::string Library(const std::string& entries, const std::string& after = "") {
+    return R"({"format":"vantrell-plans","version":1,"plans":[)" + entries + "]" + after + "}";
+}
+
+std::string AllEntries() {
+    std::string entries;
+    for (const std::string& entry : kEntries) entries += (entries.empty() ? "" : ",") + entry;
+    return entries;
+}
+
+void ExpectSamePlan(const SavedPlan& read, const SavedPlan& expected, const std::string& entry) {
+    SCOPED_TRACE(entry);
+    EXPECT_EQ(read.name, expected.name);
+    EXPECT_EQ(read.code, expected.code);
+    EXPECT_EQ(read.priority, expected.priority);
+    EXPECT_EQ(read.fault, expected.fault);
+    EXPECT_EQ(read.stored, expected.stored);
+    EXPECT_EQ(read.foreign, expected.foreign);
+    EXPECT_EQ(read.definition, expected.definition);
+    EXPECT_EQ(read.characterLevel, expected.characterLevel);
+}
+
+TEST(LibraryReader, ReadsEveryEntryAsTheJsonLibrarysTreeOfItWouldBeRead) {
+    const std::string document = Library(AllEntries(), R"(,"kept":{"a":[1,2]},"plans2":[])");
+    const auto read = ReadLibraryDocument(document);
+    ASSERT_TRUE(std::holds_alternative<LibraryDocument>(read));
+    const auto& [fields, plans] = std::get<LibraryDocument>(read);
+    const LibraryJson tree = LibraryJson::parse(document);
+    ASSERT_EQ(plans.size(), kEntries.size());
+    for (std::size_t at = 0; at < kEntries.size(); ++at) ExpectSamePlan(plans[at], PlanOfEntry(tree["plans"][at]), kEntries[at]);
+
+    LibraryJson others = tree;
+    others["plans"] = LibraryJson::array();
+    EXPECT_EQ(fields, others);
+}
+
+TEST(LibraryReader, TakesTheLastListOfPlansAndLeavesOtherListsAlone) {
+    const std::string document = R"({"plans":[{"name":"first"}],"format":"vantrell-plans","version":1,)"
+                                 R"("nested":{"plans":[{"name":"not a plan"}]},"plans":[{"name":"last"}]})";
+    const auto read = ReadLibraryDocument(document);
+    const auto& [fields, plans] = std::get<LibraryDocument>(read);
+    ASSERT_EQ(plans.size(), 1U);
+    EXPECT_EQ(plans[0].name, "last");
+    EXPECT_EQ(fields["nested"], LibraryJson::parse(document)["nested"]);
+    EXPECT_EQ(fields.begin().key(), "plans") << "a key given twice keeps its first place";
+
+    const auto notAList = std::get<LibraryDocument>(ReadLibraryDocument(R"({"plans":{"name":"x"}})"));
+    EXPECT_TRUE(notAList.plans.empty());
+    EXPECT_EQ(notAList.fields["plans"], LibraryJson({{"name", "x"}}));
+}
+
+TEST(LibraryReader, RefusesWhatTheTreeBuilderRefuses) {
+    const std::vector<std::pair<std::string, JsonRefusal>> rows = {
+        {Library(R"({"name":"x","code":"y","priority":[)"), JsonRefusal::kCutShort},
+        {Library(R"({"name":"x",})"), JsonRefusal::kNotJson},
+        {Library(R"({"name":"x"})") + "trailing", JsonRefusal::kNotJson},
+        {Library(R"({"name":"x","code":"y","priority":[)" + std::string(70, '[') + std::string(70, ']') + "]}"),
+         JsonRefusal::kTooDeep},
+    };
+    for (const auto& [document, refusal] : rows) {
+        const auto read = ReadLibraryDocument(document);
+        ASSERT_TRUE(std::holds_alternative<JsonRefusal>(read)) << document;
+        EXPECT_EQ(std::get<JsonRefusal>(read), refusal) << document;
+    }
+}
+
+// The document is written as the JSON library dumps it with an indent of two, without a tree for plain plans.
+TEST(LibraryWriter, WritesWhatTheJsonLibraryWouldDumpForEveryEntry) {
+    for (const std::string& document :
+         {Library(AllEntries(), R"(,"kept":{"a":[1,{"b":"\n"}]},"empty":{})"), Library(""), Library(kEntries[0])}) {
+        const auto read = PlanLibrary::Read(document);
+        ASSERT_TRUE(std::holds_alternative<PlanLibrary>(read)) << std::get<std::string>(read);
+        const std::string written = std::get<PlanLibrary>(read).Write();
+        EXPECT_EQ(written, LibraryJson::parse(written).dump(2) + "\n");
+        EXPECT_EQ(std::get<PlanLibrary>(PlanLibrary::Read(written)).Write(), written);
+    }
+}
+
+// Every member of a saved plan is either shown by its description or kept out of it by name.
+struct AnyMember {
+    template <typename Member>
+    operator Member&() const&& noexcept;
+};
+
+template <typename Record, typename... Members>
+constexpr std::size_t MemberCount() {
+    if constexpr (requires { Record{Members{}..., AnyMember{}}; }) {
+        return MemberCount<Record, Members..., AnyMember>();
+    } else {
+        return sizeof...(Members);
+    }
+}
+
+TEST(RecordFields, EveryMemberOfASavedPlanIsShownOrKeptOutOnPurpose) {
+    EXPECT_EQ(std::size(records::kSavedPlanShown) + std::size(records::kSavedPlanKeptOut), MemberCount<SavedPlan>());
+}
+
+// The page's list is written straight as text; the driver's as a tree. Both must say the same.
+TEST(RecordFields, TheListWrittenAsTextIsTheListWrittenAsATree) {
+    const PlanLibrary library = std::get<PlanLibrary>(PlanLibrary::Read(Library(AllEntries())));
+    EXPECT_EQ(records::JsonTextOf(library), records::JsonText(records::JsonOf(library)));
+    EXPECT_EQ(records::JsonTextOf(PlanLibrary()), "[]");
+}
+
+}  // namespace
+}  // namespace vantrell::planner
