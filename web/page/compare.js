@@ -1,9 +1,9 @@
 // @ts-check
 import { element, setProperty, setText } from './dom.js';
 
-/** @typedef {import('./core.js').ComparedSide} ComparedSide */
-/** @typedef {import('./core.js').Session} Session */
-/** @typedef {import('./core.js').Texts} Texts */
+/** @typedef {import('./core-types.js').ComparedSide} ComparedSide */
+/** @typedef {import('./core-types.js').Session} Session */
+/** @typedef {import('./core-types.js').Texts} Texts */
 
 /**
  * What the Compare section keeps from one planner view to the next.

@@ -1,7 +1,7 @@
 // @ts-check
 import { byId } from './dom.js';
 
-/** @typedef {import('./core.js').Explanation} Explanation */
+/** @typedef {import('./core-types.js').Explanation} Explanation */
 
 // The explanation box, which gives focus back to what opened it when it closes.
 export class ExplanationDialog {

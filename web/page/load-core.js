@@ -1,5 +1,5 @@
 // @ts-check
-/** @typedef {import('./core.js').Core} Core */
+/** @typedef {import('./core-types.js').Core} Core */
 
 /**
  * @param {string} text

@@ -14,8 +14,8 @@ import { PlansView } from './plans-view.js';
 import { Selector } from './selector.js';
 import { fillShell } from './shell.js';
 
-/** @typedef {import('./core.js').Applied} Applied */
-/** @typedef {import('./core.js').Core} Core */
+/** @typedef {import('./core-types.js').Applied} Applied */
+/** @typedef {import('./core-types.js').Core} Core */
 
 // The start view, the selector and the planner on screen, over one session of the core.
 class Page {

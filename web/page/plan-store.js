@@ -1,8 +1,8 @@
 // @ts-check
 
-/** @typedef {import('./core.js').Core} Core */
-/** @typedef {import('./core.js').Session} Session */
-/** @typedef {import('./core.js').Texts} Texts */
+/** @typedef {import('./core-types.js').Core} Core */
+/** @typedef {import('./core-types.js').Session} Session */
+/** @typedef {import('./core-types.js').Texts} Texts */
 /** @typedef {import('./messages.js').Messages} Messages */
 
 const storageKey = 'vantrell.plans';

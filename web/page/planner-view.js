@@ -6,11 +6,11 @@ import { Sharing } from './sharing.js';
 import { TrainingPathView } from './training-path.js';
 
 /** @typedef {import('./compare.js').CompareSettings} CompareSettings */
-/** @typedef {import('./core.js').Layout} Layout */
-/** @typedef {import('./core.js').LineLayout} LineLayout */
-/** @typedef {import('./core.js').LineState} LineState */
-/** @typedef {import('./core.js').Session} Session */
-/** @typedef {import('./core.js').Texts} Texts */
+/** @typedef {import('./core-types.js').Layout} Layout */
+/** @typedef {import('./core-types.js').LineLayout} LineLayout */
+/** @typedef {import('./core-types.js').LineState} LineState */
+/** @typedef {import('./core-types.js').Session} Session */
+/** @typedef {import('./core-types.js').Texts} Texts */
 /** @typedef {import('./explanation.js').ExplanationDialog} ExplanationDialog */
 /** @typedef {import('./messages.js').Messages} Messages */
 

@@ -2,9 +2,9 @@
 import { element } from './dom.js';
 import { PlanList } from './plan-list.js';
 
-/** @typedef {import('./core.js').Core} Core */
-/** @typedef {import('./core.js').Session} Session */
-/** @typedef {import('./core.js').Texts} Texts */
+/** @typedef {import('./core-types.js').Core} Core */
+/** @typedef {import('./core-types.js').Session} Session */
+/** @typedef {import('./core-types.js').Texts} Texts */
 /** @typedef {import('./messages.js').Messages} Messages */
 /** @typedef {import('./plan-dialogs.js').PlanDialogs} PlanDialogs */
 /** @typedef {import('./plan-store.js').PlanStore} PlanStore */
@@ -33,7 +33,7 @@ export class PlansView {
      * @param {Messages} settings.messages
      * @param {PlanStore} settings.store
      * @param {PlanDialogs} settings.dialogs
-     * @param {(result: import('./core.js').Applied) => void} settings.onOpened given what opening a plan did
+     * @param {(result: import('./core-types.js').Applied) => void} settings.onOpened given what opening a plan did
      */
     constructor({ core, session, texts, messages, store, dialogs, onOpened }) {
         this.#core = core;

@@ -1,7 +1,7 @@
 // @ts-check
 import { byId, element } from './dom.js';
 
-/** @typedef {import('./core.js').Core} Core */
+/** @typedef {import('./core-types.js').Core} Core */
 
 // The realm list and its classes' buttons, with the class on screen marked.
 export class Selector {

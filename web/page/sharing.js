@@ -2,8 +2,8 @@
 import { element } from './dom.js';
 import { publishedHome } from './links.js';
 
-/** @typedef {import('./core.js').Session} Session */
-/** @typedef {import('./core.js').Texts} Texts */
+/** @typedef {import('./core-types.js').Session} Session */
+/** @typedef {import('./core-types.js').Texts} Texts */
 /** @typedef {import('./messages.js').Messages} Messages */
 
 // A planner's copy and paste buttons. Where the browser refuses the clipboard,

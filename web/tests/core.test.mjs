@@ -37,6 +37,23 @@ test('bad input ends with the same error line in both drivers', () => {
     }
 });
 
+// The page's texts are made in one table of the binding and typed once; the two must name the same texts,
+// and the page must show each of them.
+test('the texts the core gives the page are the texts its type declares and the page uses', () => {
+    const pageDir = join(root, 'web/page');
+    const types = readFileSync(join(pageDir, 'core-types.js'), 'utf8');
+    const typedef = types.slice(types.indexOf('@typedef {object} Texts'));
+    const declared = [...typedef.slice(0, typedef.indexOf('*/')).matchAll(/@property \{[^}]+\} (\w+)/g)]
+        .map(([, name]) => name);
+    const given = Object.keys(core.texts());
+    assert.deepEqual([...given].sort(), [...declared].sort());
+    assert.equal(new Set(declared).size, declared.length, 'a text declared twice');
+    const scripts = readdirSync(pageDir).filter((file) => file.endsWith('.js') && file !== 'core-types.js')
+        .map((file) => readFileSync(join(pageDir, file), 'utf8')).join('\n');
+    const unused = declared.filter((name) => !new RegExp(`\\b${name}\\b`).test(scripts));
+    assert.deepEqual(unused, [], 'texts the page never shows');
+});
+
 test('the page\'s module has the session and texts of the tests\' one, without the scenario driver', async () => {
     const pageCore = await loadCore('vantrell_core');
     assert.equal(typeof core.runScenario, 'function');

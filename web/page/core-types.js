@@ -9,7 +9,6 @@
  * @property {string} maintainer
  * @property {string} byLinePrefix
  * @property {string} contactAddress
- * @property {string} contactSubject
  * @property {string} contactHref the whole mailto link, its subject encoded
  * @property {string} aboutTitle
  * @property {string} aboutText
@@ -47,7 +46,6 @@
  * @property {string} pathPointsLeft
  * @property {string} newAbilities
  * @property {string} copyAsText
- * @property {string} roseMarker
  * @property {string} moveUpSymbol
  * @property {string} moveDownSymbol
  * @property {string} undo
