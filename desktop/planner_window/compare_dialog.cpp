@@ -1,5 +1,7 @@
 #include "desktop/planner_window/compare_dialog.h"
 
+#include "desktop/toolkit/reading_table.h"
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -108,20 +110,12 @@ QWidget* CompareDialog::BuildChooser() {
 }
 
 QWidget* CompareDialog::BuildTable() {
-    table_ = new QTableWidget(0, kColumns, this);
+    table_ = new toolkit::ReadingTable(kColumns, {kFirstAbilitiesColumn, kSecondAbilitiesColumn},
+                                       kAbilitiesMinimumWidth, this);
     table_->setObjectName("tblCompare");
     table_->setAccessibleName(Text(captions::kComparisonTable));
-    table_->verticalHeader()->hide();
-    table_->setWordWrap(true);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    // A scroll bar that came and went with the rows' heights would narrow the columns that set those heights.
-    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     // Until B is chosen the columns are already the ones B will fill.
     SetHeadings(planner::PlanComparison{});
-    table_->viewport()->installEventFilter(this);
     return table_;
 }
 
@@ -129,11 +123,6 @@ void CompareDialog::showEvent(QShowEvent* event) {
     FillSavedPlans();
     Follow();
     QDialog::showEvent(event);
-}
-
-bool CompareDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == table_->viewport() && event->type() == QEvent::Resize) FitAbilitiesColumns();
-    return QDialog::eventFilter(watched, event);
 }
 
 // Only the class's plans that open are offered; the one picked stays picked while the list is refreshed.
@@ -231,11 +220,7 @@ void CompareDialog::Render(const planner::PlanComparison& comparison) {
              {},
              {}},
             a.completeFrom != b.completeFrom);
-    for (int column = 0; column < kColumns; ++column) {
-        if (column != kFirstAbilitiesColumn && column != kSecondAbilitiesColumn) table_->resizeColumnToContents(column);
-    }
-    FitAbilitiesColumns();
-    table_->resizeRowsToContents();
+    table_->FitToContents();
 }
 
 // `cells` holds every column but the marker's; a row that differs is bold and marked, so no weight alone says it.
@@ -261,20 +246,6 @@ void CompareDialog::FillRow(int row, const QStringList& cells, bool differs) {
 
 // The two abilities columns share the room the other columns leave, each never
 // so narrow that every row wraps into a tall block; below that the table scrolls sideways.
-void CompareDialog::FitAbilitiesColumns() {
-    int others = 0;
-    for (int column = 0; column < kColumns; ++column) {
-        if (column != kFirstAbilitiesColumn && column != kSecondAbilitiesColumn) others += table_->columnWidth(column);
-    }
-    const int width = std::max(kAbilitiesMinimumWidth, (table_->viewport()->width() - others) / 2);
-    if (table_->columnWidth(kFirstAbilitiesColumn) == width && table_->columnWidth(kSecondAbilitiesColumn) == width) {
-        return;
-    }
-    table_->setColumnWidth(kFirstAbilitiesColumn, width);
-    table_->setColumnWidth(kSecondAbilitiesColumn, width);
-    table_->resizeRowsToContents();
-}
-
 void CompareDialog::CopyAsText() const {
     if (const auto* comparison = std::get_if<planner::PlanComparison>(&shown_)) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(planner::ComparisonAsText(*comparison)));

@@ -14,7 +14,10 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+
+namespace vantrell::toolkit {
+class ReadingTable;
+}
 
 namespace vantrell::planner_window {
 
@@ -40,7 +43,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* BuildChooser();
@@ -51,7 +53,6 @@ private:
     void SetHeadings(const planner::PlanComparison& comparison);
     void Render(const planner::PlanComparison& comparison);
     void FillRow(int row, const QStringList& cells, bool differs);
-    void FitAbilitiesColumns();
     QSize FittingSize() const;
 
     const planner::Session& session_;
@@ -63,7 +64,7 @@ private:
     QLabel* note_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* swap_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    toolkit::ReadingTable* table_ = nullptr;
 };
 
 }  // namespace vantrell::planner_window

@@ -1,5 +1,7 @@
 #include "desktop/planner_window/training_path_dialog.h"
 
+#include "desktop/toolkit/reading_table.h"
+
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -116,7 +118,7 @@ QWidget* TrainingPathDialog::BuildPriorityPanel() {
 QWidget* TrainingPathDialog::BuildTable() {
     const auto lines = planner_.definition().lines;
     const int columns = static_cast<int>(lines.size()) + 3;
-    table_ = new QTableWidget(0, columns, this);
+    table_ = new toolkit::ReadingTable(columns, {columns - 1}, kAbilitiesMinimumWidth, this);
     table_->setObjectName("tblTrainingPath");
     table_->setAccessibleName(toolkit::ToQString(texts::captions::kTrainingPathTable));
     QStringList headings{toolkit::ToQString(texts::captions::kPathLevel)};
@@ -124,13 +126,6 @@ QWidget* TrainingPathDialog::BuildTable() {
     headings << toolkit::ToQString(texts::captions::kPathPointsLeft)
              << toolkit::ToQString(texts::captions::kNewAbilities);
     table_->setHorizontalHeaderLabels(headings);
-    table_->verticalHeader()->hide();
-    table_->setWordWrap(true);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    table_->viewport()->installEventFilter(this);
     return table_;
 }
 
@@ -142,7 +137,6 @@ void TrainingPathDialog::showEvent(QShowEvent* event) {
 // The list takes Alt+Up and Alt+Down as plain cursor moves before the buttons'
 // shortcuts see them, so it hands them over itself.
 bool TrainingPathDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == table_->viewport() && event->type() == QEvent::Resize) FitAbilitiesColumn();
     if (watched == priorityList_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::AltModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
@@ -190,21 +184,7 @@ void TrainingPathDialog::RenderTable() {
     completeFrom_->setText(QString::fromStdString(texts::CompleteFromNote(planner::CompleteFrom(planner_))));
     table_->setRowCount(static_cast<int>(view.rows.size()));
     for (int row = 0; row < table_->rowCount(); ++row) FillStepRow(row, view.rows[static_cast<std::size_t>(row)]);
-    for (int column = 0; column + 1 < table_->columnCount(); ++column) table_->resizeColumnToContents(column);
-    FitAbilitiesColumn();
-    table_->resizeRowsToContents();
-}
-
-// The abilities fill the room the level columns leave, but never get so narrow
-// that every row wraps into a tall block; below that the table scrolls sideways.
-void TrainingPathDialog::FitAbilitiesColumn() {
-    const int last = table_->columnCount() - 1;
-    int levelColumns = 0;
-    for (int column = 0; column < last; ++column) levelColumns += table_->columnWidth(column);
-    const int width = std::max(kAbilitiesMinimumWidth, table_->viewport()->width() - levelColumns);
-    if (table_->columnWidth(last) == width) return;
-    table_->setColumnWidth(last, width);
-    table_->resizeRowsToContents();
+    table_->FitToContents();
 }
 
 void TrainingPathDialog::FillStepRow(int row, const planner::PathRowView& shown) {

@@ -11,7 +11,10 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTableWidget;
+
+namespace vantrell::toolkit {
+class ReadingTable;
+}
 
 namespace vantrell::planner_window {
 
@@ -46,7 +49,6 @@ private:
     void RenderTable();
     void FillStepRow(int row, const planner::PathRowView& shown);
     void UpdateMoveButtons();
-    void FitAbilitiesColumn();
     QSize FittingSize() const;
 
     planner::Session& session_;
@@ -57,7 +59,7 @@ private:
     QListWidget* priorityList_ = nullptr;
     QPushButton* moveUp_ = nullptr;
     QPushButton* moveDown_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    toolkit::ReadingTable* table_ = nullptr;
 };
 
 }  // namespace vantrell::planner_window
