@@ -122,6 +122,15 @@ TEST_F(CompareDialogTest, ASavedLowerPlanDiffersSwapsAndCopiesAsTheCoreWritesIt)
     EXPECT_EQ(Cell(*dialog, kCompleteFromRow, 1), "Complete from level");
     EXPECT_TRUE(Marked(*dialog, kCompleteFromRow));
 
+    // The two abilities columns share what the others leave of the table's width, however wide it is made.
+    dialog->resize(1400, dialog->height());
+    QCoreApplication::processEvents();
+    auto* table = dialog->findChild<QTableWidget*>("tblCompare");
+    int others = 0;
+    for (const int column : {0, 1, 2, 3, 5, 6}) others += table->columnWidth(column);
+    EXPECT_EQ(table->columnWidth(4), table->columnWidth(7));
+    EXPECT_NEAR(others + 2 * table->columnWidth(4), table->viewport()->width(), 1);
+
     const auto unswapped = planner::ComparePlans(window->planner(), session.library().Find("Low")->code);
     dialog->findChild<QPushButton*>("cmdCopyAsText")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
