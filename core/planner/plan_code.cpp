@@ -1,5 +1,6 @@
 #include "core/planner/plan_code.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/catalog/class_catalog.h"
@@ -26,6 +27,12 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
 std::optional<int> Number(std::string_view text) {
     if (text.size() > 4) return std::nullopt;
     return ParseWholeNumber(text);
+}
+
+// Whether `text` is written as a whole number at all, in the ASCII digits a code is written in, whatever its size.
+bool WrittenAsNumber(std::string_view text) {
+    if (text.starts_with('-')) text.remove_prefix(1);
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -59,6 +66,7 @@ std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
     PlanCode plan;
     plan.definition = catalog::ClassCatalog::Find(parts[1]);
     if (plan.definition == nullptr) return texts::planner::CodeOfUnknownClass(parts[1]);
+    if (!WrittenAsNumber(parts[2])) return texts::planner::CodeLevelNotANumber(parts[2]);
     const auto level = Number(parts[2]);
     if (!level || *level < kLowestCharacterLevel || *level > kHighestCharacterLevel) {
         return texts::planner::CodeLevelOutOfRange(parts[2], kLowestCharacterLevel, kHighestCharacterLevel);
@@ -70,6 +78,7 @@ std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
                                                      plan.definition->lines.size());
     }
     for (std::string_view part : levels) {
+        if (!WrittenAsNumber(part)) return texts::planner::CodeLineLevelNotANumber(part);
         const auto lineLevel = Number(part);
         if (!lineLevel || *lineLevel < 1 || *lineLevel > kHighestLineLevel) {
             return texts::planner::CodeLineLevelOutOfRange(part, kHighestLineLevel);

@@ -23,6 +23,10 @@ std::string CodeLevelOutOfRange(std::string_view level, int lowest, int highest)
            Number(highest) + ".";
 }
 
+std::string CodeLevelNotANumber(std::string_view level) {
+    return "The plan code's character level \"" + Excerpt(level) + "\" is not a number.";
+}
+
 std::string CodeLineCountMismatch(std::size_t levels, std::string_view classTitle, std::size_t lines) {
     return "The plan code holds " + std::to_string(levels) + " line levels, but the " + std::string(classTitle) +
            " has " + std::to_string(lines) + " lines.";
@@ -30,6 +34,10 @@ std::string CodeLineCountMismatch(std::size_t levels, std::string_view classTitl
 
 std::string CodeLineLevelOutOfRange(std::string_view level, int highest) {
     return "The plan code's line level \"" + Excerpt(level) + "\" is not between 1 and " + Number(highest) + ".";
+}
+
+std::string CodeLineLevelNotANumber(std::string_view level) {
+    return "The plan code's line level \"" + Excerpt(level) + "\" is not a number.";
 }
 
 std::string LoweredLine(std::string_view caption, int requested, int applied) {

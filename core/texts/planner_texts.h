@@ -13,8 +13,10 @@ inline constexpr std::string_view kNotAPlanCode = "This is not a Vantrell plan c
 std::string CodeOfOtherFormat(int version, int readable);
 std::string CodeOfUnknownClass(std::string_view name);
 std::string CodeLevelOutOfRange(std::string_view level, int lowest, int highest);
+std::string CodeLevelNotANumber(std::string_view level);
 std::string CodeLineCountMismatch(std::size_t levels, std::string_view classTitle, std::size_t lines);
 std::string CodeLineLevelOutOfRange(std::string_view level, int highest);
+std::string CodeLineLevelNotANumber(std::string_view level);
 // The lines a plan asked for above what the rules kept, one "<caption>: <asked> lowered to <kept>" each.
 inline constexpr std::string_view kLoweredLead = "The plan did not fit and was trimmed by the usual rules:";
 std::string LoweredLine(std::string_view caption, int requested, int applied);

@@ -116,11 +116,14 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedRow{"VT1:Sorcerer:50:1.1.1", "The plan code names an unknown class \"Sorcerer\"."},
         MalformedRow{"VT1:Healer:5:1.1.1", "The plan code's character level \"5\" is not between 6 and 50."},
         MalformedRow{"VT1:Healer:51:1.1.1", "The plan code's character level \"51\" is not between 6 and 50."},
-        MalformedRow{"VT1:Healer:fifty:1.1.1", "The plan code's character level \"fifty\" is not between 6 and 50."},
+        MalformedRow{"VT1:Healer:fifty:1.1.1", "The plan code's character level \"fifty\" is not a number."},
+        MalformedRow{"VT1:Healer:\uFF15\uFF10:1.1.1", "The plan code's character level \"\uFF15\uFF10\" is not a number."},
+        MalformedRow{"VT1:Healer:00050:1.1.1", "The plan code's character level \"00050\" is not between 6 and 50."},
         MalformedRow{"VT1:Healer:50:1.1", "The plan code holds 2 line levels, but the Healer has 3 lines."},
         MalformedRow{"VT1:Healer:50:1.1.1.1", "The plan code holds 4 line levels, but the Healer has 3 lines."},
         MalformedRow{"VT1:Healer:50:1.0.1", "The plan code's line level \"0\" is not between 1 and 101."},
-        MalformedRow{"VT1:Healer:50:1..1", "The plan code's line level \"\" is not between 1 and 101."},
+        MalformedRow{"VT1:Healer:50:1..1", "The plan code's line level \"\" is not a number."},
+        MalformedRow{"VT1:Healer:50:1.\u0663.1", "The plan code's line level \"\u0663\" is not a number."},
         MalformedRow{"VT1:Healer:50:1.102.1", "The plan code's line level \"102\" is not between 1 and 101."},
         MalformedRow{"VT1:Healer:50:1.-3.1", "The plan code's line level \"-3\" is not between 1 and 101."}));
 
