@@ -5,6 +5,10 @@
 // Texts only the web page shows.
 namespace vantrell::texts::web {
 
+// What a search engine or a shared link shows of the page.
+inline constexpr std::string_view kPageDescription =
+    "Plan how an Ostrand character spends its specialization points: pick a realm, a class and a level from 6 to 50, "
+    "and see each line's level, cost and abilities. Works offline.";
 inline constexpr std::string_view kClasses = "Classes";
 inline constexpr std::string_view kAbout = "About";
 inline constexpr std::string_view kOk = "OK";

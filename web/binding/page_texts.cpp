@@ -41,6 +41,7 @@ val Texts() {
     val all = val::object();
     const std::pair<const char*, std::string_view> entries[] = {
         {"programName", shell::kProgramName},
+        {"pageDescription", page::kPageDescription},
         {"maintainer", shell::kMaintainer},
         {"byLinePrefix", shell::kByLinePrefix},
         {"contactAddress", shell::kContactAddress},

@@ -6,6 +6,7 @@
  * Every text the page shows, the contact link and the title's colour.
  * @typedef {object} Texts
  * @property {string} programName
+ * @property {string} pageDescription what the page's description says of it, written in when it is built
  * @property {string} maintainer
  * @property {string} byLinePrefix
  * @property {string} contactAddress

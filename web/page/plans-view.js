@@ -56,7 +56,7 @@ export class PlansView {
         const importLabel = element('label', { htmlFor: 'filImportPlans', className: 'file-button',
             textContent: texts.importPlans });
         this.node = element('details', { id: 'frmPlans', className: 'plans-section' }, [
-            element('summary', {}, [element('h3', { id: 'lblPlans', textContent: texts.plans })]),
+            element('summary', {}, [element('h2', { id: 'lblPlans', textContent: texts.plans })]),
             this.#empty, this.#list.node,
             element('div', { className: 'plans-commands' }, [
                 this.#file, importLabel,

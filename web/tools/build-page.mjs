@@ -6,6 +6,7 @@
 // meta element, where the page reads it to share links from a copy on disk.
 // Usage: node build-page.mjs <page folder> <module path without extension> <output> [home]
 import { readFileSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
@@ -47,6 +48,9 @@ const replaceOnce = (marker, replacement) => {
     html = html.replace(marker, () => replacement);
 };
 const attributeSafe = (text) => text.replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/</g, '&lt;');
+// The description search engines and shared links show is the core's, as every text of the page.
+const { texts } = await createRequire(import.meta.url)(`${modulePath}.js`)({ wasmBinary: readFileSync(`${modulePath}.wasm`) });
+replaceOnce('</title>', `</title>\n<meta name="description" content="${attributeSafe(texts().pageDescription)}">`);
 if (home) replaceOnce('</head>', `<meta name="vantrell-home" content="${attributeSafe(home)}">\n</head>`);
 replaceOnce('<link rel="stylesheet" href="style.css">', `<style>${style}</style>`);
 replaceOnce('<script src="vantrell_core.js"></script>',
