@@ -45,13 +45,13 @@ MainWindow::MainWindow(ShellSeams seams, QWidget* parent) : QMainWindow(parent),
             QTimer::singleShot(0, this, [this, request] { seams_.messages(this, request); });
         });
 
-    auto* selector = new SelectorPanel;
-    auto* selectorChild = new FixedChildWindow(selector, geometry::kSelector);
+    selector_ = new SelectorPanel;
+    auto* selectorChild = new FixedChildWindow(selector_, geometry::kSelector);
     area_->addSubWindow(selectorChild);
     selectorChild->show();
-    connect(selector, &SelectorPanel::classChosen, this,
+    connect(selector_, &SelectorPanel::classChosen, this,
             [this](const catalog::ClassDefinition& definition) { OpenPlanner(definition); });
-    connect(selector, &SelectorPanel::aboutRequested, this, &MainWindow::ShowAbout);
+    connect(selector_, &SelectorPanel::aboutRequested, this, &MainWindow::ShowAbout);
 
     auto* intro = new FixedChildWindow(new IntroPanel(seams_.openLink), geometry::kRightHand);
     area_->addSubWindow(intro);
@@ -78,6 +78,8 @@ FixedChildWindow* MainWindow::OpenPlanner(const catalog::ClassDefinition& defini
     }
     child->Place(geometry::kRightHand);
     BringToFront(child);
+    // A planner opened by a pasted code or a saved plan is shown in the selector as one picked there.
+    selector_->Show(definition);
     return child;
 }
 

@@ -20,6 +20,7 @@ namespace vantrell::shell {
 class FixedChildWindow;
 class PlanStore;
 class PlansDialog;
+class SelectorPanel;
 
 // The fixed-size main window holding the selector, the introduction and the
 // planner windows as children.
@@ -56,6 +57,7 @@ private:
     planner::Session session_;
     std::unique_ptr<PlanStore> store_;
     PlansDialog* plansDialog_ = nullptr;
+    SelectorPanel* selector_ = nullptr;
     QMdiArea* area_ = nullptr;
     std::map<std::string_view, FixedChildWindow*> planners_;
 };

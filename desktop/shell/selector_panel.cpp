@@ -58,13 +58,26 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void SelectorPanel::OnRealmChosen() {
-    const auto realm = catalog::RealmNamed(realms_->currentText().toStdString());
-    if (!realm) return;
+    if (const auto realm = catalog::RealmNamed(realms_->currentText().toStdString())) FillClasses(*realm);
+}
+
+void SelectorPanel::FillClasses(catalog::Realm realm) {
     const QSignalBlocker blocker(classes_);
     classes_->clear();
-    for (const catalog::ClassDefinition* definition : catalog::ClassCatalog::ClassesOf(*realm)) {
+    for (const catalog::ClassDefinition* definition : catalog::ClassCatalog::ClassesOf(realm)) {
         classes_->addItem(toolkit::ToQString(definition->listName));
     }
+}
+
+void SelectorPanel::Show(const catalog::ClassDefinition& definition) {
+    const QString realm = toolkit::ToQString(catalog::RealmName(definition.realm));
+    if (realms_->currentText() != realm) {
+        realms_->setCurrentIndex(realms_->findText(realm));
+        FillClasses(definition.realm);
+    }
+    const QList<QListWidgetItem*> found = classes_->findItems(toolkit::ToQString(definition.listName), Qt::MatchExactly);
+    const QSignalBlocker blocker(classes_);
+    classes_->setCurrentItem(found.isEmpty() ? nullptr : found.front());
 }
 
 void SelectorPanel::OnClassChosen() {

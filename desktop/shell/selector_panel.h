@@ -18,12 +18,16 @@ public:
     explicit SelectorPanel(QWidget* parent = nullptr);
     ~SelectorPanel() override = default;
 
+    // Shows `definition`'s realm and class as chosen, without choosing it again.
+    void Show(const catalog::ClassDefinition& definition);
+
 signals:
     void classChosen(const vantrell::catalog::ClassDefinition& definition);
     void aboutRequested();
 
 private:
     void OnRealmChosen();
+    void FillClasses(catalog::Realm realm);
     void OnClassChosen();
 
     QComboBox* realms_ = nullptr;

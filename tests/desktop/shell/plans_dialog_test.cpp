@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QFile>
@@ -136,6 +137,7 @@ TEST_F(PlansDialogTest, ASavedPlanIsListedWithItsClassAndOpensInItsOwnWindowAsOn
     QTest::keyClick(dialog->list(), Qt::Key_Return);
     EXPECT_EQ(Shown(healer, "lblMendingSkill"), "10");
     EXPECT_EQ(qobject_cast<FixedChildWindow*>(shell->area()->activeSubWindow())->content(), healer);
+    EXPECT_EQ(shell->findChild<QListWidget*>("lstClasses")->currentItem()->text(), "Healer");
     // Loading was one step: one undo puts back the plan it replaced.
     Action(healer, "&Undo")->trigger();
     EXPECT_EQ(Shown(healer, "lblMendingSkill"), "30");

@@ -184,6 +184,10 @@ TEST_F(ShellTest, APastedCodeOfAnotherClassOpensThatClassWindow) {
     EXPECT_EQ(FrontPlanner()->findChild<QLabel*>("lblRejuvinationSkill")->text(), "10");
     EXPECT_EQ(FrontPlanner()->findChild<QLabel*>("lblPointsLeft")->text(), "410");
     EXPECT_EQ(healer->findChild<QLabel*>("lblPointsLeft")->text(), "1274");
+    // The selector shows the class that was opened, in its own realm.
+    EXPECT_EQ(Find<QComboBox>("cboRealm")->currentText(), "Albion");
+    ASSERT_NE(Find<QListWidget>("lstClasses")->currentItem(), nullptr);
+    EXPECT_EQ(Find<QListWidget>("lstClasses")->currentItem()->text(), "Cleric");
 }
 
 TEST(EnableMaxButton, RaisesItsOwnErrorWithoutAWindow) {
