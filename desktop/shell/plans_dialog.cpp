@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <variant>
 
 #include "core/texts/composed.h"
@@ -27,6 +28,8 @@ using toolkit::ToQString;
 enum Column { kName, kClass, kLevel, kNote };
 
 const QString kTitle = ToQString(texts::desktop::kPlansTitle);
+// The most a name's column takes: a long name is elided, and the class, level and note stay in view.
+constexpr int kWidestNameColumn = 240;
 
 // Names sort as a reader expects: case aside, and "Plan 9" before "Plan 10".
 class PlanRow : public QTreeWidgetItem {
@@ -130,6 +133,7 @@ void PlansDialog::Refresh() {
         auto* item = new PlanRow(list_);
         item->setText(kName, QString::fromStdString(plan.name));
         item->setData(kName, Qt::UserRole, QString::fromStdString(plan.name));
+        item->setToolTip(kName, QString::fromStdString(plan.name));
         item->setText(kClass, plan.definition != nullptr ? ToQString(plan.definition->listName)
                                                          : ToQString(texts::desktop::kUnknownClass));
         if (plan.characterLevel) item->setData(kLevel, Qt::DisplayRole, *plan.characterLevel);
@@ -143,6 +147,7 @@ void PlansDialog::Refresh() {
     }
     list_->setSortingEnabled(true);
     for (int column = kName; column < kNote; ++column) list_->resizeColumnToContents(column);
+    list_->setColumnWidth(kName, std::min(list_->columnWidth(kName), kWidestNameColumn));
     if (list_->currentItem() == nullptr && list_->topLevelItemCount() > 0) {
         list_->setCurrentItem(list_->topLevelItem(0));
     }

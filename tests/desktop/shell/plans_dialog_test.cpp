@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -296,6 +297,20 @@ TEST_F(PlansDialogTest, EveryListedEntryIsRenamedAndDeletedByItsRowAndTheSelecti
     }
     EXPECT_EQ(dialog->list()->topLevelItemCount(), 0);
     EXPECT_TRUE(messages.empty()) << messages.front().toStdString();
+}
+
+TEST_F(PlansDialogTest, ALongNameIsElidedAndTheClassLevelAndNoteStayInView) {
+    QFile file(folder.filePath("plans.json"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(R"({"format":"vantrell-plans","version":1,"plans":[{"name":")") + QByteArray(200, 'W') +
+               R"(","code":"VT1:Healer:50:10.1.1","priority":[]}]})");
+    file.close();
+    Start();
+    PlansDialog* dialog = shell->ShowPlans();
+    ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
+    const QHeaderView* header = dialog->list()->header();
+    EXPECT_LE(header->sectionViewportPosition(3) + 40, dialog->list()->viewport()->width()) << "the note is out of view";
+    EXPECT_EQ(dialog->list()->topLevelItem(0)->toolTip(0).size(), 200) << "the whole name is its tooltip";
 }
 
 TEST_F(PlansDialogTest, NamesSortIgnoringCaseAndNumbersByValue) {
