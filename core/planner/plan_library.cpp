@@ -4,6 +4,7 @@
 
 #include "core/planner/document_limits.h"
 #include "core/planner/library_reader.h"
+#include "core/planner/plain_library_reader.h"
 #include "core/planner/plan_entry.h"
 #include "core/texts/composed.h"
 #include "core/texts/unicode.h"
@@ -77,6 +78,9 @@ std::variant<PlanLibrary, std::string> PlanLibrary::Read(std::string_view docume
     if (document.size() <= kLargestDocument && document.find_first_not_of(kBlanks) == std::string_view::npos) {
         return library::NotALibrary(source, library::kEmpty);
     }
+    if (document.size() <= kLargestDocument) {
+        if (auto plans = ReadPlainLibrary(document, kFormat)) return Indexed(std::move(*plans));
+    }
     auto read = ReadLibraryDocument(document);
     if (const auto* refusal = std::get_if<JsonRefusal>(&read)) {
         return library::NotALibrary(source, RefusalReason(*refusal));
@@ -84,15 +88,20 @@ std::variant<PlanLibrary, std::string> PlanLibrary::Read(std::string_view docume
     auto& [json, plans] = std::get<LibraryDocument>(read);
     if (auto fault = DocumentFault(json, source)) return std::move(*fault);
 
+    PlanLibrary library = Indexed(std::move(plans));
+    json.erase("format");
+    json.erase("version");
+    json.erase("plans");
+    if (!json.empty()) library.storedDocument_ = json.dump();
+    return library;
+}
+
+PlanLibrary PlanLibrary::Indexed(std::vector<SavedPlan> plans) {
     PlanLibrary library;
     std::unordered_map<std::string, int> nextCopies;
     library.plans_.reserve(plans.size());
     library.positions_.reserve(plans.size());
     for (SavedPlan& plan : plans) library.AddUnique(std::move(plan), nextCopies);
-    json.erase("format");
-    json.erase("version");
-    json.erase("plans");
-    if (!json.empty()) library.storedDocument_ = json.dump();
     return library;
 }
 

@@ -72,6 +72,8 @@ public:
     std::vector<std::string> NotHeldIn(const PlanLibrary& kept) const;
 
 private:
+    // A library of `plans` in their order, each under a name of its own.
+    static PlanLibrary Indexed(std::vector<SavedPlan> plans);
     std::optional<std::size_t> PositionOf(std::string_view name) const;
     // Appends `plan` under its name or, when that is taken, the first free "<name> (n)".
     void AddUnique(SavedPlan plan, std::unordered_map<std::string, int>& nextCopies);

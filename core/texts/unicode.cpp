@@ -74,6 +74,19 @@ std::optional<std::vector<char32_t>> CodePoints(std::string_view text) {
     return points;
 }
 
+bool IsUtf8(std::string_view text) {
+    while (!text.empty()) {
+        if (static_cast<unsigned char>(text.front()) < 0x80) {
+            text.remove_prefix(1);
+            continue;
+        }
+        const auto point = PointAt(text);
+        if (!point) return false;
+        text.remove_prefix(point->second);
+    }
+    return true;
+}
+
 std::string_view FirstCodePoints(std::string_view text, std::size_t points) {
     std::size_t at = 0;
     for (std::size_t seen = 0; at < text.size() && seen < points; ++seen) {

@@ -12,6 +12,9 @@ namespace vantrell::texts {
 // The code points of UTF-8 text; nothing for text that is not UTF-8.
 std::optional<std::vector<char32_t>> CodePoints(std::string_view text);
 
+// Whether `text` is UTF-8 throughout: no stray, overlong or surrogate sequence, nothing beyond U+10FFFF.
+bool IsUtf8(std::string_view text);
+
 // The first bytes of UTF-8 `text` that hold at most `points` code points.
 std::string_view FirstCodePoints(std::string_view text, std::size_t points);
 

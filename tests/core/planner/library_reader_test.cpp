@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/planner/library_reader.h"
+#include "core/planner/plain_library_reader.h"
 #include "core/planner/plan_library.h"
 #include "core/planner/record_fields.h"
 #include "core/planner/record_json.h"
@@ -99,6 +100,34 @@ TEST(LibraryReader, RefusesWhatTheTreeBuilderRefuses) {
         const auto read = ReadLibraryDocument(document);
         ASSERT_TRUE(std::holds_alternative<JsonRefusal>(read)) << document;
         EXPECT_EQ(std::get<JsonRefusal>(read), refusal) << document;
+    }
+}
+
+// Documents in the program's own shape are read by a scanner of that shape alone; it must read
+// exactly what the general reader reads, and leave every other document to it.
+TEST(PlainLibraryReader, ReadsWhatTheGeneralReaderReadsAndDeclinesEveryOtherShape) {
+    const std::string plain = R"({"name":"  Ärmsman  ","code":"VT1:Healer:50:10.1.1","priority":["Mending","Augmentation","Pacification"]},)"
+                              R"({"name":"","code":"VT1:Healer:5:1.1.1","priority":[]},{"name":"Ω )" "\x7f" R"(","code":"x","priority":["a"]})";
+    const std::string written = std::get<PlanLibrary>(PlanLibrary::Read(Library(plain))).Write();
+    for (const std::string& document :
+         std::vector<std::string>{Library(plain), written, Library(""), " \n" + Library(kEntries[0]) + "\r\n\t"}) {
+        const auto fast = ReadPlainLibrary(document, "vantrell-plans");
+        ASSERT_TRUE(fast.has_value()) << document;
+        const auto general = std::get<LibraryDocument>(ReadLibraryDocument(document));
+        ASSERT_EQ(fast->size(), general.plans.size());
+        for (std::size_t at = 0; at < fast->size(); ++at) ExpectSamePlan((*fast)[at], general.plans[at], document);
+    }
+    const std::string entry = kEntries[0];
+    for (const std::string& declined : std::vector<std::string>{
+             Library(R"({"name":"Esc"aped","code":"x","priority":[]})"), Library(kEntries[9]), Library(kEntries[5]),
+             Library(kEntries[15]), Library(entry, R"(,"kept":1)"), Library(entry) + " x",
+             R"({"format":"vantrell-plans","version":2,"plans":[]})", R"({"format":"vantrell-plans","version":1.0,"plans":[]})",
+             R"({"format":"vantrell-plans","version":10,"plans":[]})", R"({"format":"other","version":1,"plans":[]})",
+             R"({"version":1,"format":"vantrell-plans","plans":[]})", Library("{\"name\":\"\xff\",\"code\":\"x\",\"priority\":[]}"),
+             Library("{\"name\":\"\xed\xa0\x80\",\"code\":\"x\",\"priority\":[]}"),
+             Library("{\"name\":\"tab\there\",\"code\":\"x\",\"priority\":[]}"), Library(entry + ","),
+             Library(entry).substr(0, 60)}) {
+        EXPECT_FALSE(ReadPlainLibrary(declined, "vantrell-plans").has_value()) << declined;
     }
 }
 

@@ -1,0 +1,112 @@
+#include "core/planner/plain_library_reader.h"
+
+#include "core/texts/unicode.h"
+
+namespace vantrell::planner {
+namespace {
+
+// Walks a document of the one shape the program writes. Every step says whether
+// the document still has that shape; the first that does not ends the walk.
+class PlainScanner {
+public:
+    explicit PlainScanner(std::string_view text) : text_(text) {}
+
+    bool Take(char wanted) {
+        SkipBlanks();
+        if (at_ >= text_.size() || text_[at_] != wanted) return false;
+        ++at_;
+        return true;
+    }
+    bool Peek(char wanted) {
+        SkipBlanks();
+        return at_ < text_.size() && text_[at_] == wanted;
+    }
+    bool Word(std::string_view wanted) {
+        SkipBlanks();
+        if (text_.substr(at_, wanted.size()) != wanted) return false;
+        at_ += wanted.size();
+        return true;
+    }
+    // A text with nothing escaped in it, as names, codes and stems nearly always are.
+    bool String(std::string& value) {
+        if (!Take('"')) return false;
+        const std::size_t start = at_;
+        while (at_ < text_.size() && text_[at_] != '"') {
+            const auto byte = static_cast<unsigned char>(text_[at_]);
+            if (byte == '\\' || byte < 0x20) return false;
+            ++at_;
+        }
+        if (at_ >= text_.size()) return false;
+        const std::string_view read = text_.substr(start, at_ - start);
+        ++at_;
+        if (!texts::IsUtf8(read)) return false;
+        value.assign(read);
+        return true;
+    }
+    bool Field(std::string_view key) {
+        std::string read;
+        return String(read) && read == key && Take(':');
+    }
+    bool AtEnd() {
+        SkipBlanks();
+        return at_ == text_.size();
+    }
+
+private:
+    void SkipBlanks() {
+        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\n' || text_[at_] == '\r' || text_[at_] == '\t')) {
+            ++at_;
+        }
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+bool ReadPriority(PlainScanner& scanner, std::vector<std::string>& priority) {
+    if (!scanner.Take('[')) return false;
+    if (scanner.Take(']')) return true;
+    do {
+        if (!scanner.String(priority.emplace_back())) return false;
+    } while (scanner.Take(','));
+    return scanner.Take(']');
+}
+
+bool ReadEntry(PlainScanner& scanner, std::vector<SavedPlan>& plans) {
+    std::string name;
+    std::string code;
+    std::vector<std::string> priority;
+    if (!scanner.Take('{') || !scanner.Field("name") || !scanner.String(name) || !scanner.Take(',') ||
+        !scanner.Field("code") || !scanner.String(code) || !scanner.Take(',') || !scanner.Field("priority") ||
+        !ReadPriority(scanner, priority) || !scanner.Take('}')) {
+        return false;
+    }
+    plans.push_back(PlanOfPlainEntry(std::move(name), std::move(code), std::move(priority)));
+    return true;
+}
+
+bool ReadEntries(PlainScanner& scanner, std::vector<SavedPlan>& plans) {
+    if (!scanner.Take('[')) return false;
+    if (scanner.Take(']')) return true;
+    do {
+        if (!ReadEntry(scanner, plans)) return false;
+    } while (scanner.Take(','));
+    return scanner.Take(']');
+}
+
+}  // namespace
+
+std::optional<std::vector<SavedPlan>> ReadPlainLibrary(std::string_view document, std::string_view format) {
+    PlainScanner scanner(document);
+    std::string read;
+    std::vector<SavedPlan> plans;
+    if (!scanner.Take('{') || !scanner.Field("format") || !scanner.String(read) || read != format ||
+        !scanner.Take(',') || !scanner.Field("version") || !scanner.Word("1") || scanner.Peek('.') ||
+        scanner.Peek('e') || scanner.Peek('E') || !scanner.Take(',') || !scanner.Field("plans") ||
+        !ReadEntries(scanner, plans) || !scanner.Take('}') || !scanner.AtEnd()) {
+        return std::nullopt;
+    }
+    return plans;
+}
+
+}  // namespace vantrell::planner
