@@ -52,6 +52,8 @@ inline constexpr std::string_view kPlansChangedElsewhere = "The saved plans were
 // The Compare section: plan A is the one on screen, plan B a saved plan or a code.
 inline constexpr std::string_view kCompareNote = "the plan on screen (A) beside a saved plan or a code (B)";
 inline constexpr std::string_view kCompareSavedPlan = "Saved plan";
+inline constexpr std::string_view kComparedPlanGone =
+    "The saved plan that was plan B is no longer among the saved plans. Choose another plan to compare with.";
 inline constexpr std::string_view kCompareNoSavedPlan = "None chosen";
 inline constexpr std::string_view kCompareCode = "Code or link";
 inline constexpr std::string_view kSwap = "Swap";

@@ -101,6 +101,7 @@ val Texts() {
         {"compare", window::kCompareTitle},
         {"compareNote", page::kCompareNote},
         {"compareSavedPlan", page::kCompareSavedPlan},
+        {"comparedPlanGone", page::kComparedPlanGone},
         {"compareNoSavedPlan", page::kCompareNoSavedPlan},
         {"compareCode", page::kCompareCode},
         {"chooseOtherPlan", window::kChooseOtherPlan},

@@ -10,6 +10,7 @@ import { element, setProperty, setText } from './dom.js';
  * @typedef {object} CompareSettings
  * @property {boolean} open
  * @property {string} source plan B's code or link, '' for none yet
+ * @property {string} plan the saved plan B is, by its name; '' when B is a code
  * @property {boolean} swapped whether B stands in the first columns
  */
 
@@ -51,7 +52,8 @@ export class CompareView {
         this.#plans.addEventListener('focus', () => this.#fillPlans());
         this.#plans.addEventListener('change', () => {
             this.#code.value = '';
-            this.#compareWith(this.#plans.value);
+            const option = this.#plans.selectedOptions[0];
+            this.#compareWith(this.#plans.value, option?.value ? option.textContent ?? '' : '');
         });
         this.#swap = element('button', { type: 'button', id: 'cmdCompareSwap', textContent: texts.swap,
             onclick: () => { settings.swapped = !settings.swapped; this.render(); } });
@@ -65,7 +67,7 @@ export class CompareView {
         form.addEventListener('submit', (event) => {
             event.preventDefault();
             this.#plans.value = '';
-            this.#compareWith(this.#code.value.trim());
+            this.#compareWith(this.#code.value.trim(), '');
         });
         this.#section = element('details', { id: 'frmCompare', className: 'training', open: settings.open }, [
             element('summary', {}, [element('h3', { id: 'lblCompare', textContent: texts.compare }),
@@ -81,11 +83,15 @@ export class CompareView {
 
     render() {
         const { open } = this.#section;
-        const { source, swapped } = this.#settings;
-        if (open) this.#fillPlans();
-        const compared = open && source !== '' ? this.#session.compare(source, swapped) : null;
         const texts = this.#texts;
-        setText(this.#reason, !open ? '' : !compared ? texts.chooseOtherPlan : compared.ok ? '' : compared.reason);
+        // A saved plan deleted while it was B is compared no more, and the section says so.
+        const gone = this.#settings.plan !== '' && !this.#session.hasPlan(this.#settings.plan);
+        if (gone) Object.assign(this.#settings, { source: '', plan: '' });
+        if (open) this.#fillPlans();
+        const { source, swapped } = this.#settings;
+        const compared = open && source !== '' ? this.#session.compare(source, swapped) : null;
+        const idle = gone ? texts.comparedPlanGone : texts.chooseOtherPlan;
+        setText(this.#reason, !open ? '' : !compared ? idle : compared.ok ? '' : compared.reason);
         this.#text = compared?.ok ? compared.text : '';
         setText(this.#lowered, compared?.ok ? compared.lowered : '');
         setProperty(this.#swap, 'disabled', !this.#text);
@@ -117,9 +123,12 @@ export class CompareView {
             total('left', texts.pathPointsLeft, 'left'), total('complete', texts.completeFromCaption, 'completeFrom'));
     }
 
-    /** @param {string} source */
-    #compareWith(source) {
-        this.#settings.source = source;
+    /**
+     * @param {string} source
+     * @param {string} plan
+     */
+    #compareWith(source, plan) {
+        Object.assign(this.#settings, { source, plan });
         this.render();
     }
 

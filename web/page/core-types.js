@@ -71,6 +71,7 @@
  * @property {string} compare
  * @property {string} compareNote
  * @property {string} compareSavedPlan
+ * @property {string} comparedPlanGone
  * @property {string} compareNoSavedPlan
  * @property {string} compareCode
  * @property {string} swap

@@ -29,7 +29,7 @@ class Page {
     /** Whether the Training Path is open; it stays so from class to class. */
     #trainingPathOpen = false;
     /** The Compare section's state, which also stays from class to class. */
-    #compare = { open: false, source: '', swapped: false };
+    #compare = { open: false, source: '', plan: '', swapped: false };
     /** @type {PlannerView | null} */
     #view = null;
     #plans;
@@ -45,9 +45,13 @@ class Page {
             if (this.#session.open(listName)) this.#showCurrentPlanner();
         });
         const store = new PlanStore({ core, session: this.#session, texts: this.#texts, messages: this.#messages,
-            onChangedElsewhere: () => this.#plans.render() });
+            onChangedElsewhere: () => {
+                this.#plans.render();
+                this.#view?.render();
+            } });
         this.#plans = new PlansView({ core, session: this.#session, texts: this.#texts, messages: this.#messages,
-            store, dialogs: new PlanDialogs(this.#texts), onOpened: (result) => this.#showApplied(result, '') });
+            store, dialogs: new PlanDialogs(this.#texts), onOpened: (result) => this.#showApplied(result, ''),
+            onChanged: () => this.#view?.render() });
         this.#frame.after(this.#plans.node);
         document.addEventListener('keydown', (event) => this.#stepKey(event));
     }

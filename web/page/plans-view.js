@@ -19,6 +19,7 @@ export class PlansView {
     #store;
     #dialogs;
     #onOpened;
+    #onChanged;
     #list;
     #empty = element('p', { id: 'lblNoPlans', className: 'plans-empty' });
     #file = element('input', { id: 'filImportPlans', type: 'file', accept: '.json,application/json' });
@@ -34,8 +35,9 @@ export class PlansView {
      * @param {PlanStore} settings.store
      * @param {PlanDialogs} settings.dialogs
      * @param {(result: import('./core-types.js').Applied) => void} settings.onOpened given what opening a plan did
+     * @param {() => void} settings.onChanged after the library changed here
      */
-    constructor({ core, session, texts, messages, store, dialogs, onOpened }) {
+    constructor({ core, session, texts, messages, store, dialogs, onOpened, onChanged }) {
         this.#core = core;
         this.#session = session;
         this.#texts = texts;
@@ -43,6 +45,7 @@ export class PlansView {
         this.#store = store;
         this.#dialogs = dialogs;
         this.#onOpened = onOpened;
+        this.#onChanged = onChanged;
         this.#empty.textContent = texts.noPlans;
         this.#list = new PlanList(texts);
         this.#list.node.addEventListener('click', (event) => {
@@ -121,6 +124,7 @@ export class PlansView {
     #changed() {
         this.#store.write();
         this.render();
+        this.#onChanged();
     }
 
     #export() {

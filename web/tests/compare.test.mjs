@@ -171,6 +171,15 @@ test('a saved plan of the class is a choice for B; the training path says when t
 
     await openTrainingPath(page);
     assert.equal(await page.textContent('#lblCompleteFrom'), `${texts.completeFromCaption} ${completeFrom}`);
+
+    // Deleted, the saved plan is B no longer: the section says so and compares nothing.
+    await page.click('#frmPlans summary');
+    await page.click('#lstPlans [data-plan="music"] [data-action="delete"]');
+    await page.click('#dlgPlanOk');
+    await page.waitForFunction((gone) => document.getElementById('lblCompareReason').textContent === gone,
+        texts.comparedPlanGone);
+    assert.equal(await page.locator('#tblCompare tbody tr').count(), 0);
+    assert.equal(await page.inputValue('#cboComparePlan'), '');
     assert.deepEqual(page.errors, []);
     await page.close();
 });
