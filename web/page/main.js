@@ -64,7 +64,8 @@ class Page {
         const redo = key === 'y' || (key === 'z' && event.shiftKey);
         if (key !== 'z' && !redo) return;
         const target = event.target;
-        const typing = target instanceof HTMLTextAreaElement || target instanceof HTMLSelectElement
+        // A list of choices takes no typing to undo, so the plan's own undo works there.
+        const typing = target instanceof HTMLTextAreaElement
             || (target instanceof HTMLElement && target.isContentEditable)
             || (target instanceof HTMLInputElement && !['range', 'checkbox', 'radio', 'button', 'submit', 'file']
                 .includes(target.type));
@@ -112,10 +113,10 @@ class Page {
      */
     #showApplied(result, lead) {
         if (!result.ok) {
-            this.#messages.warn(lead + result.reason);
+            this.#messages.warn(lead + result.reason, { untilChange: true });
             return;
         }
-        this.#messages.warn(result.lowered ? lead + result.lowered : '');
+        this.#messages.warn(result.lowered ? lead + result.lowered : '', { untilChange: true });
         this.#messages.say('');
         this.#showCurrentPlanner();
     }

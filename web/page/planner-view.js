@@ -139,7 +139,7 @@ export class PlannerView {
     }
 
     #changed() {
-        this.#messages.say('');
+        this.#messages.planChanged();
         this.render();
     }
 

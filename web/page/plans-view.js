@@ -144,6 +144,8 @@ export class PlansView {
         const limit = this.#core.importLimit();
         const imported = file.size > limit.bytes ? null : this.#session.importLibrary(await file.text());
         if (!imported?.ok) {
+            // The last import's success no longer stands beside this one's failure.
+            this.#messages.say('');
             this.#messages.warn(imported?.reason ?? limit.reason);
             return;
         }

@@ -13,6 +13,7 @@ export class Sharing {
     #messages;
     #copyBox;
     #pasteBox;
+    #pasteButton;
     #pasteInput;
     #onPasted;
     /** The buttons, the paste box and the copy box, in the page's order. */
@@ -29,6 +30,8 @@ export class Sharing {
         this.#texts = texts;
         this.#messages = messages;
         this.#onPasted = onPasted;
+        this.#pasteButton = element('button', { type: 'button', id: 'cmdPaste', textContent: texts.pastePlanCode,
+            onclick: () => this.#paste() });
         const bar = element('div', { className: 'sharing' }, [
             element('button', { type: 'button', id: 'cmdCopyText', textContent: texts.copyPlanAsText,
                 onclick: () => this.copy(session.planText()) }),
@@ -36,15 +39,19 @@ export class Sharing {
                 onclick: () => this.#copyLink(session) }),
             element('button', { type: 'button', id: 'cmdCopyCode', textContent: texts.copyPlanCode,
                 onclick: () => this.copy(session.planCode()) }),
-            element('button', { type: 'button', id: 'cmdPaste', textContent: texts.pastePlanCode,
-                onclick: () => this.#paste() }),
+            this.#pasteButton,
         ]);
         this.#pasteInput = element('input', { id: 'txtPaste', type: 'text', autocomplete: 'off', spellcheck: false });
         this.#pasteBox = element('form', { id: 'frmPaste', className: 'paste', hidden: true }, [
             element('label', { htmlFor: 'txtPaste', textContent: texts.pastePlanCode }),
             this.#pasteInput,
             element('button', { type: 'submit', textContent: texts.apply }),
+            element('button', { type: 'button', id: 'cmdPasteCancel', textContent: texts.cancel,
+                onclick: () => this.#closePasteBox() }),
         ]);
+        this.#pasteBox.addEventListener('keydown', (event) => {
+            if (event.key === 'Escape') this.#closePasteBox();
+        });
         this.#pasteBox.addEventListener('submit', (event) => {
             event.preventDefault();
             this.#pasteBox.hidden = true;
@@ -53,6 +60,13 @@ export class Sharing {
         this.#copyBox = element('textarea', { id: 'txtCopy', className: 'copy', readOnly: true, hidden: true,
             rows: 4, 'aria-label': texts.textToCopy });
         this.nodes = [bar, this.#pasteBox, this.#copyBox];
+    }
+
+    // Closed unused, the box hands the keyboard back to the button that opened it.
+    #closePasteBox() {
+        this.#pasteBox.hidden = true;
+        this.#messages.say('');
+        this.#pasteButton.focus();
     }
 
     /** @param {string} text */
@@ -79,7 +93,7 @@ export class Sharing {
     async #copyLink(session) {
         const shared = session.linkFor(location.href, publishedHome());
         await this.copy(shared.link);
-        if (shared.localOnly) this.#messages.warn(shared.note);
+        if (shared.localOnly) this.#messages.warn(shared.note, { untilChange: true });
     }
 
     async #paste() {

@@ -251,8 +251,37 @@ describe('sharing', () => {
         await page.keyboard.press('Enter');
         assert.equal(await page.textContent('#lblClassTitle'), 'Cleric');
         assert.equal(fragmentOf(page), 'VT1:Cleric:30:10.8.1');
+
+        // The box closes with Escape and with Cancel, and gives the keyboard back to Paste Plan Code.
+        for (const close of [() => page.keyboard.press('Escape'), () => page.click('#cmdPasteCancel')]) {
+            await page.click('#cmdPaste');
+            await page.waitForSelector('#txtPaste', { state: 'visible' });
+            await close();
+            assert.equal(await page.isHidden('#frmPaste'), true);
+            assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdPaste');
+        }
         assert.deepEqual(errors, []);
         await context.close();
+    });
+});
+
+describe('messages and keys after a gesture', () => {
+    test('a refused link\'s alert goes at the next change, the address follows the plan, and Ctrl+Z works on the level list', async () => {
+        const page = await openPage(browser, { hash: '#VT1:Healer:30:10.1.1' });
+        await page.waitForSelector('#lblClassTitle');
+        await page.evaluate(() => { location.hash = '#VT1:Healer:99:1.1.1'; });
+        await page.waitForFunction(() => document.getElementById('msgAlert').textContent !== '');
+        assert.equal(fragmentOf(page), 'VT1:Healer:99:1.1.1');
+
+        await page.selectOption('#cboLevel', '31');
+        assert.equal(await page.textContent('#msgAlert'), '', 'the refused link is no longer what the alert is about');
+        assert.equal(fragmentOf(page), 'VT1:Healer:31:10.1.1', 'a reload opens the plan on screen');
+
+        await page.focus('#cboLevel');
+        await page.keyboard.press('Control+z');
+        assert.equal(await page.inputValue('#cboLevel'), '30');
+        assert.deepEqual(page.errors, []);
+        await page.close();
     });
 });
 
