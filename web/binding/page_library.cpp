@@ -52,8 +52,10 @@ std::string PageSession::UnwrittenPlansNote() const {
 
 val PageSession::Plans() const {
     // One text the browser parses natively: a library of many plans would take many times as long field by field.
-    return val::global("JSON").call<val>("parse", planner::records::JsonTextOf(session_.library()));
+    return val::global("JSON").call<val>("parse", LongText(planner::records::JsonTextOf(session_.library())));
 }
+
+val PageSession::WriteLibrary() const { return LongText(session_.library().Write()); }
 
 val PageSession::LoadPlan(const std::string& name) {
     const planner::SavedPlan* plan = session_.library().Find(name);
@@ -66,16 +68,16 @@ val PageSession::LoadPlan(const std::string& name) {
     return Outcome(session_.Load(*plan));
 }
 
-val PageSession::ReadLibrary(const std::string& document) {
-    auto read = planner::PlanLibrary::Read(document, planner::PlanLibrary::Source::kBrowserStorage);
+val PageSession::ReadLibrary(const val& document) {
+    auto read = planner::PlanLibrary::Read(DocumentOf(document), planner::PlanLibrary::Source::kBrowserStorage);
     const auto* fault = std::get_if<std::string>(&read);
     val result = Verdict(fault);
     if (fault == nullptr) journal_.Rebase(session_.library(), std::get<planner::PlanLibrary>(std::move(read)));
     return result;
 }
 
-val PageSession::ImportLibrary(const std::string& document) {
-    auto read = planner::PlanLibrary::Read(document);
+val PageSession::ImportLibrary(const val& document) {
+    auto read = planner::PlanLibrary::Read(DocumentOf(document));
     const auto* fault = std::get_if<std::string>(&read);
     val result = Verdict(fault);
     planner::PlanLibrary::Imported imported;

@@ -77,14 +77,14 @@ public:
     val LoadPlan(const std::string& name);
     // Takes what the browser's storage holds as the library, the changes it does not
     // hold yet made again on it; or keeps the one it has and says why.
-    val ReadLibrary(const std::string& document);
-    std::string WriteLibrary() const { return session_.library().Write(); }
+    val ReadLibrary(const val& document);
+    val WriteLibrary() const;
     // The browser's storage now holds the library as it is.
     void LibraryWritten() { journal_.Written(session_.library()); }
     // What to say of the plans the storage does not hold yet; '' when it holds them all.
     std::string UnwrittenPlansNote() const;
     // Adds the document's plans beside the saved ones; nothing is replaced.
-    val ImportLibrary(const std::string& document);
+    val ImportLibrary(const val& document);
 
 private:
     bool IsLine(int line) const { return line >= 0 && static_cast<std::size_t>(line) < Definition().lines.size(); }

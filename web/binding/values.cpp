@@ -11,6 +11,20 @@ using emscripten::val;
 
 val Text(std::string_view text) { return val(std::string(text)); }
 
+val LongText(std::string_view utf8) {
+    static const val decoder = val::global("TextDecoder").new_();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
+    return decoder.call<val>("decode", val(emscripten::typed_memory_view(utf8.size(), bytes)));
+}
+
+std::string DocumentOf(const val& document) {
+    if (document.isString()) return document.as<std::string>();
+    // The bytes are copied in one step by the browser, not one by one.
+    std::string bytes(document["length"].as<std::size_t>(), '\0');
+    val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<unsigned char*>(bytes.data()))).call<void>("set", document);
+    return bytes;
+}
+
 std::string CssColour(catalog::Rgb rgb) {
     char css[8];
     std::snprintf(css, sizeof css, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);

@@ -15,6 +15,12 @@
 namespace vantrell::web {
 
 emscripten::val Text(std::string_view text);
+// A long UTF-8 text as a JavaScript string, decoded by the browser at once: the
+// binding's own conversion looks at each byte in turn, which a document of many
+// plans makes slow.
+emscripten::val LongText(std::string_view utf8);
+// A document the page hands over as text or, far sooner for a large one, as its UTF-8 bytes (a Uint8Array).
+std::string DocumentOf(const emscripten::val& document);
 
 std::string CssColour(catalog::Rgb rgb);
 // The colour a dark scheme shows in place of one of the catalog's.

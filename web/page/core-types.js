@@ -253,12 +253,12 @@
  * @property {(name: string) => string} deletePlan
  * @property {() => SavedPlan[]} plans
  * @property {(name: string) => Applied} loadPlan
- * @property {(document: string) => { ok: boolean, reason: string }} readLibrary the stored document becomes the
+ * @property {(document: string | Uint8Array) => { ok: boolean, reason: string }} readLibrary the stored document becomes the
  *     library with this session's unstored changes made again on it; one that cannot be read changes nothing
  * @property {() => string} writeLibrary
  * @property {() => void} libraryWritten the storage holds what writeLibrary gave: the changes kept till now are let go
  * @property {() => string} unwrittenPlansNote names the plans the storage does not hold, '' when it holds them all
- * @property {(document: string) => Imported} importLibrary
+ * @property {(document: string | Uint8Array) => Imported} importLibrary a file's text or, sooner, its bytes
  * @property {(line: number) => Explanation | null} explanation
  * @property {() => string} planCode
  * @property {() => string} planText

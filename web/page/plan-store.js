@@ -129,7 +129,8 @@ export class PlanStore {
     #take(stored) {
         if (stored === this.#seen) return false;
         this.#seen = stored;
-        const read = this.#session.readLibrary(stored ?? this.#emptyDocument);
+        // Handed over as UTF-8 bytes, which the browser encodes at once; a large text would go character by character.
+        const read = this.#session.readLibrary(new TextEncoder().encode(stored ?? this.#emptyDocument));
         // A document another tab wrote over an unreadable one answers for that one's copy.
         this.#unreadable = read.ok || stored === null ? null : { text: stored, reason: read.reason };
         return true;

@@ -142,7 +142,9 @@ export class PlansView {
         this.#file.value = '';
         if (!file) return;
         const limit = this.#core.importLimit();
-        const imported = file.size > limit.bytes ? null : this.#session.importLibrary(await file.text());
+        // Its bytes, which the core reads as they are: a large file's text would be decoded and encoded again.
+        const imported = file.size > limit.bytes ? null
+            : this.#session.importLibrary(new Uint8Array(await file.arrayBuffer()));
         if (!imported?.ok) {
             // The last import's success no longer stands beside this one's failure.
             this.#messages.say('');
