@@ -1,26 +1,32 @@
 #include "core/planner/plan_code.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <stdexcept>
 
 #include "core/catalog/class_catalog.h"
 #include "core/planner/points.h"
 #include "core/planner/whole_number.h"
 #include "core/texts/planner_texts.h"
+#include "core/texts/unicode.h"
 
 namespace vantrell::planner {
 namespace {
 
 constexpr std::string_view kPrefix = "VT";
 
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    while (true) {
+// The parts of `text` between `separator`s, when there are exactly `count` of them.
+template <std::size_t count>
+std::optional<std::array<std::string_view, count>> Parts(std::string_view text, char separator) {
+    std::array<std::string_view, count> parts;
+    for (std::size_t index = 0; index < count; ++index) {
         const auto at = text.find(separator);
-        parts.push_back(text.substr(0, at));
-        if (at == std::string_view::npos) return parts;
+        parts[index] = text.substr(0, at);
+        if (at == std::string_view::npos) return index + 1 == count ? std::optional(parts) : std::nullopt;
         text.remove_prefix(at + 1);
     }
+    return std::nullopt;
 }
 
 // Numbers in a code are at most four characters long.
@@ -41,6 +47,32 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// `text` with its %XX escapes undone; as it is when one is malformed or the result is no UTF-8,
+// as a browser's address bar leaves what it cannot decode.
+std::string PercentDecoded(std::string_view text) {
+    std::string decoded;
+    decoded.reserve(text.size());
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '%') {
+            decoded += text[at];
+            continue;
+        }
+        const int high = at + 2 < text.size() ? HexValue(text[at + 1]) : -1;
+        const int low = at + 2 < text.size() ? HexValue(text[at + 2]) : -1;
+        if (high < 0 || low < 0) return std::string(text);
+        decoded += static_cast<char>(high * 16 + low);
+        at += 2;
+    }
+    return texts::IsUtf8(decoded) ? decoded : std::string(text);
+}
+
 }  // namespace
 
 std::string EncodePlanCode(const Planner& planner) {
@@ -56,8 +88,9 @@ std::string EncodePlanCode(const Planner& planner) {
 
 std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
     const std::string_view code = Trimmed(text);
-    const auto parts = Split(code, ':');
-    if (parts.size() != 4 || !parts[0].starts_with(kPrefix)) return std::string(texts::planner::kNotAPlanCode);
+    const auto split = Parts<4>(code, ':');
+    if (!split || !(*split)[0].starts_with(kPrefix)) return std::string(texts::planner::kNotAPlanCode);
+    const auto& parts = *split;
     const auto version = Number(parts[0].substr(kPrefix.size()));
     if (!version) return std::string(texts::planner::kNotAPlanCode);
     if (*version != kPlanCodeVersion) {
@@ -72,12 +105,15 @@ std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
         return texts::planner::CodeLevelOutOfRange(parts[2], kLowestCharacterLevel, kHighestCharacterLevel);
     }
     plan.characterLevel = static_cast<std::int16_t>(*level);
-    const auto levels = Split(parts[3], '.');
-    if (levels.size() != plan.definition->lines.size()) {
-        return texts::planner::CodeLineCountMismatch(levels.size(), plan.definition->titleCaption,
-                                                     plan.definition->lines.size());
+    const std::size_t levels = static_cast<std::size_t>(std::count(parts[3].begin(), parts[3].end(), '.')) + 1;
+    if (levels != plan.definition->lines.size()) {
+        return texts::planner::CodeLineCountMismatch(levels, plan.definition->titleCaption, plan.definition->lines.size());
     }
-    for (std::string_view part : levels) {
+    plan.lineLevels.reserve(levels);
+    std::string_view rest = parts[3];
+    for (std::size_t line = 0; line < levels; ++line) {
+        const std::string_view part = rest.substr(0, rest.find('.'));
+        rest.remove_prefix(std::min(rest.size(), part.size() + 1));
         if (!WrittenAsNumber(part)) return texts::planner::CodeLineLevelNotANumber(part);
         const auto lineLevel = Number(part);
         if (!lineLevel || *lineLevel < 1 || *lineLevel > kHighestLineLevel) {
@@ -88,10 +124,10 @@ std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
     return plan;
 }
 
-std::string_view PlanCodeTextOf(std::string_view codeOrLink) {
+std::string PlanCodeTextOf(std::string_view codeOrLink) {
     const std::string_view text = Trimmed(codeOrLink);
     const auto fragment = text.find('#');
-    return fragment == std::string_view::npos ? text : text.substr(fragment + 1);
+    return PercentDecoded(fragment == std::string_view::npos ? text : text.substr(fragment + 1));
 }
 
 std::vector<LoweredLine> ApplyPlanCode(Planner& planner, const PlanCode& code) {

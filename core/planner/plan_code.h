@@ -27,8 +27,9 @@ std::string EncodePlanCode(const Planner& planner);
 std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text);
 
 // What a user pasted, reduced to the text to decode: a link carries its plan
-// after the first '#', anything else is taken as a code.
-std::string_view PlanCodeTextOf(std::string_view codeOrLink);
+// after the first '#', anything else is taken as a code. A browser may have
+// escaped the fragment ("%3A" for ':'); it is read as the address bar reads it.
+std::string PlanCodeTextOf(std::string_view codeOrLink);
 
 struct LoweredLine {
     std::string_view caption;

@@ -87,13 +87,14 @@ std::string PriorityFault(const catalog::ClassDefinition& definition, std::span<
     std::vector<bool> named(lines.size(), false);
     for (std::size_t line : priority) {
         if (line >= lines.size()) return texts::planner::NoSuchLine(line, definition.listName);
-        if (named[line]) return texts::planner::StemNamedTwice(lines[line].stem);
+        // Named as the screen shows the line: a stem is the catalog's, not the player's.
+        if (named[line]) return texts::planner::LineNamedTwice(lines[line].caption);
         named[line] = true;
     }
     std::string missing;
     for (std::size_t line = 0; line < lines.size(); ++line) {
         if (named[line]) continue;
-        missing += (missing.empty() ? "" : ", ") + Quoted(lines[line].stem);
+        missing += (missing.empty() ? "" : ", ") + Quoted(lines[line].caption);
     }
     return missing.empty() ? std::string() : texts::planner::PriorityLeavesOut(missing);
 }

@@ -55,9 +55,9 @@ std::string NoSuchLine(std::size_t line, std::string_view classListName) {
     return "no line " + std::to_string(line) + " in " + std::string(classListName);
 }
 
-std::string StemNamedTwice(std::string_view stem) { return Quoted(stem) + " is named twice"; }
+std::string LineNamedTwice(std::string_view caption) { return Quoted(caption) + " is named twice"; }
 
-std::string PriorityLeavesOut(std::string_view stems) { return "the priority leaves out " + std::string(stems); }
+std::string PriorityLeavesOut(std::string_view captions) { return "the priority leaves out " + std::string(captions); }
 
 std::string UnknownStem(std::string_view stem, std::string_view classListName) {
     return "unknown stem " + Quoted(stem) + " for " + std::string(classListName);

@@ -26,8 +26,8 @@ std::string ClassesDiffer(std::string_view thisClass, std::string_view otherClas
 
 // Why a training priority is not taken.
 std::string NoSuchLine(std::size_t line, std::string_view classListName);
-std::string StemNamedTwice(std::string_view stem);
-std::string PriorityLeavesOut(std::string_view stems);
+std::string LineNamedTwice(std::string_view caption);
+std::string PriorityLeavesOut(std::string_view captions);
 std::string UnknownStem(std::string_view stem, std::string_view classListName);
 
 // The abilities' tooltips.

@@ -127,13 +127,21 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedRow{"VT1:Healer:50:1.102.1", "The plan code's line level \"102\" is not between 1 and 101."},
         MalformedRow{"VT1:Healer:50:1.-3.1", "The plan code's line level \"-3\" is not between 1 and 101."}));
 
-// Whatever surrounds a code in a link, the same plan or the same reason comes out.
+// Whatever surrounds a code in a link, and however a browser escaped it, the same plan or the same reason comes out.
+TEST(PlanCodeText, AMalformedEscapeIsLeftAsTheAddressBarLeavesIt) {
+    EXPECT_EQ(PlanCodeTextOf("#VT1%3AHealer%3"), "VT1%3AHealer%3");
+    EXPECT_EQ(PlanCodeTextOf("#VT1%FF"), "VT1%FF");
+    EXPECT_EQ(PlanCodeTextOf("#%E2%96%B2"), "\u25B2");
+}
+
 TEST(PlanCodeText, ALinkCarriesItsCodeAfterTheFirstHash) {
     for (const std::string code : {"VT1:Healer:20:12.5.1", "VT1:Healer:60:1.1.1", "VT2:x", ""}) {
         SCOPED_TRACE(code);
         const auto direct = DecodePlanCode(code);
-        for (const std::string& link :
-             {"#" + code, "file:///home/a b/vantrell.html#" + code, " https://example.org/p?q=1#" + code + "\r\n"}) {
+        std::string escaped;
+        for (const char c : code) escaped += c == ':' ? std::string("%3A") : std::string(1, c);
+        for (const std::string& link : {"#" + code, "file:///home/a b/vantrell.html#" + code,
+                                        " https://example.org/p?q=1#" + code + "\r\n", "https://example.org/#" + escaped}) {
             SCOPED_TRACE(link);
             EXPECT_EQ(PlanCodeTextOf(link), code);
             const auto viaLink = DecodePlanCode(PlanCodeTextOf(link));

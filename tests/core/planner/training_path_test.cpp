@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/catalog/abilities.h"
+#include "core/catalog/class_catalog.h"
 #include "core/planner/training_path_text.h"
 #include "tests/support/planner_probe.h"
 
@@ -67,6 +68,16 @@ TEST(TrainingPath, ArmsmanTrainsShieldFirstThenSlashing) {
 }
 
 // Dual Wield is held to half the character level, so it rises every other level.
+// A refused priority names the lines as the screen shows them, not by the catalog's stems.
+TEST(TrainingPath, ARefusedPriorityNamesTheLinesByTheirCaptions) {
+    const catalog::ClassDefinition& armsman = *catalog::ClassCatalog::Find("Armsman");
+    const std::vector<std::string_view> leavingOut = {"Slashing", "Crushing", "Thrusting", "Polearms", "Shield", "Parry"};
+    EXPECT_EQ(std::get<std::string>(PriorityFromStems(armsman, leavingOut)),
+              "the priority leaves out 'Two Handed', 'Crossbows'");
+    const std::vector<std::string_view> twice = {"Two", "Two"};
+    EXPECT_EQ(std::get<std::string>(PriorityFromStems(armsman, twice)), "'Two Handed' is named twice");
+}
+
 TEST(TrainingPath, AHalfCappedLineRisesEveryOtherLevel) {
     PlannerProbe probe("Infiltrator");
     probe.Level(20);
