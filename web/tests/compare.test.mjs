@@ -184,6 +184,24 @@ test('a saved plan of the class is a choice for B; the training path says when t
     await page.close();
 });
 
+test('at 320 px a saved plan\'s long name widens neither the choice of plan B nor the Plans list', async () => {
+    const page = await openPage(browser, { width: 320, height: 800, hash: '#VT1:Bard:50:30.1.40.20.1' });
+    await page.waitForSelector('#lblClassTitle');
+    const name = 'W'.repeat(80);
+    await page.click('#cmdSavePlan');
+    await page.fill('#txtPlanName', name);
+    await page.click('#dlgPlanOk');
+    await page.click('#frmPlans summary');
+    await openCompare(page);
+    await page.selectOption('#cboComparePlan', { label: name });
+    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
+    assert.ok(overflow <= 0, `the page is ${overflow} px too wide`);
+    const choice = await page.$eval('#cboComparePlan', (select) => select.getBoundingClientRect().right);
+    assert.ok(choice <= 320, `the choice of plan B ends at ${choice} px`);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+});
+
 for (const width of [360, 1280]) {
     for (const colorScheme of ['light', 'dark']) {
         test(`the comparison scrolls in its own frame, not the page, at ${width} px, ${colorScheme}`, async () => {
