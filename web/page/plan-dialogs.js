@@ -44,6 +44,14 @@ export class PlanDialogs {
     }
 
     /**
+     * Calls `then` once the dialog has closed and given the focus back, which `then` may move elsewhere.
+     * @param {() => void} then
+     */
+    afterClose(then) {
+        this.#dialog.addEventListener('close', then, { once: true });
+    }
+
+    /**
      * Asks for a name; `take` says why a name was refused ('' once it is taken).
      * @param {{ title: string, action: string, proposal: string, take: (name: string) => string }} question
      */

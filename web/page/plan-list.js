@@ -66,6 +66,20 @@ export class PlanList {
         };
     }
 
+    /**
+     * Puts the focus on the command `action` of the entry at `place`, or of the last one when fewer are left.
+     * @param {number} place
+     * @param {string} action
+     * @returns {boolean} whether an entry was left to take it
+     */
+    focusAt(place, action) {
+        const entries = this.node.children;
+        const entry = entries[Math.min(place, entries.length - 1)];
+        const command = entry?.querySelector(`[data-action="${action}"]`);
+        if (command instanceof HTMLElement) command.focus();
+        return command instanceof HTMLElement;
+    }
+
     /** @param {SavedPlan[]} plans */
     show(plans) {
         const shown = plans.map(shownOf);

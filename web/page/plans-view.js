@@ -103,20 +103,33 @@ export class PlansView {
      */
     #act(action, name) {
         const texts = this.#texts;
+        // After a rename or a deletion the keyboard stays on the plan, or on the one now in its place.
+        const place = [...this.#list.node.children].findIndex((entry) => entry instanceof HTMLElement
+            && entry.dataset.plan === name);
+        const refocus = () => this.#dialogs.afterClose(() => {
+            if (!this.#list.focusAt(place, action)) this.node.querySelector('summary')?.focus();
+        });
         if (action === 'open') {
             this.#onOpened(this.#session.loadPlan(name));
         } else if (action === 'rename') {
             this.#dialogs.askName({ title: texts.renamePlan, action: texts.renamePlan, proposal: name,
                 take: (newName) => {
                     const fault = this.#session.renamePlan(name, newName);
-                    if (!fault) this.#changed();
+                    if (!fault) {
+                        this.#changed();
+                        refocus();
+                    }
                     return fault;
                 } });
         } else if (action === 'delete') {
             this.#dialogs.confirm(this.#core.deletePlanQuestion(name), texts.deletePlan, () => {
                 const fault = this.#session.deletePlan(name);
-                if (fault) this.#messages.warn(fault);
-                else this.#changed();
+                if (fault) {
+                    this.#messages.warn(fault);
+                    return;
+                }
+                this.#changed();
+                refocus();
             });
         }
     }

@@ -90,6 +90,34 @@ describe('undo and redo', () => {
 });
 
 describe('saved plans', () => {
+    test('after a rename or deletion by keyboard the focus stays on the plan or moves to its neighbour', async () => {
+        const page = await openPage(browser);
+        await drive(page, core, 'open Bard');
+        for (const name of ['Alpha', 'Bravo', 'Charlie']) await drive(page, core, `save ${name}`);
+        await openPlans(page);
+        const focused = () => page.evaluate(() => {
+            const entry = document.activeElement?.closest('[data-plan]');
+            return entry ? `${entry.dataset.plan}/${document.activeElement.dataset.action}` : document.activeElement?.tagName;
+        });
+        await page.focus('#lstPlans [data-plan="Bravo"] [data-action="rename"]');
+        await page.keyboard.press('Enter');
+        await page.keyboard.type('Bravo Two');
+        await page.keyboard.press('Enter');
+        await page.waitForFunction(() => !document.getElementById('dlgPlan').open);
+        await page.waitForFunction(() => document.activeElement?.closest('[data-plan="Bravo Two"]'));
+        assert.equal(await focused(), 'Bravo Two/rename');
+        for (const [deleted, next] of [['Bravo Two', 'Charlie/delete'], ['Charlie', 'Alpha/delete'], ['Alpha', 'SUMMARY']]) {
+            await page.focus(`#lstPlans [data-plan="${deleted}"] [data-action="delete"]`);
+            await page.keyboard.press('Enter');
+            await page.keyboard.press('Enter');
+            await page.waitForFunction((name) => !document.querySelector(`#lstPlans [data-plan="${name}"]`), deleted);
+            await page.waitForFunction((tag) => document.activeElement?.tagName !== 'BODY', next);
+            assert.equal(await focused(), next, deleted);
+        }
+        assert.deepEqual(page.errors, []);
+        await page.close();
+    });
+
     test('a plan saved in one tab shows in another, and a deletion there comes back', async () => {
         const context = await browser.newContext();
         const first = await openIn(context);
