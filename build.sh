@@ -9,8 +9,8 @@ cd "$(dirname "$0")"
 packages=(cmake make g++ qt6-base-dev nlohmann-json3-dev libgtest-dev librapidcheck-dev libbenchmark-dev
           fonts-liberation)
 # Fuzzing needs clang and libFuzzer; the package is made with dpkg-shlibdeps
-# and file, and its desktop files are checked with the validators.
-check_packages=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file)
+# and file, and it and its desktop files are checked with lintian and the validators.
+check_packages=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file lintian)
 web_packages=(cmake make g++ nlohmann-json3-dev emscripten chromium)
 # The order CI runs them in: the quick feedback first, the package last.
 ci_workflows=(default web core sanitize fuzz leaks package)

@@ -1,6 +1,7 @@
 # The Debian package's checks, one STEP a test:
 #   deb       makes the package with CPack from the build (the other steps' fixture)
 #   contents  its metadata, and its files: those the install rules record, in their places, nothing else
+#   lintian   Debian's own checks, with no error and no warning
 #   unpacked  its desktop files validated and the program started from the unpacked package
 #   install   installed on this machine, started from there and purged again; only when CI=true or
 #             VANTRELL_INSTALL_PACKAGE=1, since it changes the machine
@@ -118,7 +119,7 @@ if(STEP STREQUAL "deb")
 
 elseif(STEP STREQUAL "contents")
     the_deb(deb)
-    set(expected Package vantrell Version ${VERSION} Section games Recommends fonts-liberation)
+    set(expected Package vantrell Version ${VERSION} Section utils Recommends fonts-liberation)
     while(expected)
         list(POP_FRONT expected field value)
         execute_process(COMMAND dpkg-deb --field ${deb} ${field} OUTPUT_VARIABLE got
@@ -150,6 +151,16 @@ elseif(STEP STREQUAL "contents")
     check_places("${listed}")
     get_filename_component(name ${deb} NAME)
     message(STATUS "package: ${name}, its metadata and ${file_count} files in their places")
+
+elseif(STEP STREQUAL "lintian")
+    the_deb(deb)
+    find_program(LINTIAN lintian)
+    if(NOT LINTIAN)
+        fail("lintian is missing (Debian lintian)")
+    endif()
+    # Clean with the default profile: no error and no warning.
+    run(${LINTIAN} --fail-on error,warning ${deb})
+    message(STATUS "package: lintian finds nothing to report")
 
 elseif(STEP STREQUAL "unpacked")
     the_deb(deb)

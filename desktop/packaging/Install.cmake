@@ -35,18 +35,40 @@ vantrell_install_file(${PROJECT_SOURCE_DIR}/assets/vantrell.svg ${CMAKE_INSTALL_
 # Debian looks for a package's licence here.
 vantrell_install_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_INSTALL_DATADIR}/doc/vantrell copyright)
 
+# The manual page and the changelog go compressed, without a timestamp, as Debian has them.
+find_program(GZIP gzip REQUIRED)
+configure_file(${desktop_dir}/changelog.in ${PROJECT_BINARY_DIR}/packaging/changelog.in @ONLY)
+set(compressed_docs "")
+foreach(doc IN ITEMS "${desktop_dir}/vantrell.1|vantrell.1" "${PROJECT_BINARY_DIR}/packaging/changelog.in|changelog")
+    string(REPLACE "|" ";" doc "${doc}")
+    list(GET doc 0 source)
+    list(GET doc 1 name)
+    set(copy ${PROJECT_BINARY_DIR}/packaging/${name})
+    add_custom_command(OUTPUT ${copy}.gz
+                       COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
+                       COMMAND ${GZIP} -9nf ${copy}
+                       DEPENDS ${source})
+    list(APPEND compressed_docs ${copy}.gz)
+endforeach()
+add_custom_target(vantrell_compressed_docs ALL DEPENDS ${compressed_docs})
+vantrell_install_file(${PROJECT_BINARY_DIR}/packaging/vantrell.1.gz ${CMAKE_INSTALL_MANDIR}/man1 vantrell.1.gz)
+vantrell_install_file(${PROJECT_BINARY_DIR}/packaging/changelog.gz ${CMAKE_INSTALL_DATADIR}/doc/vantrell changelog.gz)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantrell)
 set(CPACK_PACKAGE_VENDOR "The Vantrell maintainers")
 set(CPACK_PACKAGE_CONTACT "The Vantrell maintainers <vantrell@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "plan how an Ostrand character spends its specialization points")
+# Lines of the long description stay under 80 columns.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Pick a realm, one of its 33 classes and a character level, then move one slider per specialization line; "
-    "each line shows its level, cost, share of the total and the abilities that level grants.")
+    "Pick a realm, one of its 33 classes and a character level, then move one\n"
+    "slider per specialization line; each line shows its level, cost, share of\n"
+    "the total and the abilities that level grants.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A planner beside a game, not a game: Debian installs games elsewhere.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The Qt libraries the program links decide its dependencies, so they follow whatever Debian release builds it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows are laid out for faces with these metrics; without them DejaVu stands in.
@@ -88,7 +110,7 @@ endif()
 option(VANTRELL_PACKAGE_CHECKS "Test the Debian package CPack makes from this build" OFF)
 if(VANTRELL_PACKAGE_CHECKS)
     enable_testing()
-    foreach(step IN ITEMS deb contents unpacked install)
+    foreach(step IN ITEMS deb contents lintian unpacked install)
         add_test(NAME package.${step}
                  COMMAND ${CMAKE_COMMAND} -DSTEP=${step} -DBUILD_DIR=${PROJECT_BINARY_DIR}
                          -DPACKAGE_DIR=${CPACK_PACKAGE_DIRECTORY} -DPREFIX=${CPACK_PACKAGING_INSTALL_PREFIX}
