@@ -95,6 +95,7 @@ class Page {
         this.#selector.show(layout.realm, layout.listName);
         this.#frame.replaceChildren(...view.nodes);
         this.#intro.hidden = true;
+        byId('lblPlannerPageTitle', HTMLElement).hidden = false;
         this.#frame.hidden = false;
         view.render();
     }

@@ -22,6 +22,8 @@ export function fillShell(texts) {
     text('lblSelectClass', texts.selectClass);
     text('cmdAbout', texts.about);
     text('lblTitle', texts.programName);
+    // Once the introduction gives way to a planner, the page keeps its one top heading for those who listen.
+    text('lblPlannerPageTitle', texts.programName);
     text('lblVersion', texts.versionCaption);
     text('lblInfo', texts.introInfo);
     text('lblInstructions', texts.introInstructions);

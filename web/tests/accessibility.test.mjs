@@ -42,15 +42,16 @@ function classesShowingEveryColour() {
     return chosen;
 }
 
+const wcag = { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] };
+
 // One line per rule broken, then each element that broke it and why.
-async function audit(page, view) {
+async function audit(page, view, runOnly = wcag) {
     if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ content: axeSource });
-    const violations = await page.evaluate(async () => {
-        const result = await window.axe.run(document, {
-            runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] } });
+    const violations = await page.evaluate(async (rules) => {
+        const result = await window.axe.run(document, { runOnly: rules });
         return result.violations.map(({ id, help, nodes }) => ({ id, help,
             nodes: nodes.map((node) => ({ target: node.target.join(' '), why: node.failureSummary })) }));
-    });
+    }, runOnly);
     return violations.map(({ id, help, nodes }) => [`${view}: ${id} (${help})`,
         ...nodes.map(({ target, why }) => `    ${target}: ${why.replaceAll('\n', ' ')}`)].join('\n'));
 }
@@ -109,6 +110,24 @@ async function auditClass(page, listName) {
     await page.click('#frmPlans summary');
     return found;
 }
+
+// What a search engine's and a browser's audits ask beyond WCAG: headings in order, a description.
+test('the headings go down one level at a time and the page describes itself', async () => {
+    const page = await openPage(browser);
+    const rules = { type: 'rule', values: ['heading-order', 'page-has-heading-one', 'document-title', 'html-has-lang',
+        'meta-viewport', 'empty-heading'] };
+    await page.click('#frmPlans summary');
+    const found = await audit(page, 'start view with the Plans section', rules);
+    await drive(page, core, 'open Bard');
+    await openTrainingPath(page);
+    await page.click('#frmCompare summary');
+    found.push(...await audit(page, 'planner with every section open', rules));
+    const description = await page.getAttribute('meta[name="description"]', 'content');
+    assert.equal(description, core.texts().pageDescription);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+    if (found.length > 0) assert.fail(`axe-core found:\n${found.join('\n')}`);
+});
 
 describe('the page has no WCAG 2.1 AA violation axe-core finds', () => {
     const classes = classesShowingEveryColour();
