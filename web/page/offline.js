@@ -5,8 +5,11 @@
 const servedAsSite = /^https?:$/.test(location.protocol) && 'serviceWorker' in navigator
     && document.querySelector('link[rel="manifest"]') !== null;
 
+// A page the worker already serves may stand at an address under a folder the site
+// lacks, beside which there is no worker script: the serving worker's own is registered.
 function register() {
-    navigator.serviceWorker.register('sw.js').catch((error) => {
+    const script = navigator.serviceWorker.controller?.scriptURL ?? 'sw.js';
+    navigator.serviceWorker.register(script).catch((error) => {
         console.warn(`The planner will not work offline: ${error.message}`);
     });
 }

@@ -70,6 +70,16 @@ describe('the published site', () => {
         await page.waitForSelector('#lblClassTitle');
         assert.equal(await page.textContent('#lblClassTitle'), 'Healer');
         assert.equal(site.requests.length, asked, `offline, yet asked for ${site.requests.slice(asked)}`);
+
+        // Online again, an address under a folder the site lacks is the page the worker serves, and says nothing of offline use.
+        await context.setOffline(false);
+        const warnings = [];
+        page.on('console', (message) => { if (message.type() === 'warning') warnings.push(message.text()); });
+        await visit(page, `${site.url}no-such-folder/`);
+        await page.waitForSelector('html[data-ready="true"]');
+        await page.evaluate(() => navigator.serviceWorker.ready);
+        await page.waitForTimeout(500);
+        assert.deepEqual(warnings.filter((text) => text.includes('offline')), []);
         assert.deepEqual(errors, []);
         await context.close();
     });
