@@ -274,7 +274,9 @@ describe('saved plans', () => {
         for (const command of ['load Solo', 'show', 'path', 'history']) actual.push(await drive(other, core, command));
         assert.deepEqual(actual, expected);
 
-        // A file that is no library changes nothing and says why.
+        // A file that is no library changes nothing and says why, and the last import's success goes.
+        await other.setInputFiles('#filImportPlans', exported);
+        await other.waitForFunction(() => document.getElementById('msgStatus').textContent !== '');
         const before = await plansListed(other, core);
         const junk = join(scratchDir(), 'junk.json');
         writeFileSync(junk, 'not json');
@@ -283,6 +285,7 @@ describe('saved plans', () => {
         const check = new core.Session();
         assert.equal(await other.textContent('#msgAlert'), check.importLibrary('not json').reason);
         check.delete();
+        assert.equal(await other.textContent('#msgStatus'), '');
         assert.deepEqual(await plansListed(other, core), before);
         assert.deepEqual(other.errors, []);
         await to.close();
