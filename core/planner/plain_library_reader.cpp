@@ -1,5 +1,6 @@
 #include "core/planner/plain_library_reader.h"
 
+#include "core/planner/blanks.h"
 #include "core/texts/unicode.h"
 
 namespace vantrell::planner {
@@ -54,9 +55,7 @@ public:
 
 private:
     void SkipBlanks() {
-        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\n' || text_[at_] == '\r' || text_[at_] == '\t')) {
-            ++at_;
-        }
+        while (at_ < text_.size() && IsBlank(text_[at_])) ++at_;
     }
 
     std::string_view text_;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "core/catalog/class_catalog.h"
+#include "core/planner/blanks.h"
 #include "core/planner/points.h"
 #include "core/planner/whole_number.h"
 #include "core/texts/planner_texts.h"
@@ -39,12 +40,6 @@ std::optional<int> Number(std::string_view text) {
 bool WrittenAsNumber(std::string_view text) {
     if (text.starts_with('-')) text.remove_prefix(1);
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 int HexValue(char c) {
@@ -87,7 +82,7 @@ std::string EncodePlanCode(const Planner& planner) {
 }
 
 std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
-    const std::string_view code = Trimmed(text);
+    const std::string_view code = WithoutBlanks(text);
     const auto split = Parts<4>(code, ':');
     if (!split || !(*split)[0].starts_with(kPrefix)) return std::string(texts::planner::kNotAPlanCode);
     const auto& parts = *split;
@@ -125,7 +120,7 @@ std::variant<PlanCode, std::string> DecodePlanCode(std::string_view text) {
 }
 
 std::string PlanCodeTextOf(std::string_view codeOrLink) {
-    const std::string_view text = Trimmed(codeOrLink);
+    const std::string_view text = WithoutBlanks(codeOrLink);
     const auto fragment = text.find('#');
     return PercentDecoded(fragment == std::string_view::npos ? text : text.substr(fragment + 1));
 }

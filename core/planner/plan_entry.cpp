@@ -1,8 +1,10 @@
 #include "core/planner/plan_entry.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/catalog/class_catalog.h"
+#include "core/planner/blanks.h"
 #include "core/planner/json_string.h"
 #include "core/planner/plan_code.h"
 #include "core/planner/points.h"
@@ -28,9 +30,8 @@ std::string NameText(const LibraryJson& entry) {
 
 // A name as read, kept as it is when no blank surrounds it, which spares a copy for nearly every plan.
 std::string WithoutBlanksAround(std::string name) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    if (!name.empty() && !blank(name.front()) && !blank(name.back())) return name;
-    return PlanLibrary::TrimmedName(name);
+    const std::string_view trimmed = WithoutBlanks(name);
+    return trimmed.size() == name.size() ? std::move(name) : std::string(trimmed);
 }
 
 // An entry of a plan's own fields alone, in the order they are written, is written back from

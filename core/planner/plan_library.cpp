@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/planner/blanks.h"
 #include "core/planner/document_limits.h"
 #include "core/planner/library_reader.h"
 #include "core/planner/plain_library_reader.h"
@@ -17,17 +18,10 @@ namespace library = texts::library;
 constexpr std::string_view kFormat = "vantrell-plans";
 constexpr int kFormatVersion = 1;
 constexpr std::size_t kLongestName = 80;
-constexpr std::string_view kBlanks = " \t\r\n";
 
 bool IsControl(char32_t point) { return point < 0x20 || (point >= 0x7F && point <= 0x9F); }
 
 // The key a name is found by: two names that differ only by case or the blanks around them are one.
-std::string_view WithoutBlanks(std::string_view name) {
-    const auto first = name.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return name.substr(first, name.find_last_not_of(kBlanks) - first + 1);
-}
-
 std::string NameKey(std::string_view name) { return texts::CaseFolded(WithoutBlanks(name)); }
 
 std::string_view RefusalReason(JsonRefusal refusal) {
@@ -203,11 +197,13 @@ std::string PlanLibrary::Delete(std::string_view name) {
 }
 
 PlanLibrary::Imported PlanLibrary::Import(const PlanLibrary& other) {
+    // Counted before anything is added: `other` may be this library itself.
+    const Imported imported = other.ImportTally();
     std::unordered_map<std::string, int> nextCopies;
     plans_.reserve(plans_.size() + other.plans_.size());
     positions_.reserve(plans_.size() + other.plans_.size());
     for (const SavedPlan& plan : other.plans_) AddUnique(plan, nextCopies);
-    return other.ImportTally();
+    return imported;
 }
 
 PlanLibrary::Imported PlanLibrary::ImportTally() const {
