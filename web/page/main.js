@@ -25,6 +25,7 @@ class Page {
     #explanations = new ExplanationDialog();
     #selector;
     #intro = byId('frmIntro', HTMLElement);
+    #plannerPageTitle = byId('lblPlannerPageTitle', HTMLElement);
     #frame = byId('frmPlanner', HTMLElement);
     /** Whether the Training Path is open; it stays so from class to class. */
     #trainingPathOpen = false;
@@ -95,7 +96,7 @@ class Page {
         this.#selector.show(layout.realm, layout.listName);
         this.#frame.replaceChildren(...view.nodes);
         this.#intro.hidden = true;
-        byId('lblPlannerPageTitle', HTMLElement).hidden = false;
+        this.#plannerPageTitle.hidden = false;
         this.#frame.hidden = false;
         view.render();
     }

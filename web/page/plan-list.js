@@ -67,6 +67,15 @@ export class PlanList {
     }
 
     /**
+     * Where the entry of the plan named `name` stands in the list; -1 when it is not listed.
+     * @param {string} name
+     */
+    placeOf(name) {
+        const entry = this.#entries.get(name);
+        return entry ? Array.prototype.indexOf.call(this.node.children, entry.node) : -1;
+    }
+
+    /**
      * Puts the focus on the command `action` of the entry at `place`, or of the last one when fewer are left.
      * @param {number} place
      * @param {string} action

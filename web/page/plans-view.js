@@ -103,15 +103,16 @@ export class PlansView {
      */
     #act(action, name) {
         const texts = this.#texts;
+        if (action === 'open') {
+            this.#onOpened(this.#session.loadPlan(name));
+            return;
+        }
         // After a rename or a deletion the keyboard stays on the plan, or on the one now in its place.
-        const place = [...this.#list.node.children].findIndex((entry) => entry instanceof HTMLElement
-            && entry.dataset.plan === name);
+        const place = this.#list.placeOf(name);
         const refocus = () => this.#dialogs.afterClose(() => {
             if (!this.#list.focusAt(place, action)) this.node.querySelector('summary')?.focus();
         });
-        if (action === 'open') {
-            this.#onOpened(this.#session.loadPlan(name));
-        } else if (action === 'rename') {
+        if (action === 'rename') {
             this.#dialogs.askName({ title: texts.renamePlan, action: texts.renamePlan, proposal: name,
                 take: (newName) => {
                     const fault = this.#session.renamePlan(name, newName);
