@@ -1,5 +1,7 @@
 #include "core/planner/plain_library_reader.h"
 
+#include <algorithm>
+
 #include "core/planner/blanks.h"
 #include "core/texts/unicode.h"
 
@@ -30,23 +32,14 @@ public:
     }
     // A text with nothing escaped in it, as names, codes and stems nearly always are.
     bool String(std::string& value) {
-        if (!Take('"')) return false;
-        const std::size_t start = at_;
-        while (at_ < text_.size() && text_[at_] != '"') {
-            const auto byte = static_cast<unsigned char>(text_[at_]);
-            if (byte == '\\' || byte < 0x20) return false;
-            ++at_;
-        }
-        if (at_ >= text_.size()) return false;
-        const std::string_view read = text_.substr(start, at_ - start);
-        ++at_;
-        if (!texts::IsUtf8(read)) return false;
+        std::string_view read;
+        if (!Text(read)) return false;
         value.assign(read);
         return true;
     }
     bool Field(std::string_view key) {
-        std::string read;
-        return String(read) && read == key && Take(':');
+        std::string_view read;
+        return Text(read) && read == key && Take(':');
     }
     bool AtEnd() {
         SkipBlanks();
@@ -56,6 +49,24 @@ public:
 private:
     void SkipBlanks() {
         while (at_ < text_.size() && IsBlank(text_[at_])) ++at_;
+    }
+    bool Text(std::string_view& read) {
+        if (!Take('"')) return false;
+        const std::size_t end = text_.find('"', at_);
+        if (end == std::string_view::npos) return false;
+        read = text_.substr(at_, end - at_);
+        at_ = end + 1;
+        return IsPlainText(read);
+    }
+    // Nothing escaped (a quote found after a backslash may not end the text) and UTF-8 throughout.
+    static bool IsPlainText(std::string_view text) {
+        bool ascii = true;
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte == '\\' || byte < 0x20) return false;
+            ascii = ascii && byte < 0x80;
+        }
+        return ascii || texts::IsUtf8(text);
     }
 
     std::string_view text_;
@@ -71,7 +82,10 @@ bool ReadPriority(PlainScanner& scanner, std::vector<std::string>& priority) {
     return scanner.Take(']');
 }
 
-bool ReadEntry(PlainScanner& scanner, std::vector<SavedPlan>& plans) {
+// Kept out of line: a browser compiles a module's functions quickly first and
+// well only once they have run often, and a loop inlined into its caller would
+// read a whole library in that first, slow form.
+[[gnu::noinline]] bool ReadEntry(PlainScanner& scanner, std::vector<SavedPlan>& plans) {
     std::string name;
     std::string code;
     std::vector<std::string> priority;
@@ -99,6 +113,8 @@ std::optional<std::vector<SavedPlan>> ReadPlainLibrary(std::string_view document
     PlainScanner scanner(document);
     std::string read;
     std::vector<SavedPlan> plans;
+    // Each entry opens a brace: their count bounds the plans, which are then never moved as the list grows.
+    plans.reserve(static_cast<std::size_t>(std::count(document.begin(), document.end(), '{')));
     if (!scanner.Take('{') || !scanner.Field("format") || !scanner.String(read) || read != format ||
         !scanner.Take(',') || !scanner.Field("version") || !scanner.Word("1") || scanner.Peek('.') ||
         scanner.Peek('e') || scanner.Peek('E') || !scanner.Take(',') || !scanner.Field("plans") ||

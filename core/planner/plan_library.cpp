@@ -93,9 +93,9 @@ std::variant<PlanLibrary, std::string> PlanLibrary::Read(std::string_view docume
 PlanLibrary PlanLibrary::Indexed(std::vector<SavedPlan> plans) {
     PlanLibrary library;
     std::unordered_map<std::string, int> nextCopies;
-    library.plans_.reserve(plans.size());
-    library.positions_.reserve(plans.size());
-    for (SavedPlan& plan : plans) library.AddUnique(std::move(plan), nextCopies);
+    library.plans_ = std::move(plans);
+    library.positions_.reserve(library.plans_.size());
+    for (std::size_t position = 0; position < library.plans_.size(); ++position) library.IndexUnique(position, nextCopies);
     return library;
 }
 
@@ -130,26 +130,25 @@ const SavedPlan* PlanLibrary::Find(std::string_view name) const {
     return position ? &plans_[*position] : nullptr;
 }
 
-void PlanLibrary::AddUnique(SavedPlan plan, std::unordered_map<std::string, int>& nextCopies) {
-    std::string key = NameKey(plan.name);
+void PlanLibrary::IndexUnique(std::size_t position, std::unordered_map<std::string, int>& nextCopies) {
+    std::string& name = plans_[position].name;
+    std::string key = NameKey(name);
     if (positions_.contains(key)) {
         // Where the last copy of this name was numbered, so that many plans of one name take linear time.
         int& copy = nextCopies.try_emplace(key, 2).first->second;
-        const std::string base = plan.name;
         for (;; ++copy) {
             std::string suffix = " (";
             suffix += std::to_string(copy);
             suffix += ')';
-            std::string candidate(texts::FirstCodePoints(base, kLongestName - suffix.size()));
+            std::string candidate(texts::FirstCodePoints(name, kLongestName - suffix.size()));
             candidate += suffix;
             if (!positions_.contains(key = NameKey(candidate))) {
-                plan.name = std::move(candidate);
+                name = std::move(candidate);
                 break;
             }
         }
     }
-    positions_.emplace(std::move(key), plans_.size());
-    plans_.push_back(std::move(plan));
+    positions_.emplace(std::move(key), position);
 }
 
 std::string PlanLibrary::Save(std::string_view name, std::string_view code, std::vector<std::string> priority) {
@@ -202,7 +201,10 @@ PlanLibrary::Imported PlanLibrary::Import(const PlanLibrary& other) {
     std::unordered_map<std::string, int> nextCopies;
     plans_.reserve(plans_.size() + other.plans_.size());
     positions_.reserve(plans_.size() + other.plans_.size());
-    for (const SavedPlan& plan : other.plans_) AddUnique(plan, nextCopies);
+    for (const SavedPlan& plan : other.plans_) {
+        plans_.push_back(plan);
+        IndexUnique(plans_.size() - 1, nextCopies);
+    }
     return imported;
 }
 

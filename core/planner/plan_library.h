@@ -75,8 +75,9 @@ private:
     // A library of `plans` in their order, each under a name of its own.
     static PlanLibrary Indexed(std::vector<SavedPlan> plans);
     std::optional<std::size_t> PositionOf(std::string_view name) const;
-    // Appends `plan` under its name or, when that is taken, the first free "<name> (n)".
-    void AddUnique(SavedPlan plan, std::unordered_map<std::string, int>& nextCopies);
+    // Indexes the plan at `position` under its name or, when that is taken, renames
+    // it to the first free "<name> (n)".
+    void IndexUnique(std::size_t position, std::unordered_map<std::string, int>& nextCopies);
 
     std::vector<SavedPlan> plans_;
     // Each plan's place, by its case-folded name.

@@ -102,6 +102,7 @@ std::string PriorityFault(const catalog::ClassDefinition& definition, std::span<
 std::variant<TrainingPriority, std::string> PriorityFromStems(const catalog::ClassDefinition& definition,
                                                               std::span<const std::string_view> stems) {
     TrainingPriority priority;
+    priority.reserve(stems.size());
     for (std::string_view stem : stems) {
         const auto line = catalog::LineIndexOf(definition, stem);
         if (!line) return texts::planner::UnknownStem(stem, definition.listName);
