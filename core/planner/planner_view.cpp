@@ -8,6 +8,7 @@ LineView LineViewOf(const Planner& planner, std::size_t line) {
     const LineDisplay& shown = planner.display().lines[line];
     const LinePlan& plan = planner.state().lines[line];
     return {
+        .stem = planner.definition().lines[line].stem,
         .sliderValue = shown.sliderValue,
         .sliderMinimum = kSliderMinimum,
         .sliderMaximum = plan.sliderMaximum,
@@ -24,6 +25,7 @@ LineView LineViewOf(const Planner& planner, std::size_t line) {
 PlannerView ViewOf(const Planner& planner) {
     const PlannerDisplay& display = planner.display();
     PlannerView view{
+        .definition = &planner.definition(),
         .characterLevel = planner.state().characterLevel,
         .totalPoints = display.totalPoints,
         .pointsLeft = display.pointsLeft,

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/planner/planner.h"
@@ -11,6 +12,7 @@ namespace vantrell::planner {
 
 // Everything one line of a planner shows, as every front end renders it.
 struct LineView {
+    std::string_view stem;
     std::int16_t sliderValue = kSliderMinimum;
     std::int16_t sliderMinimum = kSliderMinimum;
     // As the planner holds it, which for a moment may lie below the minimum; a
@@ -27,6 +29,7 @@ struct LineView {
 
 // Everything a planner shows apart from its fixed layout.
 struct PlannerView {
+    const catalog::ClassDefinition* definition = nullptr;
     std::int16_t characterLevel = 0;
     std::string totalPoints;
     std::string pointsLeft;

@@ -9,39 +9,21 @@
 namespace vantrell::planner::records {
 namespace {
 
-// Fills an object from a record's description; a value that is absent is null.
-class JsonFields {
-public:
-    explicit JsonFields(Json& object) : object_(object) {}
-
-    template <typename Value>
-    void operator()(std::string_view key, const Value& value) {
-        object_[std::string(key)] = value;
-    }
-    template <typename Value>
-    void operator()(std::string_view key, const std::optional<Value>& value) {
-        object_[std::string(key)] = value ? Json(*value) : Json();
-    }
-
-private:
-    Json& object_;
-};
-
 // Writes an object's fields from a record's description as compact JSON text.
 class TextFields {
 public:
     explicit TextFields(std::string& text) : text_(text) {}
 
-    void operator()(std::string_view key, std::string_view value) {
+    void operator()(std::string_view key, std::string_view value, Form = Form::kBoth) {
         Key(key);
         AppendJsonString(text_, value);
     }
-    void operator()(std::string_view key, bool value) {
+    void operator()(std::string_view key, bool value, Form = Form::kBoth) {
         Key(key);
         text_.append(value ? "true" : "false");
     }
     template <typename Value>
-    void operator()(std::string_view key, const std::optional<Value>& value) {
+    void operator()(std::string_view key, const std::optional<Value>& value, Form = Form::kBoth) {
         if (value) {
             (*this)(key, *value);
         } else {
@@ -49,7 +31,7 @@ public:
             text_.append("null");
         }
     }
-    void operator()(std::string_view key, int value) {
+    void operator()(std::string_view key, int value, Form = Form::kBoth) {
         Key(key);
         text_.append(std::to_string(value));
     }
@@ -64,17 +46,7 @@ private:
     std::string& text_;
 };
 
-template <typename Record>
-Json Described(const Record& record) {
-    Json object = Json::object();
-    JsonFields fields(object);
-    Describe(fields, record);
-    return object;
-}
-
 }  // namespace
-
-Json JsonOf(const SavedPlan& plan) { return Described(plan); }
 
 Json JsonOf(const PlanLibrary& library) {
     Json plans = Json::array();

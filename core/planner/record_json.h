@@ -1,16 +1,65 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
+#include <type_traits>
 
 #include "core/planner/plan_library.h"
+#include "core/planner/record_fields.h"
 
 // The records of record_fields.h as JSON, keys in the order described.
 namespace vantrell::planner::records {
 
 using Json = nlohmann::ordered_json;
 
-Json JsonOf(const SavedPlan& plan);
+template <typename Record>
+Json JsonOf(const Record& record, Form form = Form::kDriver);
+
+namespace detail {
+
+// Fills an object with the fields a form shows; a value that is absent is null.
+class JsonFields {
+public:
+    JsonFields(Json& object, Form form) : object_(object), form_(form) {}
+
+    template <typename Value>
+    void operator()(std::string_view key, const Value& value, Form shownIn = Form::kBoth) {
+        if (ShownIn(shownIn, form_)) object_[std::string(key)] = ValueOf(value);
+    }
+
+private:
+    template <typename Value>
+    Json ValueOf(const Value& value) const {
+        if constexpr (std::is_invocable_v<const Value&>) {
+            return ValueOf(value());
+        } else if constexpr (DescribedRecord<Value>) {
+            return JsonOf(value, form_);
+        } else if constexpr (requires { value.has_value(); *value; }) {
+            return value ? ValueOf(*value) : Json();
+        } else if constexpr (ListOfValues<Value>) {
+            Json list = Json::array();
+            for (const auto& item : value) list.push_back(ValueOf(item));
+            return list;
+        } else {
+            return Json(value);
+        }
+    }
+
+    Json& object_;
+    Form form_;
+};
+
+}  // namespace detail
+
+template <typename Record>
+Json JsonOf(const Record& record, Form form) {
+    Json object = Json::object();
+    detail::JsonFields fields(object, form);
+    Describe(fields, record);
+    return object;
+}
+
 Json JsonOf(const PlanLibrary& library);
 // The same list written straight as compact text, as JsonText(JsonOf(library)) writes it,
 // without a tree for each of what may be a hundred thousand plans.

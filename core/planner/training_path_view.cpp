@@ -27,6 +27,7 @@ PathRowView RowOf(const catalog::ClassDefinition& definition, std::span<const Tr
     PathRowView row;
     row.characterLevel = shown.characterLevel;
     row.pointsLeft = PlainDecimal(shown.pointsLeft);
+    row.wholePointsLeft = static_cast<long long>(shown.pointsLeft);
     row.cells.reserve(definition.lines.size());
     for (std::size_t line = 0; line < definition.lines.size(); ++line) {
         row.cells.push_back(CellOf(definition.lines[line], path, step, line));

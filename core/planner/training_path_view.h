@@ -29,6 +29,7 @@ struct PathRowView {
     std::int16_t characterLevel = 0;
     std::vector<PathCellView> cells;  // screen order
     std::string pointsLeft;
+    long long wholePointsLeft = 0;  // the same, which is always a whole number
     std::vector<NewAbilityView> newAbilities;  // screen order
 };
 

@@ -189,7 +189,7 @@ void ScenarioRunner::Apply(std::string_view codeOrLink) {
         out_ << ErrorJson(applied.fault) << '\n';
         return;
     }
-    out_ << AppliedJson(applied.planner->definition().listName, applied.lowered) << '\n';
+    out_ << AppliedJson(applied.planner->definition().listName, applied) << '\n';
 }
 
 void ScenarioRunner::Compare(std::string_view other, bool saved) {
@@ -226,7 +226,7 @@ void ScenarioRunner::Load(std::string_view name) {
         out_ << ErrorJson(applied.fault) << '\n';
         return;
     }
-    out_ << LoadedJson(plan->name, applied.planner->definition().listName, applied.lowered) << '\n';
+    out_ << LoadedJson(plan->name, applied.planner->definition().listName, applied) << '\n';
 }
 
 void ScenarioRunner::Delete(std::string_view name) {
@@ -317,7 +317,7 @@ std::string ScenarioRunner::SetPriority(std::span<const std::string_view> stems)
 void ScenarioRunner::PrintPath() {
     const planner::Planner& current = *session_.current();
     const auto path = planner::TrainingPath(current, session_.PriorityOf(current.definition()));
-    out_ << TrainingPathJson(planner::ViewOf(current, path), path) << '\n';
+    out_ << TrainingPathJson(planner::ViewOf(current, path)) << '\n';
 }
 
 }  // namespace vantrell::scenario

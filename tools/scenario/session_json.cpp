@@ -6,45 +6,24 @@
 namespace vantrell::scenario {
 namespace {
 
-Json LoweredJson(const std::vector<planner::LoweredLine>& lowered) {
-    Json lines = Json::array();
-    for (const planner::LoweredLine& line : lowered) {
-        lines.push_back({{"caption", line.caption}, {"requested", line.requested}, {"applied", line.applied}});
-    }
-    return lines;
-}
-
-Json SideJson(const planner::ComparedPlan& plan) {
-    return {{"level", plan.characterLevel}, {"total", plan.totalPoints}, {"left", plan.pointsLeft}};
-}
-
-Json LineSideJson(const planner::ComparedSide& side) {
-    return {{"level", side.level}, {"points", side.points}, {"abilities", side.abilities}};
+// A line that names what was done, followed by the record's own fields.
+std::string Headed(Json head, const Json& record) {
+    head.update(record);
+    return JsonLine(head);
 }
 
 }  // namespace
 
 std::string ComparisonJson(const planner::PlanComparison& comparison) {
-    Json lines = Json::array();
-    for (const planner::ComparedLine& line : comparison.lines) {
-        lines.push_back(
-            {{"stem", line.stem}, {"a", LineSideJson(line.a)}, {"b", LineSideJson(line.b)}, {"differs", line.differs}});
-    }
-    return JsonLine({{"compare",
-                      {{"class", comparison.definition->listName},
-                       {"a", SideJson(comparison.a)},
-                       {"b", SideJson(comparison.b)},
-                       {"lines", std::move(lines)},
-                       {"lowered", LoweredJson(comparison.lowered)}}}});
+    return JsonLine({{"compare", planner::records::JsonOf(comparison)}});
 }
 
-std::string AppliedJson(std::string_view listName, const std::vector<planner::LoweredLine>& lowered) {
-    return JsonLine({{"applied", listName}, {"lowered", LoweredJson(lowered)}});
+std::string AppliedJson(std::string_view listName, const planner::Session::Applied& applied) {
+    return Headed({{"applied", listName}}, planner::records::JsonOf(applied));
 }
 
-std::string LoadedJson(std::string_view name, std::string_view listName,
-                       const std::vector<planner::LoweredLine>& lowered) {
-    return JsonLine({{"loaded", name}, {"class", listName}, {"lowered", LoweredJson(lowered)}});
+std::string LoadedJson(std::string_view name, std::string_view listName, const planner::Session::Applied& applied) {
+    return Headed({{"loaded", name}, {"class", listName}}, planner::records::JsonOf(applied));
 }
 
 std::string PlansJson(const planner::PlanLibrary& library) {

@@ -3,20 +3,18 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "core/planner/plan_code.h"
 #include "core/planner/plan_compare.h"
 #include "core/planner/plan_library.h"
+#include "core/planner/session.h"
 
 namespace vantrell::scenario {
 
 // What `apply` prints: the class the code opened and the lines the rules kept lower.
-std::string AppliedJson(std::string_view listName, const std::vector<planner::LoweredLine>& lowered);
+std::string AppliedJson(std::string_view listName, const planner::Session::Applied& applied);
 
 // What `load` prints: the plan, its class and the lines the rules kept lower.
-std::string LoadedJson(std::string_view name, std::string_view listName,
-                       const std::vector<planner::LoweredLine>& lowered);
+std::string LoadedJson(std::string_view name, std::string_view listName, const planner::Session::Applied& applied);
 
 // What `compare` prints: both plans, their lines side by side, and the lines B's code could not reach.
 std::string ComparisonJson(const planner::PlanComparison& comparison);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <string>
 
 #include "core/planner/training_path_view.h"
@@ -8,6 +7,6 @@
 namespace vantrell::scenario {
 
 // A training path as the `path` line of a scenario.
-std::string TrainingPathJson(const planner::TrainingPathView& view, std::span<const planner::TrainingStep> path);
+std::string TrainingPathJson(const planner::TrainingPathView& view);
 
 }  // namespace vantrell::scenario

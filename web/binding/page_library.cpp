@@ -10,6 +10,7 @@
 #include "core/planner/record_json.h"
 #include "core/texts/composed.h"
 #include "core/texts/library_texts.h"
+#include "web/binding/record_values.h"
 #include "web/binding/values.h"
 
 namespace vantrell::web {
@@ -60,12 +61,10 @@ val PageSession::WriteLibrary() const { return LongText(session_.library().Write
 val PageSession::LoadPlan(const std::string& name) {
     const planner::SavedPlan* plan = session_.library().Find(name);
     if (plan == nullptr) {
-        val result = val::object();
-        result.set("ok", false);
-        result.set("reason", texts::NoSavedPlanNamed(planner::PlanLibrary::TrimmedName(name)));
-        return result;
+        return ValueOf(planner::Session::Applied{
+            .planner = nullptr, .lowered = {}, .fault = texts::NoSavedPlanNamed(planner::PlanLibrary::TrimmedName(name))});
     }
-    return Outcome(session_.Load(*plan));
+    return ValueOf(session_.Load(*plan));
 }
 
 val PageSession::ReadLibrary(const val& document) {

@@ -15,6 +15,7 @@
 #include "core/planner/training_path_text.h"
 #include "core/planner/training_path_view.h"
 #include "core/texts/composed.h"
+#include "web/binding/record_values.h"
 #include "web/binding/values.h"
 
 namespace vantrell::web {
@@ -48,18 +49,7 @@ val PageSession::Layout() const {
     return layout;
 }
 
-val PageSession::State() const {
-    const planner::PlannerView view = planner::ViewOf(Current());
-    val state = val::object();
-    state.set("level", view.characterLevel);
-    state.set("pointsLeft", view.pointsLeft);
-    state.set("totalPoints", view.totalPoints);
-    state.set("statsEnabled", view.statsEnabled);
-    val lines = val::array();
-    for (const planner::LineView& line : view.lines) lines.call<void>("push", LineState(line));
-    state.set("lines", lines);
-    return state;
-}
+val PageSession::State() const { return ValueOf(planner::ViewOf(Current())); }
 
 bool PageSession::PickLevel(int level) {
     if (level < planner::kLowestCharacterLevel || level > planner::kHighestCharacterLevel) return false;
@@ -94,9 +84,9 @@ std::string PageSession::PlanCode() const { return planner::EncodePlanCode(Curre
 
 std::string PageSession::PlanText() const { return planner::PlanAsText(Current()); }
 
-val PageSession::ApplyFragment(const std::string& fragment) { return Outcome(session_.ApplyCode(fragment)); }
+val PageSession::ApplyFragment(const std::string& fragment) { return ValueOf(session_.ApplyCode(fragment)); }
 
-val PageSession::ApplyPasted(const std::string& pasted) { return Outcome(session_.ApplyPasted(pasted)); }
+val PageSession::ApplyPasted(const std::string& pasted) { return ValueOf(session_.ApplyPasted(pasted)); }
 
 val PageSession::LinkFor(const std::string& pageAddress, const std::string& home) const {
     const planner::SharedLink shared = planner::LinkForPage(pageAddress, home, PlanCode());
@@ -153,13 +143,7 @@ val PageSession::MovePriority(int place, int offset) {
 val PageSession::TrainingPath() const {
     const planner::Planner& current = Current();
     const auto path = planner::TrainingPath(current, session_.PriorityOf(current.definition()));
-    const planner::TrainingPathView view = planner::ViewOf(current, path);
-    val rows = val::array();
-    for (const planner::PathRowView& row : view.rows) rows.call<void>("push", PathRow(row));
-    val result = val::object();
-    result.set("intro", view.intro);
-    result.set("rows", rows);
-    return result;
+    return ValueOf(planner::ViewOf(current, path));
 }
 
 std::string PageSession::TrainingPathText() const {
@@ -170,33 +154,16 @@ std::string PageSession::TrainingPathText() const {
 
 val PageSession::Compare(const std::string& codeOrLink, bool swapped) const {
     auto compared = planner::ComparePlans(Current(), codeOrLink);
-    val result = val::object();
-    const auto* fault = std::get_if<std::string>(&compared);
-    result.set("ok", fault == nullptr);
-    if (fault != nullptr) {
-        result.set("reason", *fault);
-        return result;
+    if (const auto* fault = std::get_if<std::string>(&compared)) {
+        val refused = val::object();
+        refused.set("ok", false);
+        refused.set("reason", *fault);
+        return refused;
     }
     planner::PlanComparison comparison = std::get<planner::PlanComparison>(std::move(compared));
     if (swapped) comparison = planner::Swapped(std::move(comparison));
-    val lines = val::array();
-    for (const planner::ComparedLine& line : comparison.lines) {
-        val entry = val::object();
-        entry.set("stem", Text(line.stem));
-        entry.set("caption", Text(line.caption));
-        entry.set("a", ComparedSideOf(line.a));
-        entry.set("b", ComparedSideOf(line.b));
-        entry.set("differs", line.differs);
-        lines.call<void>("push", entry);
-    }
-    val headings = val::array();
-    for (std::string_view heading : planner::SideHeadings(comparison)) headings.call<void>("push", Text(heading));
-    result.set("headings", headings);
-    result.set("a", ComparedPlanOf(comparison.a));
-    result.set("b", ComparedPlanOf(comparison.b));
-    result.set("lines", lines);
-    result.set("lowered", planner::DescribeLoweredLines(comparison.lowered));
-    result.set("text", planner::ComparisonAsText(comparison));
+    val result = ValueOf(comparison);
+    result.set("ok", true);
     return result;
 }
 

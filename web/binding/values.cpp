@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "core/catalog/colour_contrast.h"
-#include "core/planner/plan_code.h"
 
 namespace vantrell::web {
 
@@ -32,72 +31,5 @@ std::string CssColour(catalog::Rgb rgb) {
 }
 
 std::string DarkCssColour(catalog::Rgb rgb) { return CssColour(catalog::ReadableOn(rgb, catalog::kDarkSchemeSurface)); }
-
-val LineState(const planner::LineView& shown) {
-    val entry = val::object();
-    entry.set("value", shown.sliderValue);
-    entry.set("min", shown.sliderMinimum);
-    entry.set("max", shown.sliderMaximum);
-    entry.set("enabled", shown.sliderEnabled);
-    entry.set("lineOpen", shown.lineOpen);
-    entry.set("level", shown.level);
-    entry.set("points", shown.points);
-    entry.set("percent", shown.percent);
-    entry.set("abilities", shown.abilities);
-    entry.set("tooltip", shown.tooltip);
-    return entry;
-}
-
-val ComparedSideOf(const planner::ComparedSide& side) {
-    val entry = val::object();
-    entry.set("level", static_cast<int>(side.level));
-    entry.set("points", static_cast<int>(side.points));
-    entry.set("abilities", side.abilities);
-    return entry;
-}
-
-val ComparedPlanOf(const planner::ComparedPlan& plan) {
-    val entry = val::object();
-    entry.set("level", static_cast<int>(plan.characterLevel));
-    entry.set("total", static_cast<double>(plan.totalPoints));
-    entry.set("left", static_cast<double>(plan.pointsLeft));
-    entry.set("completeFrom", static_cast<int>(plan.completeFrom));
-    return entry;
-}
-
-val PathRow(const planner::PathRowView& shown) {
-    // Two flat arrays rather than an object a cell: a path of 45 rows crosses into the page on every move.
-    val cells = val::array();
-    val rose = val::array();
-    for (const planner::PathCellView& cell : shown.cells) {
-        cells.call<void>("push", cell.text);
-        rose.call<void>("push", cell.rose);
-    }
-    val changed = val::array();
-    for (const planner::NewAbilityView& ability : shown.newAbilities) {
-        val entry = val::object();
-        entry.set("stem", Text(ability.stem));
-        entry.set("text", ability.text);
-        changed.call<void>("push", entry);
-    }
-    val row = val::object();
-    row.set("level", static_cast<int>(shown.characterLevel));
-    row.set("cells", cells);
-    row.set("rose", rose);
-    row.set("left", shown.pointsLeft);
-    row.set("changed", changed);
-    return row;
-}
-
-val Outcome(const planner::Session::Applied& applied) {
-    val result = val::object();
-    result.set("ok", applied.planner != nullptr);
-    if (applied.planner == nullptr) {
-        result.set("reason", applied.fault);
-    } else {
-        result.set("lowered", planner::DescribeLoweredLines(applied.lowered));
-    }
-    return result;
-}
 
 }  // namespace vantrell::web

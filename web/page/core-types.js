@@ -134,8 +134,8 @@
 /**
  * @typedef {object} PlannerState
  * @property {number} level
- * @property {string} pointsLeft
- * @property {string} totalPoints
+ * @property {string} total
+ * @property {string} left the points left
  * @property {boolean} statsEnabled
  * @property {LineState[]} lines
  */

@@ -104,8 +104,8 @@ export class PlannerView {
     render() {
         const state = this.#session.state();
         setProperty(this.#levels, 'value', String(state.level));
-        setText(this.#pointsLeft, state.pointsLeft);
-        setText(this.#totalPoints, state.totalPoints);
+        setText(this.#pointsLeft, state.left);
+        setText(this.#totalPoints, state.total);
         this.#stats.classList.toggle('disabled', !state.statsEnabled);
         state.lines.forEach((shown, index) => PlannerView.#renderLine(this.#lines[index], shown));
         this.#trainingPath.render();
