@@ -1,9 +1,11 @@
 #include "desktop/planner_window/class_planner_window.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -12,10 +14,8 @@
 #include "core/planner/planner_view.h"
 #include "core/texts/captions.h"
 #include "core/texts/composed.h"
-#include "desktop/planner_window/compare_dialog.h"
 #include "desktop/planner_window/control_names.h"
 #include "desktop/planner_window/planner_layout.h"
-#include "desktop/planner_window/training_path_dialog.h"
 #include "desktop/toolkit/clickable_label.h"
 #include "desktop/toolkit/fonts.h"
 #include "desktop/toolkit/labels.h"
@@ -52,15 +52,14 @@ ClassPlannerWindow::ClassPlannerWindow(std::unique_ptr<planner::Session> own, pl
       ownSession_(std::move(own)),
       session_(ownSession_ ? *ownSession_ : *shared),
       planner_(session_.Open(definition)),
-      messages_(std::move(messages)) {
+      messages_(std::move(messages)),
+      history_(*this, session_, planner_, [this] { Render(); }),
+      savedPlans_(*this, session_, [this] { Render(); }),
+      sharing_(*this, session_, planner_, messages_, [this] { Render(); }),
+      dialogs_(*this, session_, planner_) {
     setObjectName(toolkit::ToQString(WindowNameOf(definition)));
     setWindowTitle(toolkit::ToQString(definition.titleCaption));
     setFont(toolkit::FontOf(toolkit::kSansFaces, 8.25));
-    BuildHistoryActions();
-    BuildLibraryActions();
-    BuildActions();
-    BuildTrainingPathAction();
-    BuildCompareAction();
     BuildHeader();
     const PlannerLayout layout = Layout();
     BuildAbilities(layout);
@@ -228,6 +227,16 @@ void ClassPlannerWindow::OnSliderChanged(std::size_t line, int value) {
     Render();
 }
 
+void ClassPlannerWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    for (const QList<QAction*>& group :
+         {history_.actions(), savedPlans_.actions(), sharing_.actions(), dialogs_.actions()}) {
+        if (!menu.isEmpty()) menu.addSeparator();
+        menu.addActions(group);
+    }
+    menu.exec(event->globalPos());
+}
+
 void ClassPlannerWindow::OnAbilitiesClicked(std::size_t line) {
     const catalog::DescriptionMessage* message = planner_.ExplanationFor(line);
     if (message == nullptr) return;
@@ -245,11 +254,8 @@ void ClassPlannerWindow::Render() {
     totalPoints_->setText(QString::fromStdString(view.totalPoints));
     stats_->setEnabled(view.statsEnabled);
     for (std::size_t line = 0; line < lines_.size(); ++line) RenderLine(line, view.lines[line]);
-    const planner::PlanHistory& history = session_.HistoryOf(planner_);
-    undoAction_->setEnabled(history.undoCount() > 0);
-    redoAction_->setEnabled(history.redoCount() > 0);
-    if (trainingPath_ != nullptr && trainingPath_->isVisible()) trainingPath_->Follow();
-    if (compare_ != nullptr && compare_->isVisible()) compare_->Follow();
+    history_.Refresh();
+    dialogs_.Follow();
 }
 
 void ClassPlannerWindow::RenderLine(std::size_t line, const planner::LineView& shown) {

@@ -1,17 +1,17 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <memory>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/catalog/records.h"
-#include "core/planner/plan_code.h"
 #include "core/planner/planner.h"
 #include "core/planner/planner_view.h"
 #include "core/planner/session.h"
+#include "desktop/planner_window/dialog_host.h"
+#include "desktop/planner_window/history_commands.h"
+#include "desktop/planner_window/plan_sharing.h"
+#include "desktop/planner_window/saved_plan_commands.h"
 #include "desktop/toolkit/message_sink.h"
 
 class QComboBox;
@@ -25,8 +25,6 @@ class ClickableLabel;
 
 namespace vantrell::planner_window {
 
-class CompareDialog;
-class TrainingPathDialog;
 struct PlannerLayout;
 using toolkit::ClickableLabel;
 using toolkit::MessageIcon;
@@ -35,15 +33,13 @@ using toolkit::MessageSink;
 using toolkit::ModalMessageBox;
 
 // One class's planner window. Every number and text comes from the headless
-// planner; the window forwards the user's events to it and renders its state.
+// planner; the window lays out its view, forwards the user's gestures to it and
+// renders its state. Its commands live in pieces of their own.
 class ClassPlannerWindow : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ClassPlannerWindow)
 
 public:
-    // Finds, opening it if need be, the window of a class a pasted plan code names.
-    using PlannerOpener = std::function<ClassPlannerWindow*(const catalog::ClassDefinition&)>;
-
     // The class's planner comes from the session, which outlives the window.
     ClassPlannerWindow(planner::Session& session, const catalog::ClassDefinition& definition,
                        MessageSink messages = ModalMessageBox(), QWidget* parent = nullptr);
@@ -53,31 +49,11 @@ public:
     ~ClassPlannerWindow() override;
 
     const planner::Planner& planner() const { return planner_; }
-    void SetPlannerOpener(PlannerOpener opener) { opener_ = std::move(opener); }
-
-    void CopyPlanAsText() const;
-    void CopyPlanCode() const;
-    // Copy Link is offered only where the build names the web edition's home, which opens the link anywhere.
-    void SetWebHome(std::string_view home);
-    void CopyLink() const;
-    // Applies the plan code on the clipboard in its class's window; says why when it cannot.
-    void PastePlanCode();
-    std::vector<planner::LoweredLine> ApplyPlanCode(const planner::PlanCode& code);
-    // Save Plan and Plans are offered only where something keeps the saved plans.
-    struct LibraryCommands {
-        std::function<void(ClassPlannerWindow& window)> savePlan;
-        std::function<void()> showPlans;
-    };
-    void SetLibraryCommands(LibraryCommands commands);
-    // Sets the class's priority from a saved plan and applies its code, as one step; the lines it had to lower.
-    std::vector<planner::LoweredLine> LoadPlan(const planner::SavedPlan& plan);
-    // Puts the plan back as it was before the last gesture, or puts that gesture back.
-    void Undo();
-    void Redo();
-    // Opens the class's training path, or brings it to the front; it follows this window's plan.
-    TrainingPathDialog* ShowTrainingPath();
-    // Opens the comparison of this window's plan with another, or brings it to the front; it follows this window's plan.
-    CompareDialog* ShowCompare();
+    // The window's commands, each kept apart from the window that shows the plan.
+    PlanSharing& sharing() { return sharing_; }
+    SavedPlanCommands& savedPlans() { return savedPlans_; }
+    HistoryCommands& history() { return history_; }
+    DialogHost& dialogs() { return dialogs_; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -95,11 +71,6 @@ private:
         ClickableLabel* abilities = nullptr;
     };
 
-    void BuildHistoryActions();
-    void BuildLibraryActions();
-    void BuildActions();
-    void BuildTrainingPathAction();
-    void BuildCompareAction();
     void BuildHeader();
     void BuildAbilities(const PlannerLayout& layout);
     void BuildStatsFrame(const PlannerLayout& layout);
@@ -122,19 +93,10 @@ private:
     planner::Session& session_;
     planner::Planner& planner_;
     MessageSink messages_;
-    PlannerOpener opener_;
-    QList<QAction*> sharingActions_;
-    std::string webHome_;
-    QAction* copyLinkAction_ = nullptr;
-    QAction* trainingPathAction_ = nullptr;
-    QAction* compareAction_ = nullptr;
-    LibraryCommands libraryCommands_;
-    QAction* savePlanAction_ = nullptr;
-    QAction* plansAction_ = nullptr;
-    QAction* undoAction_ = nullptr;
-    QAction* redoAction_ = nullptr;
-    TrainingPathDialog* trainingPath_ = nullptr;
-    CompareDialog* compare_ = nullptr;
+    HistoryCommands history_;
+    SavedPlanCommands savedPlans_;
+    PlanSharing sharing_;
+    DialogHost dialogs_;
     QComboBox* levelBox_ = nullptr;
     QLabel* pointsLeft_ = nullptr;
     QLabel* totalPoints_ = nullptr;

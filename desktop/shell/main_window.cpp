@@ -68,10 +68,10 @@ FixedChildWindow* MainWindow::OpenPlanner(const catalog::ClassDefinition& defini
     FixedChildWindow*& child = planners_[definition.listName];
     if (child == nullptr) {
         auto* planner = new planner_window::ClassPlannerWindow(session_, definition, seams_.messages);
-        planner->SetPlannerOpener([this](const catalog::ClassDefinition& other) {
+        planner->sharing().SetPlannerOpener([this](const catalog::ClassDefinition& other) {
             return qobject_cast<planner_window::ClassPlannerWindow*>(OpenPlanner(other)->content());
         });
-        planner->SetLibraryCommands({.savePlan = [this](planner_window::ClassPlannerWindow& window) { SavePlan(window); },
+        planner->savedPlans().SetCommands({.savePlan = [this](planner_window::ClassPlannerWindow& window) { SavePlan(window); },
                                      .showPlans = [this] { ShowPlans(); }});
         child = new FixedChildWindow(planner, geometry::kRightHand);
         area_->addSubWindow(child);
@@ -127,7 +127,7 @@ PlansDialog* MainWindow::ShowPlans() {
 void MainWindow::OpenSavedPlan(const planner::SavedPlan& plan) {
     if (plan.definition == nullptr) return;
     auto* window = qobject_cast<planner_window::ClassPlannerWindow*>(OpenPlanner(*plan.definition)->content());
-    const std::string lowered = planner::DescribeLoweredLines(window->LoadPlan(plan));
+    const std::string lowered = planner::DescribeLoweredLines(window->savedPlans().Load(plan));
     if (!lowered.empty()) {
         seams_.messages(window, {toolkit::ToQString(texts::desktop::kPlansTitle), QString::fromStdString(lowered),
                                  toolkit::MessageIcon::None});

@@ -85,7 +85,7 @@ TEST_F(AccessibilityTest, EveryPlannerWindowsControlsAndItsTrainingPathAreNamed)
             // The level list and one slider a line at least.
             EXPECT_GT(planner.named, static_cast<int>(definition->lines.size()));
 
-            planner_window::TrainingPathDialog* path = window.ShowTrainingPath();
+            planner_window::TrainingPathDialog* path = window.dialogs().ShowTrainingPath();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(path));
             const Survey dialog = SurveyOf(*path);
             EXPECT_EQ(dialog.unnamed, QStringList());
@@ -98,7 +98,7 @@ TEST_F(AccessibilityTest, TheComparisonsControlsAreNamed) {
     planner_window::ClassPlannerWindow window(*catalog::ClassCatalog::Find("Bard"),
                                       [](QWidget*, const toolkit::MessageRequest&) {});
     window.show();
-    planner_window::CompareDialog* compare = window.ShowCompare();
+    planner_window::CompareDialog* compare = window.dialogs().ShowCompare();
     compare->SetOtherPlan(QString::fromStdString(planner::EncodePlanCode(window.planner())));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(compare));
     const Survey dialog = SurveyOf(*compare);

@@ -37,7 +37,7 @@ ClassPlannerWindow* FrontPlanner(const vantrell::shell::MainWindow& shell) {
 // The training path opened, then a level pick and a slider step, so that the
 // window's handlers and the path following them have run too.
 void UseBriefly(ClassPlannerWindow& planner) {
-    planner.ShowTrainingPath();
+    planner.dialogs().ShowTrainingPath();
     auto* level = planner.findChild<QComboBox*>("cboLevel");
     if (level != nullptr) QTest::keyClick(level, Qt::Key_Up);
     if (auto* slider = planner.findChild<QScrollBar*>()) {

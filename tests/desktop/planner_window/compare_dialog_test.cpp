@@ -89,7 +89,7 @@ TEST_F(CompareDialogTest, APlanAgainstItselfDiffersNowhereUntilThePlannerMoves) 
     EXPECT_FALSE(Marked(*dialog, 1));
     EXPECT_TRUE(Marked(*dialog, kPointsLeftRow));
     EXPECT_FALSE(Marked(*dialog, kLevelRow));
-    EXPECT_EQ(window->ShowCompare(), dialog);
+    EXPECT_EQ(window->dialogs().ShowCompare(), dialog);
 }
 
 TEST_F(CompareDialogTest, ASavedLowerPlanDiffersSwapsAndCopiesAsTheCoreWritesIt) {
@@ -103,7 +103,7 @@ TEST_F(CompareDialogTest, ASavedLowerPlanDiffersSwapsAndCopiesAsTheCoreWritesIt)
     Slider("sldSlashing")->setValue(40);
     Slider("sldParry")->setValue(20);
 
-    CompareDialog* dialog = window->ShowCompare();
+    CompareDialog* dialog = window->dialogs().ShowCompare();
     auto* saved = dialog->findChild<QComboBox*>("cboSavedPlan");
     ASSERT_EQ(saved->count(), 1);
     EXPECT_EQ(saved->itemText(0), "Low");
@@ -155,7 +155,7 @@ TEST_F(CompareDialogTest, ASavedLowerPlanDiffersSwapsAndCopiesAsTheCoreWritesIt)
 }
 
 TEST_F(CompareDialogTest, ACodeThatCannotBeComparedSaysWhyInTheDialog) {
-    CompareDialog* dialog = window->ShowCompare();
+    CompareDialog* dialog = window->dialogs().ShowCompare();
     const std::string cleric = planner::EncodePlanCode(planner::Planner(*catalog::ClassCatalog::Find("Cleric")));
     dialog->SetOtherPlan(QString::fromStdString(cleric));
     const auto refused = planner::ComparePlans(window->planner(), cleric);
@@ -173,7 +173,7 @@ TEST_F(CompareDialogTest, ACodeThatCannotBeComparedSaysWhyInTheDialog) {
 }
 
 TEST_F(CompareDialogTest, BeforeBIsChosenTheColumnsAreHeadedAndEnterInTheCodeBoxOnlyCompares) {
-    CompareDialog* dialog = window->ShowCompare();
+    CompareDialog* dialog = window->dialogs().ShowCompare();
     QTableWidget& table = Table(*dialog);
     for (int column = 2; column < table.columnCount(); ++column) {
         const QString heading = table.horizontalHeaderItem(column)->text();
@@ -193,7 +193,7 @@ TEST_F(CompareDialogTest, BeforeBIsChosenTheColumnsAreHeadedAndEnterInTheCodeBox
 
 TEST_F(CompareDialogTest, TheTrainingPathSaysTheLevelThePlanIsCompleteFrom) {
     PickLevel(50);
-    TrainingPathDialog* path = window->ShowTrainingPath();
+    TrainingPathDialog* path = window->dialogs().ShowTrainingPath();
     auto* completeFrom = path->findChild<QLabel*>("lblCompleteFrom");
     EXPECT_EQ(completeFrom->text(), "Complete from level 6");
     Slider("sldSlashing")->setValue(30);

@@ -81,7 +81,7 @@ TEST_F(HistoryWindowTest, EveryGestureIsUndoneAndRedoneThroughTheShortcutsWithTh
 }
 
 TEST_F(HistoryWindowTest, AnOpenTrainingPathFollowsAnUndo) {
-    TrainingPathDialog* path = window->ShowTrainingPath();
+    TrainingPathDialog* path = window->dialogs().ShowTrainingPath();
     auto* table = path->findChild<QTableWidget*>("tblTrainingPath");
     const int before = table->rowCount();
     auto* level = window->findChild<QComboBox*>("cboLevel");

@@ -54,17 +54,17 @@ TEST_F(PlanSharingWindowTest, CopyLinkIsOfferedOnlyWithAWebHomeAndLinksThePlanTh
     };
     ASSERT_NE(copyLink(), nullptr);
     for (const char* notAHome : {"", "file:///home/user/vantrell/", "https://example.org/vantrell"}) {
-        window->SetWebHome(notAHome);
+        window->sharing().SetWebHome(notAHome);
         EXPECT_FALSE(copyLink()->isVisible()) << notAHome;
     }
-    window->SetWebHome("https://example.org/vantrell/");
+    window->sharing().SetWebHome("https://example.org/vantrell/");
     EXPECT_TRUE(copyLink()->isVisible());
     copyLink()->trigger();
     EXPECT_EQ(Clipboard(), "https://example.org/vantrell/#VT1:Healer:50:10.1.1");
 
     // The link is what another user pastes.
     auto other = Open("Healer");
-    other->PastePlanCode();
+    other->sharing().PastePlanCode();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(other->findChild<QLabel*>("lblMendingSkill")->text(), "10");
 }
@@ -87,7 +87,7 @@ TEST_F(PlanSharingWindowTest, AMalformedCodeChangesNothingAndSaysWhy) {
     auto window = Open("Healer");
     Slider(*window, "sldMending")->setValue(10);
     QGuiApplication::clipboard()->setText("VT1:Healer:60:1.1.1");
-    window->PastePlanCode();
+    window->sharing().PastePlanCode();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Paste Plan Code");
     EXPECT_EQ(messages[0].text, "The plan code's character level \"60\" is not between 6 and 50.");
@@ -95,7 +95,7 @@ TEST_F(PlanSharingWindowTest, AMalformedCodeChangesNothingAndSaysWhy) {
 
     // Ten million letters are refused with a short excerpt of them, not a message that quotes them all.
     QGuiApplication::clipboard()->setText("VT1:" + QString(10'000'000, 'x') + ":50:1.1.1.1.1.1.1.1");
-    window->PastePlanCode();
+    window->sharing().PastePlanCode();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_LT(messages[1].text.size(), 200);
     EXPECT_TRUE(messages[1].text.contains(QString(80, 'x') + "\u2026")) << messages[1].text.toStdString();
@@ -104,7 +104,7 @@ TEST_F(PlanSharingWindowTest, AMalformedCodeChangesNothingAndSaysWhy) {
 TEST_F(PlanSharingWindowTest, ATrimmedPlanNamesTheLoweredLines) {
     auto window = Open("Healer");
     QGuiApplication::clipboard()->setText("VT1:Healer:10:10.10.1");
-    window->PastePlanCode();
+    window->sharing().PastePlanCode();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text,
               "The plan did not fit and was trimmed by the usual rules:\nAugmentation: 10 lowered to 1");
@@ -113,7 +113,7 @@ TEST_F(PlanSharingWindowTest, ATrimmedPlanNamesTheLoweredLines) {
 TEST_F(PlanSharingWindowTest, WithoutAnOpenerAnotherClassCannotBePasted) {
     auto window = Open("Healer");
     QGuiApplication::clipboard()->setText("VT1:Cleric:50:2.1.1");
-    window->PastePlanCode();
+    window->sharing().PastePlanCode();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "This window cannot open the Cleric planner.");
 }

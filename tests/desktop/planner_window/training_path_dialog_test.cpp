@@ -54,7 +54,7 @@ TEST_F(TrainingPathDialogTest, CtrlTOpensOneDialogThatFollowsThePlanner) {
     EXPECT_EQ(CellText(*dialog, 12, 1), "9");
     EXPECT_EQ(CellText(*dialog, 6, 1), "\u25B2 6");
     EXPECT_EQ(CellText(*dialog, 12, 9), "96");
-    EXPECT_EQ(window->ShowTrainingPath(), dialog);
+    EXPECT_EQ(window->dialogs().ShowTrainingPath(), dialog);
 }
 
 TEST_F(TrainingPathDialogTest, MovingLinesRetrainsCopiesAsShownAndIsKept) {
@@ -62,7 +62,7 @@ TEST_F(TrainingPathDialogTest, MovingLinesRetrainsCopiesAsShownAndIsKept) {
     Slider("sldSlashing")->setValue(30);
     Slider("sldShield")->setValue(15);
     Slider("sldParry")->setValue(10);
-    TrainingPathDialog* dialog = window->ShowTrainingPath();
+    TrainingPathDialog* dialog = window->dialogs().ShowTrainingPath();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     auto* list = dialog->findChild<QListWidget*>("lstPriority");
     list->setCurrentRow(6);
@@ -84,7 +84,7 @@ TEST_F(TrainingPathDialogTest, MovingLinesRetrainsCopiesAsShownAndIsKept) {
         "\n    6        3*        1          1         1           1          1        6*     1             1  "));
 
     dialog->close();
-    EXPECT_EQ(window->ShowTrainingPath()->priority(), (planner::TrainingPriority{6, 0, 1, 2, 3, 4, 5, 7}));
+    EXPECT_EQ(window->dialogs().ShowTrainingPath()->priority(), (planner::TrainingPriority{6, 0, 1, 2, 3, 4, 5, 7}));
 }
 
 }  // namespace

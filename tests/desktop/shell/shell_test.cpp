@@ -177,7 +177,7 @@ TEST_F(ShellTest, APastedCodeOfAnotherClassOpensThatClassWindow) {
     ChooseClass("Healer");
     planner_window::ClassPlannerWindow* healer = FrontPlanner();
     QGuiApplication::clipboard()->setText("VT1:Cleric:30:10.1.1");
-    healer->PastePlanCode();
+    healer->sharing().PastePlanCode();
     EXPECT_TRUE(messages.empty());
     ASSERT_NE(FrontPlanner(), nullptr);
     EXPECT_EQ(FrontPlanner()->objectName(), "frmCleric");
