@@ -1,13 +1,13 @@
 // The page in headless Chromium, driven only through its test contract and
 // compared with the native scenario driver.
 import assert from 'node:assert/strict';
-import { readFileSync, readdirSync } from 'node:fs';
+import { readFileSync, readdirSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import playwright from 'playwright-core';
 
 import {
-    classNames, drive, generateScript, launch, loadCore, nativeLines, openPage, pageUrl, random, root, showOf,
+    classNames, drive, generateScript, launch, loadCore, nativeLines, openPage, pagePath, pageUrl, random, root, showOf,
     stemsOf, webBuild,
 } from './support.mjs';
 
@@ -314,6 +314,14 @@ describe('texts', () => {
         assert.deepEqual(planner, { copyLink: texts.copyLink, apply: texts.apply, copyBox: texts.textToCopy });
         assert.deepEqual(page.errors, []);
         await page.close();
+    });
+});
+
+describe('size', () => {
+    // The one file a phone downloads: a cap that each feature must fit under.
+    test('the page stays under 240,000 bytes', () => {
+        const bytes = statSync(pagePath).size;
+        assert.ok(bytes < 240_000, `the page is ${bytes} bytes`);
     });
 });
 
