@@ -9,10 +9,10 @@
 
 #include "core/planner/document_limits.h"
 #include "core/planner/points.h"
-#include "core/planner/quoted.h"
 #include "core/planner/training_path_view.h"
 #include "core/planner/whole_number.h"
 #include "core/texts/composed.h"
+#include "core/texts/driver_texts.h"
 #include "core/texts/library_texts.h"
 #include "tools/scenario/planner_json.h"
 #include "tools/scenario/session_json.h"
@@ -21,7 +21,6 @@
 namespace vantrell::scenario {
 namespace {
 
-using planner::Quoted;
 
 constexpr std::string_view kBlanks = " \t\r";
 
@@ -47,7 +46,7 @@ Document DocumentAt(std::string_view path) {
     std::error_code failed;
     const std::filesystem::path file{std::string(path)};
     const auto size = std::filesystem::file_size(file, failed);
-    const std::string unreadable = "Could not read " + Quoted(path) + ".";
+    const std::string unreadable = texts::driver::CouldNotRead(path);
     if (failed || std::filesystem::is_directory(file, failed)) return {.text = {}, .fault = unreadable};
     if (size > planner::kLargestDocument) return {.text = {}, .fault = texts::library::TooLargeFile()};
     std::ifstream stream{file, std::ios::binary};
@@ -80,11 +79,11 @@ int ScenarioRunner::Run(std::istream& script) {
         try {
             reason = RunCommand(line);
         } catch (const std::exception& fault) {
-            reason = std::string("planner fault: ") + fault.what();
+            reason = texts::driver::PlannerFault(fault.what());
         }
         if (!reason.empty()) {
             out_.flush();
-            err_ << "error: line " << number << ": " << reason << '\n';
+            err_ << texts::driver::ScriptError(number, reason) << '\n';
             return kScenarioBadInput;
         }
     }
@@ -98,10 +97,10 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
     const std::string_view command = words.front();
     const auto expect = [&](std::size_t arguments) -> std::string {
         if (words.size() == arguments + 1) return {};
-        return Quoted(command) + " takes " + std::to_string(arguments) + " argument(s)";
+        return texts::driver::TakesArguments(command, arguments);
     };
     const auto needPlanner = [&]() -> std::string {
-        return session_.current() == nullptr ? Quoted(command) + " before any 'open'" : std::string{};
+        return session_.current() == nullptr ? texts::driver::BeforeAnyOpen(command) : std::string{};
     };
 
     if (command == "open") {
@@ -175,11 +174,11 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
         out_ << PlannerJson(*session_.current()) << '\n';
         return {};
     }
-    return "unknown command " + Quoted(command);
+    return texts::driver::UnknownCommand(command);
 }
 
 std::string ScenarioRunner::Open(std::string_view listName) {
-    if (session_.Open(listName) == nullptr) return "unknown class " + Quoted(listName);
+    if (session_.Open(listName) == nullptr) return texts::driver::UnknownClass(listName);
     return {};
 }
 
@@ -238,7 +237,7 @@ void ScenarioRunner::Rename(std::string_view names) {
     constexpr std::string_view kArrow = "=>";
     const auto arrow = names.find(kArrow);
     if (arrow == std::string_view::npos) {
-        out_ << ErrorJson("rename takes '<old name> => <new name>'") << '\n';
+        out_ << ErrorJson(texts::driver::kRenameUsage) << '\n';
         return;
     }
     const std::string_view newName = names.substr(arrow + kArrow.size());
@@ -249,14 +248,14 @@ void ScenarioRunner::Rename(std::string_view names) {
 
 void ScenarioRunner::Export(std::string_view path) {
     if (path.empty()) {
-        out_ << ErrorJson("export takes the file to write.") << '\n';
+        out_ << ErrorJson(texts::driver::kExportUsage) << '\n';
         return;
     }
     std::ofstream file{std::string(path), std::ios::binary | std::ios::trunc};
     file << session_.library().Write();
     file.close();
     if (!file) {
-        out_ << ErrorJson("Could not write " + Quoted(path) + ".") << '\n';
+        out_ << ErrorJson(texts::driver::CouldNotWrite(path)) << '\n';
         return;
     }
     out_ << FieldJson("exported", session_.library().plans().size()) << '\n';
@@ -264,7 +263,7 @@ void ScenarioRunner::Export(std::string_view path) {
 
 void ScenarioRunner::Import(std::string_view path) {
     if (path.empty()) {
-        out_ << ErrorJson("import takes the file to read.") << '\n';
+        out_ << ErrorJson(texts::driver::kImportUsage) << '\n';
         return;
     }
     const Document document = DocumentAt(path);
@@ -283,10 +282,9 @@ void ScenarioRunner::Import(std::string_view path) {
 
 std::string ScenarioRunner::PickLevel(std::string_view number) {
     const auto level = planner::ParseWholeNumber(number);
-    if (!level) return "not a number: " + Quoted(number);
+    if (!level) return texts::driver::NotANumber(number);
     if (*level < planner::kLowestCharacterLevel || *level > planner::kHighestCharacterLevel) {
-        return "level " + std::to_string(*level) + " is outside " + std::to_string(planner::kLowestCharacterLevel) +
-               " to " + std::to_string(planner::kHighestCharacterLevel);
+        return texts::driver::LevelOutside(*level, planner::kLowestCharacterLevel, planner::kHighestCharacterLevel);
     }
     session_.PickLevel(*session_.current(), static_cast<std::int16_t>(*level));
     return {};
@@ -295,9 +293,9 @@ std::string ScenarioRunner::PickLevel(std::string_view number) {
 std::string ScenarioRunner::Slide(std::string_view stem, std::string_view number) {
     planner::Planner& current = *session_.current();
     const auto line = current.LineIndexOf(stem);
-    if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current.definition().listName);
+    if (!line) return texts::driver::UnknownStem(stem, current.definition().listName);
     const auto value = planner::ParseWholeNumber(number);
-    if (!value) return "not a number: " + Quoted(number);
+    if (!value) return texts::driver::NotANumber(number);
     session_.MoveSlider(current, *line, *value);
     return {};
 }
@@ -305,7 +303,7 @@ std::string ScenarioRunner::Slide(std::string_view stem, std::string_view number
 std::string ScenarioRunner::Click(std::string_view stem) {
     const planner::Planner& current = *session_.current();
     const auto line = current.LineIndexOf(stem);
-    if (!line) return "unknown stem " + Quoted(stem) + " for " + std::string(current.definition().listName);
+    if (!line) return texts::driver::UnknownStem(stem, current.definition().listName);
     out_ << MessageJson(current.ExplanationFor(*line)) << '\n';
     return {};
 }

@@ -2,7 +2,8 @@
 // a record must be described or kept out by name.
 #include <gtest/gtest.h>
 
-#include <string_view>
+#include <cstddef>
+#include <iterator>
 #include <typeinfo>
 
 #include "core/planner/plan_code.h"
@@ -26,30 +27,25 @@ constexpr std::size_t MemberCount() {
     }
 }
 
-template <typename Record, std::size_t Shown, std::size_t KeptOut = 0>
-void ExpectEveryMemberPlaced(const std::string_view (&)[Shown], const std::string_view (&)[KeptOut]) {
-    EXPECT_EQ(Shown + KeptOut, MemberCount<Record>()) << typeid(Record).name();
-}
-
-template <typename Record, std::size_t Shown>
-void ExpectEveryMemberPlaced(const std::string_view (&shown)[Shown]) {
-    ExpectEveryMemberPlaced<Record>(shown, {});
+template <typename Record>
+void ExpectEveryMemberPlaced(std::size_t shown, std::size_t keptOut = 0) {
+    EXPECT_EQ(shown + keptOut, MemberCount<Record>()) << typeid(Record).name();
 }
 
 TEST(RecordFields, EveryMemberOfEveryRecordIsShownOrKeptOutOnPurpose) {
-    ExpectEveryMemberPlaced<SavedPlan>(records::kSavedPlanShown, records::kSavedPlanKeptOut);
-    ExpectEveryMemberPlaced<LineView>(records::kLineViewShown);
-    ExpectEveryMemberPlaced<PlannerView>(records::kPlannerViewShown);
-    ExpectEveryMemberPlaced<NewAbilityView>(records::kNewAbilityShown);
-    ExpectEveryMemberPlaced<PathCellView>(records::kPathCellShown, records::kPathCellKeptOut);
-    ExpectEveryMemberPlaced<PathRowView>(records::kPathRowShown);
-    ExpectEveryMemberPlaced<TrainingPathView>(records::kTrainingPathShown);
-    ExpectEveryMemberPlaced<LoweredLine>(records::kLoweredLineShown);
-    ExpectEveryMemberPlaced<ComparedPlan>(records::kComparedPlanShown);
-    ExpectEveryMemberPlaced<ComparedSide>(records::kComparedSideShown);
-    ExpectEveryMemberPlaced<ComparedLine>(records::kComparedLineShown);
-    ExpectEveryMemberPlaced<PlanComparison>(records::kComparisonShown, records::kComparisonKeptOut);
-    ExpectEveryMemberPlaced<Session::Applied>(records::kAppliedShown);
+    ExpectEveryMemberPlaced<SavedPlan>(std::size(records::kSavedPlanShown), std::size(records::kSavedPlanKeptOut));
+    ExpectEveryMemberPlaced<LineView>(std::size(records::kLineViewShown));
+    ExpectEveryMemberPlaced<PlannerView>(std::size(records::kPlannerViewShown));
+    ExpectEveryMemberPlaced<NewAbilityView>(std::size(records::kNewAbilityShown));
+    ExpectEveryMemberPlaced<PathCellView>(std::size(records::kPathCellShown), std::size(records::kPathCellKeptOut));
+    ExpectEveryMemberPlaced<PathRowView>(std::size(records::kPathRowShown));
+    ExpectEveryMemberPlaced<TrainingPathView>(std::size(records::kTrainingPathShown));
+    ExpectEveryMemberPlaced<LoweredLine>(std::size(records::kLoweredLineShown));
+    ExpectEveryMemberPlaced<ComparedPlan>(std::size(records::kComparedPlanShown));
+    ExpectEveryMemberPlaced<ComparedSide>(std::size(records::kComparedSideShown));
+    ExpectEveryMemberPlaced<ComparedLine>(std::size(records::kComparedLineShown));
+    ExpectEveryMemberPlaced<PlanComparison>(std::size(records::kComparisonShown), std::size(records::kComparisonKeptOut));
+    ExpectEveryMemberPlaced<Session::Applied>(std::size(records::kAppliedShown));
 }
 
 }  // namespace
