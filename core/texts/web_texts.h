@@ -5,6 +5,8 @@
 // Texts only the web page shows.
 namespace vantrell::texts::web {
 
+// Said when the browser cannot start the core; written into the page as it is built, since no core is there to ask.
+inline constexpr std::string_view kCoreFailedLead = "This browser could not start the planner: ";
 // What a search engine or a shared link shows of the page.
 inline constexpr std::string_view kPageDescription =
     "Plan how an Ostrand character spends its specialization points: pick a realm, a class and a level from 6 to 50, "

@@ -42,6 +42,7 @@ val Texts() {
     const std::pair<const char*, std::string_view> entries[] = {
         {"programName", shell::kProgramName},
         {"pageDescription", page::kPageDescription},
+        {"coreFailedLead", page::kCoreFailedLead},
         {"maintainer", shell::kMaintainer},
         {"byLinePrefix", shell::kByLinePrefix},
         {"contactAddress", shell::kContactAddress},

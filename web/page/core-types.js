@@ -7,6 +7,7 @@
  * @typedef {object} Texts
  * @property {string} programName
  * @property {string} pageDescription what the page's description says of it, written in when it is built
+ * @property {string} coreFailedLead what goes before the reason the core could not start, written in when the page is built
  * @property {string} maintainer
  * @property {string} byLinePrefix
  * @property {string} contactAddress

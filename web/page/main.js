@@ -125,7 +125,8 @@ class Page {
 }
 
 const core = await loadCore(byId('vantrellWasm', HTMLElement)).catch((error) => {
-    byId('msgAlert', HTMLElement).textContent = `This browser could not start the planner: ${error.message}`;
+    const alert = byId('msgAlert', HTMLElement);
+    alert.textContent = `${alert.dataset.coreFailedLead ?? ''}${error.message}`;
     throw error;
 });
 const page = new Page(core);

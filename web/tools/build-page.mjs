@@ -54,6 +54,8 @@ const attributeSafe = (text) => text.replace(/&/g, '&amp;').replace(/"/g, '&quot
 // The description search engines and shared links show is the core's, as every text of the page.
 const { texts } = await createRequire(import.meta.url)(`${modulePath}.js`)({ wasmBinary: readFileSync(`${modulePath}.wasm`) });
 replaceOnce('</title>', `</title>\n<meta name="description" content="${attributeSafe(texts().pageDescription)}">`);
+// Said when the core cannot start, when there is no core to ask.
+replaceOnce('<div id="msgAlert"', `<div id="msgAlert" data-core-failed-lead="${attributeSafe(texts().coreFailedLead)}"`);
 if (home) replaceOnce('</head>', `<meta name="vantrell-home" content="${attributeSafe(home)}">\n</head>`);
 replaceOnce('<link rel="stylesheet" href="style.css">', `<style>${style}</style>`);
 replaceOnce('<script src="vantrell_core.js"></script>',
