@@ -25,6 +25,7 @@ std::string UnknownCommand(std::string_view command);
 std::string UnknownClass(std::string_view listName);
 std::string NotANumber(std::string_view text);
 std::string LevelOutside(long long level, int lowest, int highest);
+std::string UnknownFormat(std::string_view format);
 std::string UnknownStem(std::string_view stem, std::string_view listName);
 
 }  // namespace vantrell::texts::driver

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/planner/document_limits.h"
+#include "core/planner/plan_formats.h"
 #include "core/planner/points.h"
 #include "core/planner/training_path_view.h"
 #include "core/planner/whole_number.h"
@@ -154,7 +155,8 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
         }
         return {};
     }
-    if (command == "level" || command == "slide" || command == "click" || command == "show" || command == "path") {
+    if (command == "level" || command == "slide" || command == "click" || command == "show" || command == "path" ||
+        command == "format") {
         const std::size_t arguments = command == "slide" ? 2 : command == "show" || command == "path" ? 0 : 1;
         if (auto bad = expect(arguments); !bad.empty()) return bad;
         if (auto bad = needPlanner(); !bad.empty()) return bad;
@@ -167,6 +169,7 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
         PrintPath();
         return {};
     }
+    if (command == "format") return PrintFormat(words[1]);
     if (command == "level") return PickLevel(words[1]);
     if (command == "slide") return Slide(words[1], words[2]);
     if (command == "click") return Click(words[1]);
@@ -310,6 +313,13 @@ std::string ScenarioRunner::Click(std::string_view stem) {
 
 std::string ScenarioRunner::SetPriority(std::span<const std::string_view> stems) {
     return session_.SetPriority(session_.current()->definition(), stems);
+}
+
+std::string ScenarioRunner::PrintFormat(std::string_view format) {
+    const auto text = planner::PlanInFormat(*session_.current(), format);
+    if (!text) return texts::driver::UnknownFormat(format);
+    out_ << FormatJson(format, *text) << '\n';
+    return {};
 }
 
 void ScenarioRunner::PrintPath() {

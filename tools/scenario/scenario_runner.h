@@ -42,6 +42,8 @@ private:
     std::string Click(std::string_view stem);
     std::string SetPriority(std::span<const std::string_view> stems);
     void PrintPath();
+    // The current plan in a form it can be copied in.
+    std::string PrintFormat(std::string_view format);
 
     std::ostream& out_;
     std::ostream& err_;

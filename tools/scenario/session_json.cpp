@@ -37,6 +37,10 @@ std::string ImportedJson(std::size_t plans, std::size_t unusable) {
 std::string FieldJson(std::string_view key, std::string_view text) { return JsonLine({{std::string(key), text}}); }
 std::string FieldJson(std::string_view key, std::size_t number) { return JsonLine({{std::string(key), number}}); }
 
+std::string FormatJson(std::string_view format, std::string_view text) {
+    return JsonLine({{"format", format}, {"text", text}});
+}
+
 std::string ErrorJson(std::string_view reason) { return JsonLine({{"error", reason}}); }
 
 std::string HistoryJson(std::size_t undo, std::size_t redo) { return JsonLine({{"undo", undo}, {"redo", redo}}); }

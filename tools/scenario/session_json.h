@@ -29,6 +29,8 @@ std::string ImportedJson(std::size_t plans, std::size_t unusable);
 std::string FieldJson(std::string_view key, std::string_view text);
 std::string FieldJson(std::string_view key, std::size_t number);
 
+// What `format` prints: the current plan in that form.
+std::string FormatJson(std::string_view format, std::string_view text);
 // What a user's mistake prints, the script going on.
 std::string ErrorJson(std::string_view reason);
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/catalog/records.h"
+#include "core/planner/planner.h"
+
+namespace vantrell::planner {
+
+// What a column holds, which says how each rendering sets it.
+enum class ColumnKind {
+    kName,    // the row's caption, in its catalog colour
+    kNumber,  // right-aligned; a one-line copy names it beside its value
+    kDetail,  // a number a one-line copy leaves out
+    kText,    // free text, wrapped where it must be
+};
+
+struct TableColumn {
+    std::string heading;
+    ColumnKind kind = ColumnKind::kNumber;
+};
+
+struct TableCell {
+    std::string text;
+    std::optional<catalog::Rgb> colour;
+};
+
+// A plan as every copy of it shows it: a title, one row per line under the
+// column headings, then the lines that follow and the plan's code.
+struct TableDocument {
+    std::string title;
+    catalog::Rgb titleColour;
+    std::vector<TableColumn> columns;
+    std::vector<std::vector<TableCell>> rows;
+    std::vector<std::string> after;
+    std::string code;
+};
+
+TableDocument PlanTable(const Planner& planner);
+
+}  // namespace vantrell::planner

@@ -1,0 +1,105 @@
+// The table as a picture. Columns are placed in the picture's own units; a
+// text too long for its column is broken between words onto further lines of
+// its row, measured by an average letter's width of the sans-serif faces named.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/planner/table_rendering.h"
+
+namespace vantrell::planner {
+namespace {
+
+constexpr int kWidth = 760;
+constexpr int kMargin = 16;
+constexpr int kLineHeight = 20;
+constexpr int kFontSize = 13;
+constexpr double kLetterWidth = 6.8;  // an average letter at 13 units, with room to spare
+constexpr int kNameWidth = 190;
+constexpr int kNumberWidth = 64;
+
+// Characters, not bytes: a letter of another script is as wide as any.
+std::size_t Letters(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::vector<std::string> Wrapped(std::string_view text, int width) {
+    const auto fits = static_cast<std::size_t>(std::max(8.0, width / kLetterWidth));
+    std::vector<std::string> lines{""};
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view word = text.substr(start, end - start);
+        if (!lines.back().empty() && Letters(lines.back()) + 1 + Letters(word) > fits) lines.emplace_back();
+        lines.back().append(lines.back().empty() ? "" : " ").append(word);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string Text(int x, int y, std::string_view text, std::string_view attributes) {
+    return "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\"" + std::string(attributes) + ">" +
+           MarkupEscaped(text) + "</text>\n";
+}
+
+std::string Fill(const std::optional<catalog::Rgb>& colour) {
+    return colour ? " fill=\"" + HexColour(*colour) + "\"" : std::string();
+}
+
+// Where each column starts, and where a text column may run to.
+std::vector<int> ColumnEdges(const TableDocument& table) {
+    std::vector<int> edges{kMargin};
+    for (const TableColumn& column : table.columns) {
+        const int width = column.kind == ColumnKind::kName ? kNameWidth : column.kind == ColumnKind::kText ? 0 : kNumberWidth;
+        edges.push_back(edges.back() + width);
+    }
+    return edges;
+}
+
+}  // namespace
+
+std::string SvgOf(const TableDocument& table) {
+    const std::vector<int> edges = ColumnEdges(table);
+    const int textWidth = kWidth - kMargin - edges.back() - 12;
+    std::string body = Text(kMargin, 30, table.title, " font-size=\"20\" font-weight=\"bold\"" + Fill(table.titleColour));
+    int y = 62;
+    for (std::size_t column = 0; column < table.columns.size(); ++column) {
+        const bool right = table.columns[column].kind == ColumnKind::kNumber || table.columns[column].kind == ColumnKind::kDetail;
+        body += Text(right ? edges[column + 1] - 8 : edges[column] + (column == 0 ? 0 : 12), y, table.columns[column].heading,
+                     std::string(" font-weight=\"bold\"") + (right ? " text-anchor=\"end\"" : ""));
+    }
+    body += "<line x1=\"" + std::to_string(kMargin) + "\" y1=\"" + std::to_string(y + 6) + "\" x2=\"" +
+            std::to_string(kWidth - kMargin) + "\" y2=\"" + std::to_string(y + 6) + "\" stroke=\"#999999\"/>\n";
+    for (const auto& row : table.rows) {
+        y += kLineHeight + 4;
+        int lines = 1;
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            const TableCell& cell = row[column];
+            switch (table.columns[column].kind) {
+            case ColumnKind::kName: body += Text(edges[column], y, cell.text, " font-weight=\"bold\"" + Fill(cell.colour)); break;
+            case ColumnKind::kNumber:
+            case ColumnKind::kDetail: body += Text(edges[column + 1] - 8, y, cell.text, " text-anchor=\"end\""); break;
+            case ColumnKind::kText: {
+                if (cell.text.empty()) break;
+                const auto wrapped = Wrapped(cell.text, textWidth);
+                for (std::size_t line = 0; line < wrapped.size(); ++line) {
+                    body += Text(edges[column] + 12, y + static_cast<int>(line) * kLineHeight, wrapped[line], Fill(cell.colour));
+                }
+                lines = std::max(lines, static_cast<int>(wrapped.size()));
+            }
+            }
+        }
+        y += (lines - 1) * kLineHeight;
+    }
+    y += 10;
+    for (const std::string& line : table.after) body += Text(kMargin, y += kLineHeight + 4, line, "");
+    body += Text(kMargin, y += kLineHeight + 4, table.code, " font-family=\"Liberation Mono, Courier New, monospace\"");
+    const std::string height = std::to_string(y + kMargin);
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(kWidth) + "\" height=\"" + height +
+           "\" viewBox=\"0 0 " + std::to_string(kWidth) + " " + height +
+           "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-size=\"" + std::to_string(kFontSize) +
+           "\" fill=\"#000000\">\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n" + body + "</svg>\n";
+}
+
+}  // namespace vantrell::planner

@@ -1,0 +1,130 @@
+#include "core/planner/table_rendering.h"
+
+#include <array>
+#include <cstdio>
+#include <utility>
+
+#include "core/texts/sharing_texts.h"
+
+namespace vantrell::planner {
+namespace {
+
+std::string MarkdownEscaped(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        if (c == '\\' || c == '|' || c == '*' || c == '_' || c == '`') escaped += '\\';
+        escaped += c == '\n' ? ' ' : c;
+    }
+    return escaped;
+}
+
+}  // namespace
+
+std::string HexColour(catalog::Rgb colour) {
+    std::array<char, 8> hex{};
+    std::snprintf(hex.data(), hex.size(), "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return hex.data();
+}
+
+std::string MarkupEscaped(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        case '\'': escaped += "&#39;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string MarkdownOf(const TableDocument& table) {
+    std::string text = "**" + MarkdownEscaped(table.title) + "**\n\n|";
+    std::string rule = "|";
+    for (const TableColumn& column : table.columns) {
+        text.append(" ").append(MarkdownEscaped(column.heading)).append(" |");
+        const bool right = column.kind == ColumnKind::kNumber || column.kind == ColumnKind::kDetail;
+        rule.append(right ? " ---: |" : " :--- |");
+    }
+    text.append("\n").append(rule).append("\n");
+    for (const auto& row : table.rows) {
+        text += "|";
+        for (const TableCell& cell : row) text.append(" ").append(MarkdownEscaped(cell.text)).append(" |");
+        text += "\n";
+    }
+    for (const std::string& line : table.after) text.append("\n").append(MarkdownEscaped(line)).append("\n");
+    return text.append("\n`").append(table.code).append("`\n");
+}
+
+std::string BbcodeOf(const TableDocument& table) {
+    std::string text = "[b]" + table.title + "[/b]\n";
+    for (const auto& row : table.rows) {
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            const TableCell& cell = row[column];
+            switch (table.columns[column].kind) {
+            case ColumnKind::kName:
+                text.append("[color=").append(HexColour(cell.colour.value_or(catalog::Rgb{}))).append("]");
+                text.append(cell.text).append("[/color]");
+                break;
+            case ColumnKind::kNumber: text.append(texts::sharing::kFigureSeparator).append(table.columns[column].heading).append(" ").append(cell.text); break;
+            case ColumnKind::kDetail: break;
+            case ColumnKind::kText:
+                if (!cell.text.empty()) text.append(texts::sharing::kFigureSeparator).append("[i]").append(cell.text).append("[/i]");
+                break;
+            }
+        }
+        text += "\n";
+    }
+    for (const std::string& line : table.after) text.append(line).append("\n");
+    return text.append(table.code).append("\n");
+}
+
+std::string HtmlOf(const TableDocument& table) {
+    std::string html = "<table>\n<caption style=\"color:" + HexColour(table.titleColour) + ";font-weight:bold\">" +
+                       MarkupEscaped(table.title) + "</caption>\n<thead><tr>";
+    for (const TableColumn& column : table.columns) html.append("<th scope=\"col\">").append(MarkupEscaped(column.heading)).append("</th>");
+    html += "</tr></thead>\n<tbody>\n";
+    for (const auto& row : table.rows) {
+        html += "<tr>";
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            const TableCell& cell = row[column];
+            const ColumnKind kind = table.columns[column].kind;
+            const bool name = kind == ColumnKind::kName;
+            std::string style = kind == ColumnKind::kNumber || kind == ColumnKind::kDetail ? "text-align:right" : "";
+            if (cell.colour) style.append(style.empty() ? "" : ";").append("color:").append(HexColour(*cell.colour));
+            html.append(name ? "<th scope=\"row\"" : "<td");
+            if (!style.empty()) html.append(" style=\"").append(style).append("\"");
+            html.append(">").append(MarkupEscaped(cell.text)).append(name ? "</th>" : "</td>");
+        }
+        html += "</tr>\n";
+    }
+    html += "</tbody>\n</table>\n";
+    for (const std::string& line : table.after) html.append("<p>").append(MarkupEscaped(line)).append("</p>\n");
+    return html.append("<p><code>").append(MarkupEscaped(table.code)).append("</code></p>\n");
+}
+
+std::string Rendered(const TableDocument& table, TableFormat format) {
+    switch (format) {
+    case TableFormat::kMarkdown: return MarkdownOf(table);
+    case TableFormat::kBbcode: return BbcodeOf(table);
+    case TableFormat::kHtml: return HtmlOf(table);
+    case TableFormat::kSvg: break;
+    }
+    return SvgOf(table);
+}
+
+std::optional<TableFormat> TableFormatNamed(std::string_view name) {
+    constexpr std::array<std::pair<std::string_view, TableFormat>, 4> kNames{{{"markdown", TableFormat::kMarkdown},
+                                                                              {"bbcode", TableFormat::kBbcode},
+                                                                              {"html", TableFormat::kHtml},
+                                                                              {"svg", TableFormat::kSvg}}};
+    for (const auto& [named, format] : kNames) {
+        if (named == name) return format;
+    }
+    return std::nullopt;
+}
+
+}  // namespace vantrell::planner
