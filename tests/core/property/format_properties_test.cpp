@@ -1,0 +1,101 @@
+// Every copy of a random plan, in every class, says what the planner shows:
+// the Markdown table reads back to the view, the BBCode's tags balance and the
+// picture is well-formed markup holding every caption and level.
+#include <gtest/gtest.h>
+#include <rapidcheck/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/catalog/class_catalog.h"
+#include "core/planner/planner_view.h"
+#include "core/planner/table_rendering.h"
+#include "tests/core/property/plan_actions.h"
+
+namespace vantrell::property {
+namespace {
+
+// The cells of a GitHub-flavoured table row, unescaped.
+std::vector<std::string> MarkdownCells(const std::string& row) {
+    std::vector<std::string> cells{""};
+    for (std::size_t at = 1; at < row.size(); ++at) {
+        if (row[at] == '\\') {
+            cells.back() += row[++at];
+        } else if (row[at] == '|') {
+            cells.emplace_back();
+        } else {
+            cells.back() += row[at];
+        }
+    }
+    cells.pop_back();
+    for (std::string& cell : cells) cell = cell.substr(1, cell.size() - 2);
+    return cells;
+}
+
+// The names of the elements or tags opened and closed, in order, as "name" and "/name".
+std::vector<std::string> Tags(const std::string& text, char open, char close) {
+    std::vector<std::string> tags;
+    for (std::size_t at = text.find(open); at != std::string::npos; at = text.find(open, at + 1)) {
+        const std::size_t end = text.find(close, at);
+        std::string tag = text.substr(at + 1, end - at - 1);
+        if (tag.ends_with('/')) continue;
+        tags.push_back(tag.substr(0, tag.find_first_of(" =")));
+    }
+    return tags;
+}
+
+bool Balanced(const std::vector<std::string>& tags) {
+    std::vector<std::string> open;
+    for (const std::string& tag : tags) {
+        if (!tag.starts_with('/')) {
+            open.push_back(tag);
+        } else if (open.empty() || open.back() != tag.substr(1)) {
+            return false;
+        } else {
+            open.pop_back();
+        }
+    }
+    return open.empty();
+}
+
+class FormatProperties : public ::testing::TestWithParam<std::string_view> {};
+
+TEST_P(FormatProperties, EveryCopySaysWhatThePlannerShows) {
+    const catalog::ClassDefinition& definition = *catalog::ClassCatalog::Find(GetParam());
+    rc::detail::checkGTest([&definition] {
+        PlanSession session(definition);
+        for (const Action& action : *ActionsFor(definition)) session.Run(session.Resolve(action));
+        const planner::PlannerView view = planner::ViewOf(session.planner());
+        const planner::TableDocument table = planner::PlanTable(session.planner());
+
+        std::istringstream markdown(planner::MarkdownOf(table));
+        std::vector<std::string> rows;
+        for (std::string row; std::getline(markdown, row);) {
+            if (row.starts_with("| ")) rows.push_back(row);
+        }
+        RC_ASSERT(rows.size() == view.lines.size() + 2);
+        const std::vector<std::string> headings{"Line", "Level", "Points", "%", "Abilities"};
+        RC_ASSERT(MarkdownCells(rows[0]) == headings);
+        for (std::size_t line = 0; line < view.lines.size(); ++line) {
+            const planner::LineView& shown = view.lines[line];
+            const std::vector<std::string> cells{std::string(definition.lines[line].caption), shown.level, shown.points,
+                                                 shown.percent, shown.abilities};
+            RC_ASSERT(MarkdownCells(rows[line + 2]) == cells);
+        }
+
+        RC_ASSERT(Balanced(Tags(planner::BbcodeOf(table), '[', ']')));
+        const std::string svg = planner::SvgOf(table);
+        RC_ASSERT(Balanced(Tags(svg, '<', '>')));
+        for (std::size_t line = 0; line < view.lines.size(); ++line) {
+            RC_ASSERT(svg.find(">" + planner::MarkupEscaped(definition.lines[line].caption) + "<") != std::string::npos);
+            RC_ASSERT(svg.find("\">" + view.lines[line].level + "</text>") != std::string::npos);
+        }
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryClass, FormatProperties, ::testing::ValuesIn(EveryClassName()),
+                         [](const auto& info) { return std::string(info.param); });
+
+}  // namespace
+}  // namespace vantrell::property
