@@ -66,6 +66,16 @@ std::string JsonTextOf(const PlanLibrary& library) {
     return text;
 }
 
+std::string ShowLine(const Planner& planner) { return JsonText(JsonOf(ViewOf(planner))); }
+
+std::string PathLine(const TrainingPathView& view) {
+    Json rows = Json::array();
+    for (const PathRowView& row : view.rows) rows.push_back(JsonOf(row));
+    return JsonText({{"path", std::move(rows)}});
+}
+
+std::string CompareLine(const PlanComparison& comparison) { return JsonText({{"compare", JsonOf(comparison)}}); }
+
 std::string JsonText(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
 }  // namespace vantrell::planner::records

@@ -65,6 +65,12 @@ Json JsonOf(const PlanLibrary& library);
 // without a tree for each of what may be a hundred thousand plans.
 std::string JsonTextOf(const PlanLibrary& library);
 
+// The lines the scenario driver prints, which vantrell-cli prints alike: a
+// planner as `show` shows it, a training path as `path`, a comparison as `compare`.
+std::string ShowLine(const Planner& planner);
+std::string PathLine(const TrainingPathView& view);
+std::string CompareLine(const PlanComparison& comparison);
+
 // Compact text, UTF-8 as it is; text that is not UTF-8 is shown with replacement characters rather than refused.
 std::string JsonText(const Json& json);
 

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/catalog/records.h"
+#include "core/planner/plan_compare.h"
 #include "core/planner/planner.h"
+#include "core/planner/training_path_view.h"
 
 namespace vantrell::planner {
 
@@ -39,5 +41,10 @@ struct TableDocument {
 };
 
 TableDocument PlanTable(const Planner& planner);
+// A training path: a row per character level, each line's level in it (after
+// the rose marker where it rose), the points left and the abilities gained.
+TableDocument PathTable(const Planner& planner, const TrainingPathView& view);
+// Two plans side by side, a line a row, the character level and points left after.
+TableDocument ComparisonTable(const PlanComparison& comparison);
 
 }  // namespace vantrell::planner

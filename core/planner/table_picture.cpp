@@ -3,6 +3,7 @@
 // its row, measured by an average letter's width of the sans-serif faces named.
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/planner/table_rendering.h"
@@ -15,8 +16,7 @@ constexpr int kMargin = 16;
 constexpr int kLineHeight = 20;
 constexpr int kFontSize = 13;
 constexpr double kLetterWidth = 6.8;  // an average letter at 13 units, with room to spare
-constexpr int kNameWidth = 190;
-constexpr int kNumberWidth = 64;
+constexpr int kMinimumTextWidth = 260;
 
 // Characters, not bytes: a letter of another script is as wide as any.
 std::size_t Letters(std::string_view text) {
@@ -47,21 +47,28 @@ std::string Fill(const std::optional<catalog::Rgb>& colour) {
     return colour ? " fill=\"" + HexColour(*colour) + "\"" : std::string();
 }
 
-// Where each column starts, and where a text column may run to.
-std::vector<int> ColumnEdges(const TableDocument& table) {
+int WidthOf(std::string_view text, int bold) { return static_cast<int>(Letters(text) * (kLetterWidth + bold)); }
+
+// Where each column starts, wide enough for its heading and its cells, and the
+// picture's width, which leaves a text column room for a few words a line.
+std::pair<std::vector<int>, int> ColumnEdges(const TableDocument& table) {
     std::vector<int> edges{kMargin};
-    for (const TableColumn& column : table.columns) {
-        const int width = column.kind == ColumnKind::kName ? kNameWidth : column.kind == ColumnKind::kText ? 0 : kNumberWidth;
+    for (std::size_t column = 0; column < table.columns.size(); ++column) {
+        const ColumnKind kind = table.columns[column].kind;
+        int width = kind == ColumnKind::kText ? 0 : WidthOf(table.columns[column].heading, 1) + 16;
+        for (const auto& row : table.rows) {
+            if (kind != ColumnKind::kText) width = std::max(width, WidthOf(row[column].text, kind == ColumnKind::kName ? 1 : 0) + 16);
+        }
         edges.push_back(edges.back() + width);
     }
-    return edges;
+    return {edges, std::max(kWidth, edges.back() + kMinimumTextWidth + kMargin)};
 }
 
 }  // namespace
 
 std::string SvgOf(const TableDocument& table) {
-    const std::vector<int> edges = ColumnEdges(table);
-    const int textWidth = kWidth - kMargin - edges.back() - 12;
+    const auto [edges, width] = ColumnEdges(table);
+    const int textWidth = width - kMargin - edges.back() - 12;
     std::string body = Text(kMargin, 30, table.title, " font-size=\"20\" font-weight=\"bold\"" + Fill(table.titleColour));
     int y = 62;
     for (std::size_t column = 0; column < table.columns.size(); ++column) {
@@ -70,7 +77,7 @@ std::string SvgOf(const TableDocument& table) {
                      std::string(" font-weight=\"bold\"") + (right ? " text-anchor=\"end\"" : ""));
     }
     body += "<line x1=\"" + std::to_string(kMargin) + "\" y1=\"" + std::to_string(y + 6) + "\" x2=\"" +
-            std::to_string(kWidth - kMargin) + "\" y2=\"" + std::to_string(y + 6) + "\" stroke=\"#999999\"/>\n";
+            std::to_string(width - kMargin) + "\" y2=\"" + std::to_string(y + 6) + "\" stroke=\"#999999\"/>\n";
     for (const auto& row : table.rows) {
         y += kLineHeight + 4;
         int lines = 1;
@@ -94,10 +101,12 @@ std::string SvgOf(const TableDocument& table) {
     }
     y += 10;
     for (const std::string& line : table.after) body += Text(kMargin, y += kLineHeight + 4, line, "");
-    body += Text(kMargin, y += kLineHeight + 4, table.code, " font-family=\"Liberation Mono, Courier New, monospace\"");
+    if (!table.code.empty()) {
+        body += Text(kMargin, y += kLineHeight + 4, table.code, " font-family=\"Liberation Mono, Courier New, monospace\"");
+    }
     const std::string height = std::to_string(y + kMargin);
-    return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(kWidth) + "\" height=\"" + height +
-           "\" viewBox=\"0 0 " + std::to_string(kWidth) + " " + height +
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(width) + "\" height=\"" + height +
+           "\" viewBox=\"0 0 " + std::to_string(width) + " " + height +
            "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-size=\"" + std::to_string(kFontSize) +
            "\" fill=\"#000000\">\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n" + body + "</svg>\n";
 }

@@ -56,7 +56,7 @@ std::string MarkdownOf(const TableDocument& table) {
         text += "\n";
     }
     for (const std::string& line : table.after) text.append("\n").append(MarkdownEscaped(line)).append("\n");
-    return text.append("\n`").append(table.code).append("`\n");
+    return table.code.empty() ? text : text.append("\n`").append(table.code).append("`\n");
 }
 
 std::string BbcodeOf(const TableDocument& table) {
@@ -66,8 +66,11 @@ std::string BbcodeOf(const TableDocument& table) {
             const TableCell& cell = row[column];
             switch (table.columns[column].kind) {
             case ColumnKind::kName:
-                text.append("[color=").append(HexColour(cell.colour.value_or(catalog::Rgb{}))).append("]");
-                text.append(cell.text).append("[/color]");
+                if (cell.colour) {
+                    text.append("[color=").append(HexColour(*cell.colour)).append("]").append(cell.text).append("[/color]");
+                } else {
+                    text.append("[b]").append(cell.text).append("[/b]");
+                }
                 break;
             case ColumnKind::kNumber: text.append(texts::sharing::kFigureSeparator).append(table.columns[column].heading).append(" ").append(cell.text); break;
             case ColumnKind::kDetail: break;
@@ -79,7 +82,7 @@ std::string BbcodeOf(const TableDocument& table) {
         text += "\n";
     }
     for (const std::string& line : table.after) text.append(line).append("\n");
-    return text.append(table.code).append("\n");
+    return table.code.empty() ? text : text.append(table.code).append("\n");
 }
 
 std::string HtmlOf(const TableDocument& table) {
@@ -103,6 +106,7 @@ std::string HtmlOf(const TableDocument& table) {
     }
     html += "</tbody>\n</table>\n";
     for (const std::string& line : table.after) html.append("<p>").append(MarkupEscaped(line)).append("</p>\n");
+    if (table.code.empty()) return html;
     return html.append("<p><code>").append(MarkupEscaped(table.code)).append("</code></p>\n");
 }
 

@@ -32,6 +32,7 @@ std::string LevelOutside(long long level, int lowest, int highest) {
     return Joined({"level ", std::to_string(level), " is outside ", std::to_string(lowest), " to ", std::to_string(highest)});
 }
 std::string UnknownFormat(std::string_view format) { return Joined({"unknown format ", Quoted(format)}); }
+std::string UnknownRealm(std::string_view realm) { return Joined({"unknown realm ", Quoted(realm)}); }
 std::string UnknownStem(std::string_view stem, std::string_view listName) {
     return Joined({"unknown stem ", Quoted(stem), " for ", listName});
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 // What the scenario driver says of a script it cannot run as written, and of
-// the files a script names. Read by whoever writes the script; the words are
+// the files a script names; vantrell-cli says the same of its arguments. Read by whoever writes the script; the words are
 // part of the driver's output, which its checks compare.
 namespace vantrell::texts::driver {
 
@@ -26,6 +26,7 @@ std::string UnknownClass(std::string_view listName);
 std::string NotANumber(std::string_view text);
 std::string LevelOutside(long long level, int lowest, int highest);
 std::string UnknownFormat(std::string_view format);
+std::string UnknownRealm(std::string_view realm);
 std::string UnknownStem(std::string_view stem, std::string_view listName);
 
 }  // namespace vantrell::texts::driver

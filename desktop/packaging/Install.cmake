@@ -16,8 +16,8 @@ macro(vantrell_install_file source destination name)
     list(APPEND VANTRELL_INSTALLED_FILES ${destination}/${name})
 endmacro()
 
-install(TARGETS vantrell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-list(APPEND VANTRELL_INSTALLED_FILES ${CMAKE_INSTALL_BINDIR}/vantrell)
+install(TARGETS vantrell vantrell-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+list(APPEND VANTRELL_INSTALLED_FILES ${CMAKE_INSTALL_BINDIR}/vantrell ${CMAKE_INSTALL_BINDIR}/vantrell-cli)
 vantrell_install_file(${desktop_dir}/${VANTRELL_APP_ID}.desktop ${CMAKE_INSTALL_DATADIR}/applications
                       ${VANTRELL_APP_ID}.desktop)
 vantrell_install_file(${metainfo} ${CMAKE_INSTALL_DATADIR}/metainfo ${VANTRELL_APP_ID}.metainfo.xml)
@@ -39,7 +39,8 @@ vantrell_install_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_INSTALL_DATADIR}/doc
 find_program(GZIP gzip REQUIRED)
 configure_file(${desktop_dir}/changelog.in ${PROJECT_BINARY_DIR}/packaging/changelog.in @ONLY)
 set(compressed_docs "")
-foreach(doc IN ITEMS "${desktop_dir}/vantrell.1|vantrell.1" "${PROJECT_BINARY_DIR}/packaging/changelog.in|changelog")
+foreach(doc IN ITEMS "${desktop_dir}/vantrell.1|vantrell.1" "${PROJECT_SOURCE_DIR}/tools/cli/vantrell-cli.1|vantrell-cli.1"
+                     "${PROJECT_BINARY_DIR}/packaging/changelog.in|changelog")
     string(REPLACE "|" ";" doc "${doc}")
     list(GET doc 0 source)
     list(GET doc 1 name)
@@ -52,6 +53,7 @@ foreach(doc IN ITEMS "${desktop_dir}/vantrell.1|vantrell.1" "${PROJECT_BINARY_DI
 endforeach()
 add_custom_target(vantrell_compressed_docs ALL DEPENDS ${compressed_docs})
 vantrell_install_file(${PROJECT_BINARY_DIR}/packaging/vantrell.1.gz ${CMAKE_INSTALL_MANDIR}/man1 vantrell.1.gz)
+vantrell_install_file(${PROJECT_BINARY_DIR}/packaging/vantrell-cli.1.gz ${CMAKE_INSTALL_MANDIR}/man1 vantrell-cli.1.gz)
 vantrell_install_file(${PROJECT_BINARY_DIR}/packaging/changelog.gz ${CMAKE_INSTALL_DATADIR}/doc/vantrell changelog.gz)
 
 set(CPACK_GENERATOR DEB)

@@ -10,6 +10,7 @@
 #include "core/planner/document_limits.h"
 #include "core/planner/plan_formats.h"
 #include "core/planner/points.h"
+#include "core/planner/record_json.h"
 #include "core/planner/training_path_view.h"
 #include "core/planner/whole_number.h"
 #include "core/texts/composed.h"
@@ -17,7 +18,6 @@
 #include "core/texts/library_texts.h"
 #include "tools/scenario/planner_json.h"
 #include "tools/scenario/session_json.h"
-#include "tools/scenario/training_path_json.h"
 
 namespace vantrell::scenario {
 namespace {
@@ -325,7 +325,7 @@ std::string ScenarioRunner::PrintFormat(std::string_view format) {
 void ScenarioRunner::PrintPath() {
     const planner::Planner& current = *session_.current();
     const auto path = planner::TrainingPath(current, session_.PriorityOf(current.definition()));
-    out_ << TrainingPathJson(planner::ViewOf(current, path)) << '\n';
+    out_ << planner::records::PathLine(planner::ViewOf(current, path)) << '\n';
 }
 
 }  // namespace vantrell::scenario

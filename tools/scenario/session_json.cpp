@@ -14,9 +14,7 @@ std::string Headed(Json head, const Json& record) {
 
 }  // namespace
 
-std::string ComparisonJson(const planner::PlanComparison& comparison) {
-    return JsonLine({{"compare", planner::records::JsonOf(comparison)}});
-}
+std::string ComparisonJson(const planner::PlanComparison& comparison) { return planner::records::CompareLine(comparison); }
 
 std::string AppliedJson(std::string_view listName, const planner::Session::Applied& applied) {
     return Headed({{"applied", listName}}, planner::records::JsonOf(applied));
