@@ -86,7 +86,7 @@ std::string BbcodeOf(const TableDocument& table) {
 }
 
 std::string HtmlOf(const TableDocument& table) {
-    std::string html = "<table>\n<caption style=\"color:" + HexColour(table.titleColour) + ";font-weight:bold\">" +
+    std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n<caption style=\"color:" + HexColour(table.titleColour) + ";font-weight:bold\">" +
                        MarkupEscaped(table.title) + "</caption>\n<thead><tr>";
     for (const TableColumn& column : table.columns) html.append("<th scope=\"col\">").append(MarkupEscaped(column.heading)).append("</th>");
     html += "</tr></thead>\n<tbody>\n";

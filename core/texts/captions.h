@@ -19,6 +19,15 @@ inline constexpr std::string_view kCopyPlanCode = "Copy Plan Code";
 inline constexpr std::string_view kPastePlanCode = "Paste Plan Code";
 // Copies the published page's address with the plan, so the link opens anywhere.
 inline constexpr std::string_view kCopyLink = "Copy Link";
+inline constexpr std::string_view kCopyAsMarkdown = "Copy as Markdown";
+inline constexpr std::string_view kCopyAsBbcode = "Copy as BBCode";
+inline constexpr std::string_view kCopyAsImage = "Copy as Image";
+inline constexpr std::string_view kSaveAsImage = "Save as Image\u2026";
+inline constexpr std::string_view kPrint = "Print\u2026";
+inline constexpr std::string_view kExportPdf = "Export PDF\u2026";
+inline constexpr std::string_view kImageFiles = "PNG image (*.png);;SVG image (*.svg)";
+inline constexpr std::string_view kPdfFiles = "PDF document (*.pdf)";
+inline constexpr std::string_view kCouldNotSave = "The file could not be written: ";
 
 inline constexpr std::string_view kTrainingPath = "Training Path";
 // The menu command that opens the training path; the ellipsis says a window follows.

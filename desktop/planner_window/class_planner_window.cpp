@@ -56,6 +56,7 @@ ClassPlannerWindow::ClassPlannerWindow(std::unique_ptr<planner::Session> own, pl
       history_(*this, session_, planner_, [this] { Render(); }),
       savedPlans_(*this, session_, [this] { Render(); }),
       sharing_(*this, session_, planner_, messages_, [this] { Render(); }),
+      export_(*this, session_, planner_, messages_),
       dialogs_(*this, session_, planner_) {
     setObjectName(toolkit::ToQString(WindowNameOf(definition)));
     setWindowTitle(toolkit::ToQString(definition.titleCaption));
@@ -230,7 +231,7 @@ void ClassPlannerWindow::OnSliderChanged(std::size_t line, int value) {
 void ClassPlannerWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     for (const QList<QAction*>& group :
-         {history_.actions(), savedPlans_.actions(), sharing_.actions(), dialogs_.actions()}) {
+         {history_.actions(), savedPlans_.actions(), sharing_.actions(), export_.actions(), dialogs_.actions()}) {
         if (!menu.isEmpty()) menu.addSeparator();
         menu.addActions(group);
     }

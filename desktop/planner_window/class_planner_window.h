@@ -10,6 +10,7 @@
 #include "core/planner/session.h"
 #include "desktop/planner_window/dialog_host.h"
 #include "desktop/planner_window/history_commands.h"
+#include "desktop/planner_window/plan_export.h"
 #include "desktop/planner_window/plan_sharing.h"
 #include "desktop/planner_window/saved_plan_commands.h"
 #include "desktop/toolkit/message_sink.h"
@@ -51,6 +52,7 @@ public:
     const planner::Planner& planner() const { return planner_; }
     // The window's commands, each kept apart from the window that shows the plan.
     PlanSharing& sharing() { return sharing_; }
+    PlanExport& exporting() { return export_; }
     SavedPlanCommands& savedPlans() { return savedPlans_; }
     HistoryCommands& history() { return history_; }
     DialogHost& dialogs() { return dialogs_; }
@@ -96,6 +98,7 @@ private:
     HistoryCommands history_;
     SavedPlanCommands savedPlans_;
     PlanSharing sharing_;
+    PlanExport export_;
     DialogHost dialogs_;
     QComboBox* levelBox_ = nullptr;
     QLabel* pointsLeft_ = nullptr;

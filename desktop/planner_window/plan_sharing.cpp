@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "core/planner/plan_formats.h"
 #include "core/planner/plan_link.h"
 #include "core/planner/plan_text.h"
 #include "core/texts/captions.h"
@@ -33,6 +34,8 @@ PlanSharing::PlanSharing(ClassPlannerWindow& window, planner::Session& session, 
     };
     add(texts::captions::kCopyPlanAsText, QKeySequence::Copy, &PlanSharing::CopyPlanAsText);
     add(texts::captions::kCopyPlanCode, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &PlanSharing::CopyPlanCode);
+    add(texts::captions::kCopyAsMarkdown, QKeySequence(), &PlanSharing::CopyAsMarkdown);
+    add(texts::captions::kCopyAsBbcode, QKeySequence(), &PlanSharing::CopyAsBbcode);
     copyLink_ = add(texts::captions::kCopyLink, QKeySequence(), &PlanSharing::CopyLink);
     SetWebHome(kWebHome);
     QAction* paste = toolkit::AddWindowAction(window, texts::captions::kPastePlanCode, QKeySequence::Paste);
@@ -41,6 +44,10 @@ PlanSharing::PlanSharing(ClassPlannerWindow& window, planner::Session& session, 
 }
 
 void PlanSharing::CopyPlanAsText() const { Copy(planner::PlanAsText(planner_)); }
+
+void PlanSharing::CopyAsMarkdown() const { Copy(*planner::PlanInFormat(planner_, "markdown")); }
+
+void PlanSharing::CopyAsBbcode() const { Copy(*planner::PlanInFormat(planner_, "bbcode")); }
 
 void PlanSharing::CopyPlanCode() const { Copy(planner::EncodePlanCode(planner_)); }
 

@@ -31,6 +31,9 @@ public:
     void SetPlannerOpener(PlannerOpener opener) { opener_ = std::move(opener); }
     void CopyPlanAsText() const;
     void CopyPlanCode() const;
+    // For forums and chats: a table in Markdown, or one line per plan line in BBCode.
+    void CopyAsMarkdown() const;
+    void CopyAsBbcode() const;
     // Copy Link is offered only where the build names the web edition's home, which opens the link anywhere.
     void SetWebHome(std::string_view home);
     void CopyLink() const;

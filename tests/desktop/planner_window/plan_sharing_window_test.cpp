@@ -3,6 +3,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
@@ -41,6 +45,44 @@ TEST_F(PlanSharingWindowTest, CopiesThePlanAsTextAndAsACode) {
     EXPECT_TRUE(Clipboard().contains("Points left: 1220 / 1274"));
     QTest::keyClick(Slider(*window, "sldMending"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Clipboard(), "VT1:Healer:50:10.1.1");
+}
+
+// Every copy the menu offers, and the files it writes: an image as PNG or SVG, and a PDF
+// that holds the plan and its path, each written whole into the folder chosen.
+TEST_F(PlanSharingWindowTest, CopiesAndWritesThePlanInEveryForm) {
+    auto window = Open("Healer");
+    Slider(*window, "sldMending")->setValue(10);
+    const auto trigger = [&window](const QString& text) {
+        for (QAction* action : window->actions()) {
+            if (action->text() == text) return action->trigger(), true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(trigger("Copy as Markdown"));
+    EXPECT_TRUE(Clipboard().contains("| Mending | 10 | 54 | 4 |"));
+    ASSERT_TRUE(trigger("Copy as BBCode"));
+    EXPECT_TRUE(Clipboard().startsWith("[b]Healer, Level 50[/b]\n[color=#0000ff]Mending[/color]"));
+    ASSERT_TRUE(trigger("Copy as Image"));
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_GT(copied.width(), 1000);
+
+    QTemporaryDir folder;
+    window->exporting().SaveImageTo(folder.filePath("plan.png"));
+    EXPECT_EQ(QImage(folder.filePath("plan.png")).size(), copied.size());
+    window->exporting().SaveImageTo(folder.filePath("plan.svg"));
+    QFile svg(folder.filePath("plan.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().startsWith("<svg xmlns="));
+    window->exporting().ExportPdfTo(folder.filePath("plan.pdf"));
+    QFile pdf(folder.filePath("plan.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3) << "a part file was left behind";
+    EXPECT_TRUE(messages.empty());
+
+    window->exporting().SaveImageTo(folder.filePath("missing/plan.png"));
+    window->exporting().ExportPdfTo(folder.filePath("missing/plan.pdf"));
+    EXPECT_EQ(messages.size(), 2U) << "a file that cannot be written is said";
 }
 
 TEST_F(PlanSharingWindowTest, CopyLinkIsOfferedOnlyWithAWebHomeAndLinksThePlanThere) {
