@@ -12,6 +12,8 @@ inline constexpr std::string_view kPageDescription =
     "Plan how an Ostrand character spends its specialization points: pick a realm, a class and a level from 6 to 50, "
     "and see each line's level, cost and abilities. Works offline.";
 inline constexpr std::string_view kClasses = "Classes";
+inline constexpr std::string_view kDownloadImage = "Download Image";
+inline constexpr std::string_view kImageFileName = "vantrell-plan.png";
 inline constexpr std::string_view kAbout = "About";
 inline constexpr std::string_view kOk = "OK";
 inline constexpr std::string_view kApply = "Apply";

@@ -42,6 +42,7 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("explanation", &PageSession::Explanation)
         .function("planCode", &PageSession::PlanCode)
         .function("planText", &PageSession::PlanText)
+        .function("planInFormat", &PageSession::PlanInFormat)
         .function("linkFor", &PageSession::LinkFor)
         .function("applyFragment", &PageSession::ApplyFragment)
         .function("applyPasted", &PageSession::ApplyPasted)

@@ -8,6 +8,7 @@
 
 #include "core/catalog/abilities.h"
 #include "core/planner/plan_code.h"
+#include "core/planner/plan_formats.h"
 #include "core/planner/plan_compare.h"
 #include "core/planner/plan_link.h"
 #include "core/planner/plan_text.h"
@@ -83,6 +84,10 @@ val PageSession::Explanation(int line) const {
 std::string PageSession::PlanCode() const { return planner::EncodePlanCode(Current()); }
 
 std::string PageSession::PlanText() const { return planner::PlanAsText(Current()); }
+
+std::string PageSession::PlanInFormat(const std::string& format) const {
+    return planner::PlanInFormat(Current(), format).value_or("");
+}
 
 val PageSession::ApplyFragment(const std::string& fragment) { return ValueOf(session_.ApplyCode(fragment)); }
 

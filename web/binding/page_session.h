@@ -35,6 +35,8 @@ public:
 
     std::string PlanCode() const;
     std::string PlanText() const;
+    // The plan in a form it is copied in (markdown, bbcode, html, svg); empty for another name.
+    std::string PlanInFormat(const std::string& format) const;
     // The link Copy Link copies, for a page at `pageAddress` that knows `home`
     // as its published address ('' for none), and what to say when it opens only here.
     val LinkFor(const std::string& pageAddress, const std::string& home) const;

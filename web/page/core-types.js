@@ -33,6 +33,11 @@
  * @property {string} copyPlanAsText
  * @property {string} copyPlanCode
  * @property {string} copyLink
+ * @property {string} copyAsMarkdown
+ * @property {string} copyAsBbcode
+ * @property {string} copyAsImage
+ * @property {string} downloadImage
+ * @property {string} imageFileName
  * @property {string} pastePlanCode
  * @property {string} pasteLead what goes before a pasted code's fault
  * @property {string} trainingPathNote the note beside the Training Path heading
@@ -263,6 +268,7 @@
  * @property {(line: number) => Explanation | null} explanation
  * @property {() => string} planCode
  * @property {() => string} planText
+ * @property {(format: 'markdown' | 'bbcode' | 'html' | 'svg') => string} planInFormat
  * @property {(pageAddress: string, home: string) => SharedLink} linkFor
  * @property {(fragment: string) => Applied} applyFragment
  * @property {(pasted: string) => Applied} applyPasted

@@ -6,6 +6,34 @@ import { publishedHome } from './links.js';
 /** @typedef {import('./core-types.js').Texts} Texts */
 /** @typedef {import('./messages.js').Messages} Messages */
 
+/**
+ * The plan's picture as a PNG at twice its size, sharp on a screen of any density.
+ * @param {Session} session
+ * @returns {Promise<Blob>}
+ */
+async function pictureOf(session) {
+    const svg = new Blob([session.planInFormat('svg')], { type: 'image/svg+xml' });
+    const image = new Image();
+    image.src = URL.createObjectURL(svg);
+    await image.decode();
+    URL.revokeObjectURL(image.src);
+    const canvas = element('canvas', { width: image.naturalWidth * 2, height: image.naturalHeight * 2 });
+    canvas.getContext('2d')?.drawImage(image, 0, 0, canvas.width, canvas.height);
+    return new Promise((done, failed) => canvas.toBlob((blob) => (blob ? done(blob) : failed(new Error('no image'))), 'image/png'));
+}
+
+/**
+ * @param {Blob} blob
+ * @param {string} name
+ */
+function download(blob, name) {
+    const link = element('a', { href: URL.createObjectURL(blob), download: name });
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+}
+
 // A planner's copy and paste buttons. Where the browser refuses the clipboard,
 // the text waits selected in a box, or a box takes what the user pastes.
 export class Sharing {
@@ -40,6 +68,14 @@ export class Sharing {
             element('button', { type: 'button', id: 'cmdCopyCode', textContent: texts.copyPlanCode,
                 onclick: () => this.copy(session.planCode()) }),
             this.#pasteButton,
+            element('button', { type: 'button', id: 'cmdCopyMarkdown', textContent: texts.copyAsMarkdown,
+                onclick: () => this.copy(session.planInFormat('markdown')) }),
+            element('button', { type: 'button', id: 'cmdCopyBbcode', textContent: texts.copyAsBbcode,
+                onclick: () => this.copy(session.planInFormat('bbcode')) }),
+            element('button', { type: 'button', id: 'cmdCopyImage', textContent: texts.copyAsImage,
+                onclick: () => this.#copyImage(session) }),
+            element('button', { type: 'button', id: 'cmdDownloadImage', textContent: texts.downloadImage,
+                onclick: async () => download(await pictureOf(session), texts.imageFileName) }),
         ]);
         this.#pasteInput = element('input', { id: 'txtPaste', type: 'text', autocomplete: 'off', spellcheck: false });
         this.#pasteBox = element('form', { id: 'frmPaste', className: 'paste', hidden: true }, [
@@ -94,6 +130,18 @@ export class Sharing {
         const shared = session.linkFor(location.href, publishedHome());
         await this.copy(shared.link);
         if (shared.localOnly) this.#messages.warn(shared.note, { untilChange: true });
+    }
+
+    // As a PNG where the browser lets a page put one on the clipboard, else as a download.
+    /** @param {Session} session */
+    async #copyImage(session) {
+        const picture = await pictureOf(session);
+        try {
+            await navigator.clipboard.write([new ClipboardItem({ 'image/png': picture })]);
+            this.#messages.say(this.#texts.copied);
+        } catch {
+            download(picture, this.#texts.imageFileName);
+        }
     }
 
     async #paste() {
