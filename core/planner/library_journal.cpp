@@ -21,6 +21,10 @@ LibraryJournal::Change LibraryJournal::Deleting(std::string name) {
     return [name = std::move(name)](PlanLibrary& library) { return library.Delete(name); };
 }
 
+LibraryJournal::Change LibraryJournal::Noting(std::string name, std::string note) {
+    return [name = std::move(name), note = std::move(note)](PlanLibrary& library) { return library.SetNote(name, note); };
+}
+
 LibraryJournal::Change LibraryJournal::Importing(PlanLibrary other) {
     // Shared, as a journal's changes are copied and an import may hold many plans.
     auto imported = std::make_shared<const PlanLibrary>(std::move(other));

@@ -20,6 +20,7 @@ public:
     static Change Saving(std::string name, std::string code, std::vector<std::string> priority);
     static Change Renaming(std::string name, std::string newName);
     static Change Deleting(std::string name);
+    static Change Noting(std::string name, std::string note);
     static Change Importing(PlanLibrary other);
 
     // Makes `change` on `library` and, unless it refuses, keeps it until the keeper holds it.

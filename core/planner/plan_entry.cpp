@@ -37,7 +37,12 @@ std::string WithoutBlanksAround(std::string name) {
 // An entry of a plan's own fields alone, in the order they are written, is written back from
 // the plan itself; any other is kept as it was read, which takes far longer for many plans.
 bool IsPlain(const LibraryJson& entry) {
-    if (!entry.is_object() || entry.size() != 3) return false;
+    if (!entry.is_object() || entry.size() < 3 || entry.size() > 4) return false;
+    if (entry.size() == 4) {
+        const auto note = std::prev(entry.end());
+        if (note.key() != "note" || !note->is_string() || note->get_ref<const std::string&>().empty()) return false;
+        if (!PlanLibrary::NoteFault(note->get_ref<const std::string&>()).empty()) return false;
+    }
     auto field = entry.begin();
     const auto is = [&field](std::string_view key) { return field.key() == key; };
     if (!is("name") || !field->is_string()) return false;
@@ -101,7 +106,12 @@ void AppendEntry(std::string& document, const SavedPlan& plan) {
         document.append(&stem == plan.priority.data() ? "\n        " : ",\n        ");
         AppendJsonString(document, stem);
     }
-    document.append(plan.priority.empty() ? "]\n    }" : "\n      ]\n    }");
+    document.append(plan.priority.empty() ? "]" : "\n      ]");
+    if (!plan.note.empty()) {
+        document.append(",\n      \"note\": ");
+        AppendJsonString(document, plan.note);
+    }
+    document.append("\n    }");
 }
 
 void AppendIndented(std::string& document, std::string_view text, std::size_t indent) {
@@ -153,6 +163,7 @@ SavedPlan PlanOfEntry(const LibraryJson& entry) {
     plan.name = NameText(entry);
     if (plan.name.empty()) plan.name = library::kNamelessEntry;
     plan.code = FieldText(entry, "code");
+    if (PlanLibrary::NoteFault(FieldText(entry, "note")).empty()) plan.note = FieldText(entry, "note");
     if (const auto priority = entry.find("priority"); priority != entry.end() && priority->is_array()) {
         for (const LibraryJson& stem : *priority) plan.priority.push_back(stem.is_string() ? stem.get<std::string>() : "");
     }
@@ -161,13 +172,22 @@ SavedPlan PlanOfEntry(const LibraryJson& entry) {
 }
 
 LibraryJson EntryOfPlan(const SavedPlan& plan) {
-    if (plan.stored.empty()) return {{"name", plan.name}, {"code", plan.code}, {"priority", plan.priority}};
+    if (plan.stored.empty()) {
+        LibraryJson entry{{"name", plan.name}, {"code", plan.code}, {"priority", plan.priority}};
+        if (!plan.note.empty()) entry["note"] = plan.note;
+        return entry;
+    }
     LibraryJson read = LibraryJson::parse(plan.stored);
     LibraryJson entry = read.is_object() ? std::move(read) : LibraryJson{{std::string(kOriginalKey), std::move(read)}};
     entry["name"] = plan.name;
     if (plan.usable()) {
         entry["code"] = plan.code;
         entry["priority"] = plan.priority;
+    }
+    // A note too long for this version stays as it was read.
+    if (PlanLibrary::NoteFault(FieldText(entry, "note")).empty()) {
+        if (plan.note.empty()) entry.erase("note");
+        else entry["note"] = plan.note;
     }
     return entry;
 }

@@ -18,6 +18,7 @@ namespace library = texts::library;
 constexpr std::string_view kFormat = "vantrell-plans";
 constexpr int kFormatVersion = 1;
 constexpr std::size_t kLongestName = 80;
+constexpr std::size_t kLongestNote = 2000;
 
 bool IsControl(char32_t point) { return point < 0x20 || (point >= 0x7F && point <= 0x9F); }
 
@@ -163,6 +164,7 @@ std::string PlanLibrary::Save(std::string_view name, std::string_view code, std:
         // Found by the new name, the plan it replaces keeps its place and its key in the index.
         SavedPlan& existing = plans_[*position];
         plan.stored = std::move(existing.stored);
+        plan.note = std::move(existing.note);
         existing = std::move(plan);
     } else {
         positions_.emplace(NameKey(plan.name), plans_.size());
@@ -182,6 +184,20 @@ std::string PlanLibrary::Rename(std::string_view name, std::string_view newName)
     plan.name = TrimmedName(newName);
     Examine(plan);
     positions_.emplace(NameKey(plan.name), *position);
+    return {};
+}
+
+std::string PlanLibrary::NoteFault(std::string_view note) {
+    const auto points = texts::CodePoints(note);
+    if (!points) return std::string(library::kNoteNotText);
+    return points->size() > kLongestNote ? std::string(library::kNoteTooLong) : std::string();
+}
+
+std::string PlanLibrary::SetNote(std::string_view name, std::string_view note) {
+    const auto position = PositionOf(name);
+    if (!position) return texts::NoSavedPlanNamed(TrimmedName(name));
+    if (std::string fault = NoteFault(note); !fault.empty()) return fault;
+    plans_[*position].note = note;
     return {};
 }
 

@@ -18,6 +18,7 @@ struct SavedPlan {
     std::string name;
     std::string code;
     std::vector<std::string> priority;  // stems, the line trained first first
+    std::string note;                   // the user's own words on the plan; empty when there are none
     // Why it cannot be opened (its code no longer decodes, its priority does
     // not name its class's lines, its name is not one a plan may have); empty when it can.
     std::string fault;
@@ -58,6 +59,10 @@ public:
     std::string Save(std::string_view name, std::string_view code, std::vector<std::string> priority);
     std::string Rename(std::string_view name, std::string_view newName);
     std::string Delete(std::string_view name);
+    // Gives the plan a note, or takes its note away with an empty one; says why not.
+    std::string SetNote(std::string_view name, std::string_view note);
+    // Why a note cannot be kept: at most 2,000 characters of text.
+    static std::string NoteFault(std::string_view note);
 
     struct Imported {
         std::size_t plans = 0;

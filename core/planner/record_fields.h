@@ -63,6 +63,7 @@ void Describe(Fields& fields, const SavedPlan& plan) {
     fields("code", plan.code);
     fields("usable", plan.usable());
     if (!plan.usable()) fields("reason", plan.fault);
+    fields("note", plan.note.empty() ? std::nullopt : std::optional<std::string_view>(plan.note));
 }
 
 template <typename Fields>
@@ -185,7 +186,7 @@ concept ListOfValues = requires(const Value& value) {
 
 // The members of each record its description shows, and those it keeps out on
 // purpose: together, every member. A member added to a record must be put in one.
-inline constexpr std::string_view kSavedPlanShown[] = {"name", "definition", "characterLevel", "code", "fault"};
+inline constexpr std::string_view kSavedPlanShown[] = {"name", "definition", "characterLevel", "code", "fault", "note"};
 inline constexpr std::string_view kSavedPlanKeptOut[] = {"priority", "stored", "foreign"};
 inline constexpr std::string_view kLineViewShown[] = {"stem",      "sliderValue", "sliderMinimum", "sliderMaximum",
                                                       "sliderEnabled", "lineOpen", "level", "points",

@@ -11,6 +11,7 @@
 namespace vantrell::texts::driver {
 
 inline constexpr std::string_view kRenameUsage = "rename takes '<old name> => <new name>'";
+inline constexpr std::string_view kNoteUsage = "note takes '<name> => <JSON string>'";
 inline constexpr std::string_view kExportUsage = "export takes the file to write.";
 inline constexpr std::string_view kImportUsage = "import takes the file to read.";
 

@@ -30,6 +30,8 @@ inline constexpr std::string_view kNameNotText = "A plan's name must be text (UT
 inline constexpr std::string_view kNameMissing = "A plan needs a name.";
 inline constexpr std::string_view kNameTooLong = "A plan's name has at most 80 characters.";
 inline constexpr std::string_view kNameWithControls = "A plan's name cannot hold control characters.";
+inline constexpr std::string_view kNoteTooLong = "A plan's note has at most 2,000 characters.";
+inline constexpr std::string_view kNoteNotText = "A plan's note must be text.";
 
 // Why a file the program was to read could not be opened.
 enum class Unopenable { kFolder, kDanglingLink, kMissing, kNoPermission, kOther };

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "core/planner/blanks.h"
 #include "core/planner/document_limits.h"
 #include "core/planner/plan_formats.h"
 #include "core/planner/points.h"
@@ -114,7 +115,7 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
         return {};
     }
     if (command == "save" || command == "load" || command == "delete" || command == "rename" || command == "export" ||
-        command == "import") {
+        command == "import" || command == "note") {
         const std::string_view rest = RestOf(line, command);
         if (command == "save") {
             if (auto bad = needPlanner(); !bad.empty()) return bad;
@@ -123,6 +124,7 @@ std::string ScenarioRunner::RunCommand(std::string_view line) {
         if (command == "load") Load(rest);
         if (command == "delete") Delete(rest);
         if (command == "rename") Rename(rest);
+        if (command == "note") Note(rest);
         if (command == "export") Export(rest);
         if (command == "import") Import(rest);
         return {};
@@ -247,6 +249,22 @@ void ScenarioRunner::Rename(std::string_view names) {
     const std::string fault = session_.library().Rename(names.substr(0, arrow), newName);
     out_ << (fault.empty() ? FieldJson("renamed", planner::PlanLibrary::TrimmedName(newName)) : ErrorJson(fault))
          << '\n';
+}
+
+void ScenarioRunner::Note(std::string_view nameAndNote) {
+    constexpr std::string_view kArrow = "=>";
+    const auto arrow = nameAndNote.find(kArrow);
+    const std::string_view given =
+        arrow == std::string_view::npos ? std::string_view() : planner::WithoutBlanks(nameAndNote.substr(arrow + 2));
+    // A JSON string and nothing else: read as one, it builds nothing deeper.
+    const auto note = given.starts_with('"') ? planner::records::Json::parse(given, nullptr, false) : planner::records::Json();
+    if (!note.is_string()) {
+        out_ << ErrorJson(texts::driver::kNoteUsage) << '\n';
+        return;
+    }
+    const std::string_view name = nameAndNote.substr(0, arrow);
+    const std::string fault = session_.library().SetNote(name, note.get<std::string>());
+    out_ << (fault.empty() ? FieldJson("noted", session_.library().Find(name)->name) : ErrorJson(fault)) << '\n';
 }
 
 void ScenarioRunner::Export(std::string_view path) {

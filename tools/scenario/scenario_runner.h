@@ -33,6 +33,8 @@ private:
     void Load(std::string_view name);
     void Delete(std::string_view name);
     void Rename(std::string_view names);
+    // Gives a saved plan a note, written as a JSON string so that it may hold line breaks.
+    void Note(std::string_view nameAndNote);
     void Export(std::string_view path);
     // The current plan against a code or link, or against a saved plan.
     void Compare(std::string_view other, bool saved);

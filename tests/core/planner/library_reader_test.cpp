@@ -35,6 +35,10 @@ const std::vector<std::string> kEntries = {
     R"({"original":[1,2],"name":"Kept aside"})",
     R"("just text")", "42", "-1.5e3", "true", "null", "[]", R"([[{"name":"inside"}]])",
     R"({"name":"Esc\"aped\\\u0001\t","code":"VT1:Healer:50:10.1.1\n","priority":["\u00e9"]})",
+    R"({"name":"Noted","code":"VT1:Healer:50:10.1.1","priority":[],"note":"One\n\"two\" \u00e9 \ud83d\ude00"})",
+    R"({"name":"Empty note","code":"VT1:Healer:50:10.1.1","priority":[],"note":""})",
+    R"({"name":"Odd note","code":"VT1:Healer:50:10.1.1","priority":[],"note":5})",
+    R"({"name":"Long note","code":"VT1:Healer:50:10.1.1","priority":[],"note":")" + std::string(2001, 'x') + R"("})",
 };
 
 std::string Library(const std::string& entries, const std::string& after = "") {
@@ -52,6 +56,7 @@ void ExpectSamePlan(const SavedPlan& read, const SavedPlan& expected, const std:
     EXPECT_EQ(read.name, expected.name);
     EXPECT_EQ(read.code, expected.code);
     EXPECT_EQ(read.priority, expected.priority);
+    EXPECT_EQ(read.note, expected.note);
     EXPECT_EQ(read.fault, expected.fault);
     EXPECT_EQ(read.stored, expected.stored);
     EXPECT_EQ(read.foreign, expected.foreign);

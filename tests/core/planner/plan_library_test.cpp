@@ -74,6 +74,44 @@ TEST(PlanLibrary, KeepsWhatItCannotOpenAndWhatItDoesNotKnowOnARoundTrip) {
     EXPECT_EQ(ReadOrFail(written).Write(), written);
 }
 
+// A note is any text of up to 2,000 characters; it goes through a write, a read and an import exactly.
+TEST(PlanLibrary, KeepsEveryNoteExactlyAndRefusesOneTooLong) {
+    struct NoteRow {
+        std::string note;
+        bool kept;
+    };
+    const std::string snowmen = [] {
+        std::string text;
+        for (int i = 0; i < 2000; ++i) text += "\u2603";
+        return text;
+    }();
+    const std::vector<NoteRow> rows = {
+        {"For group play, swap \"Blades\" for \\Blunts\\ at 40", true},
+        {"line one\nline two\r\n\ttabbed", true},
+        {"\U0001F600 \u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627", true},
+        {snowmen, true},
+        {snowmen + "x", false},
+        {"\xff not text", false},
+        {"", true},
+    };
+    for (const NoteRow& row : rows) {
+        SCOPED_TRACE(row.note.substr(0, 40));
+        PlanLibrary library;
+        ASSERT_EQ(library.Save("Solo", "VT1:Healer:50:10.1.1", {"Mending", "Augmentation", "Pacification"}), "");
+        EXPECT_EQ(library.SetNote(" solo ", row.note).empty(), row.kept);
+        const std::string note = row.kept ? row.note : std::string();
+        const PlanLibrary read = ReadOrFail(library.Write());
+        EXPECT_EQ(read.plans().front().note, note);
+        EXPECT_EQ(read.Write(), library.Write());
+        EXPECT_EQ(library.Write().find("\"note\""), note.empty() ? std::string::npos : library.Write().find("\"note\""));
+        PlanLibrary imported;
+        imported.Import(read);
+        EXPECT_EQ(imported.plans().front().note, note);
+        ASSERT_EQ(library.Save("Solo", "VT1:Healer:40:10.1.1", {"Mending", "Augmentation", "Pacification"}), "");
+        EXPECT_EQ(library.plans().front().note, note) << "saving over a plan keeps its note";
+    }
+}
+
 TEST(PlanLibrary, TakesAnyTextAsANameButControlCharactersAndKeepsItExactly) {
     PlanLibrary library;
     const std::vector<std::string> names = {"Solo \"healer\" \\ 1", "Группа 😀", "שלום עולם", std::string(80, 'x'),
