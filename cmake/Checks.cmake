@@ -43,6 +43,11 @@ if(fuzz IN_LIST VANTRELL_CHECKS)
                      -DSEEDS=${PROJECT_SOURCE_DIR}/tests/tools/fuzz/library_corpus -DMAX_LEN=262144
                      -DWORK_DIR=${PROJECT_BINARY_DIR}/plan-library -P ${CMAKE_CURRENT_LIST_DIR}/RunFuzzer.cmake)
     set_tests_properties(fuzz.plan_library PROPERTIES LABELS "fuzz;core;slow")
+    add_test(NAME fuzz.cli_arguments
+             COMMAND ${CMAKE_COMMAND} -DFUZZER=${fuzz_dir}/vantrell_cli_fuzzer
+                     -DDICTIONARY=${fuzz_dir}/scenario.dict -DSEEDS=${PROJECT_SOURCE_DIR}/tests/tools/fuzz/cli_corpus
+                     -DWORK_DIR=${PROJECT_BINARY_DIR}/cli -P ${CMAKE_CURRENT_LIST_DIR}/RunFuzzer.cmake)
+    set_tests_properties(fuzz.cli_arguments PROPERTIES LABELS "fuzz;tools;slow")
 endif()
 
 if(leaks IN_LIST VANTRELL_CHECKS)
