@@ -15,6 +15,7 @@
 #include "bench/run_benchmarks.h"
 #include "core/catalog/class_catalog.h"
 #include "core/planner/plan_code.h"
+#include "core/planner/plan_formats.h"
 #include "core/planner/plan_compare.h"
 #include "core/planner/plan_library.h"
 #include "core/planner/planner.h"
@@ -172,6 +173,12 @@ void ImportHundredThousand(benchmark::State& state) {
     }
 }
 
+// A full eight-line plan in one of the forms it is copied in; beside them, the aligned text it always had.
+void CopyInFormat(benchmark::State& state, std::string_view format) {
+    const Planner full = FullPlan(*WidestClass());
+    for (auto _ : state) benchmark::DoNotOptimize(vantrell::planner::PlanInFormat(full, format));
+}
+
 void ParseHundredThousand(benchmark::State& state) {
     const std::string document = HundredThousandOfOneName();
     for (auto _ : state) benchmark::DoNotOptimize(nlohmann::json::parse(document).size());
@@ -233,6 +240,12 @@ void RegisterAll() {
     benchmark::RegisterBenchmark("ImportHundredThousand/read_and_import", ImportHundredThousand)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(3);
+    for (const std::string_view format : vantrell::planner::kFormatNames) {
+        benchmark::RegisterBenchmark(("CopyInFormat/" + std::string(format)).c_str(), CopyInFormat, format)
+            ->Unit(benchmark::kMicrosecond)
+            ->Repetitions(3)
+            ->ReportAggregatesOnly(true);
+    }
     benchmark::RegisterBenchmark("SliderMove/eight_lines", SliderMove, WidestClass())
         ->MinTime(0.2)
         ->Repetitions(5)
