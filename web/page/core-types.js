@@ -211,6 +211,7 @@
  * @property {string} code
  * @property {boolean} usable
  * @property {string} [reason] why it cannot be opened, only when it cannot
+ * @property {string | null} note the user's note on the plan, null when there is none
  */
 
 /**

@@ -14,7 +14,7 @@ const stepTime = 10;
  * @param {SavedPlan} plan
  */
 function shownOf(plan) {
-    return `${plan.class}\n${plan.level}\n${plan.code}\n${plan.usable}\n${plan.reason}`;
+    return `${plan.class}\n${plan.level}\n${plan.code}\n${plan.usable}\n${plan.reason}\n${plan.note}`;
 }
 
 /**
@@ -32,6 +32,7 @@ function skeleton(texts) {
         element('span', { className: 'plan-class' }, [element('span', { data: { part: 'class' } }), ' ',
             element('span', { data: { part: 'level' } })]),
         element('span', { className: 'plan-fault', data: { part: 'fault' } }),
+        element('span', { className: 'plan-note', data: { part: 'note' } }),
         element('span', { className: 'plan-commands' }, [command('open', texts.openPlan),
             command('rename', texts.renamePlan), command('delete', texts.deletePlan)]),
     ]);
@@ -141,7 +142,7 @@ export class PlanList {
     #entry(plan) {
         const texts = this.#texts;
         const node = /** @type {HTMLLIElement} */ (this.#skeleton.cloneNode(true));
-        const [name, place, fault, commands] = node.children;
+        const [name, place, fault, note, commands] = node.children;
         const [open, rename, remove] = commands.children;
         node.dataset.plan = plan.name;
         node.dataset.code = plan.code;
@@ -155,6 +156,14 @@ export class PlanList {
             node.className = 'unusable';
             fault.textContent = plan.reason ?? '';
             /** @type {HTMLButtonElement} */ (open).disabled = true;
+        }
+        // Its first line in the list, all of it on hover and to a screen reader.
+        if (plan.note === null) {
+            note.remove();
+        } else {
+            note.textContent = plan.note.split('\n', 1)[0];
+            note.setAttribute('title', plan.note);
+            note.setAttribute('aria-label', plan.note);
         }
         open.setAttribute('aria-label', `${texts.openPlan} ${plan.name}`);
         rename.setAttribute('aria-label', `${texts.renamePlan} ${plan.name}`);

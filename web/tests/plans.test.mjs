@@ -134,7 +134,7 @@ describe('saved plans', () => {
         await first.click('#dlgPlanOk');
         await second.waitForSelector('#lstPlans [data-plan="Bard 50"]');
         assert.deepEqual(await plansListed(second, core), [{ name: 'Bard 50', class: 'Bard', level: 50,
-            code: 'VT1:Bard:50:20.1.1.1.1', usable: true }]);
+            code: 'VT1:Bard:50:20.1.1.1.1', usable: true, note: null }]);
         assert.equal(await second.textContent('#msgStatus'), texts.plansChangedElsewhere);
 
         // Saving the same name asks first; saying no keeps the plan as it was.

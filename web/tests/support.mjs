@@ -290,7 +290,8 @@ export async function plansListed(page, core) {
         const level = shown('level');
         return { name: entry.dataset.plan, class: shown('class') === unknownClass ? null : shown('class'),
             level: level === null ? null : Number(level), code: entry.dataset.code, usable,
-            ...(usable ? {} : { reason: shown('fault') }) };
+            ...(usable ? {} : { reason: shown('fault') }),
+            note: entry.querySelector('[data-part="note"]')?.getAttribute('title') ?? null };
     }), core.texts().unknownClass);
 }
 
