@@ -18,6 +18,9 @@ const stored = library([
     ...['  Padded  ', 'Padded', '', 42, 'ÄRMSMAN', 'ärmsman', 'Ω', 'ω', 'Σίσυφος', 'ΣΊΣΥΦΟΣ', 'x'.repeat(100)]
         .map((name) => ({ name, ...healer })),
     { ...healer }, 'just text', 7, null, [],
+    // A note is listed by its first line and shown whole on hover, through every rename and deletion.
+    { name: 'Noted', ...healer, note: 'Swap "Blades" for <Blunts>\nat 40 \u{1F600} \u05E9\u05DC\u05D5\u05DD' },
+    { name: 'Long note', ...healer, note: 'x'.repeat(2000) },
 ]);
 
 // The core's list as the page's contract shows it, which is the driver's record of each plan.

@@ -4,13 +4,18 @@
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
 
+#include <numeric>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/catalog/class_catalog.h"
+#include "core/planner/plan_code.h"
+#include "core/planner/plan_compare.h"
 #include "core/planner/planner_view.h"
 #include "core/planner/table_rendering.h"
+#include "core/planner/training_path.h"
+#include "core/planner/training_path_view.h"
 #include "tests/core/property/plan_actions.h"
 
 namespace vantrell::property {
@@ -45,6 +50,16 @@ std::vector<std::string> Tags(const std::string& text, char open, char close) {
     return tags;
 }
 
+// The lines of a Markdown text that are rows of its table, headings and rule included.
+std::vector<std::string> TableRows(const std::string& markdown) {
+    std::istringstream lines(markdown);
+    std::vector<std::string> rows;
+    for (std::string row; std::getline(lines, row);) {
+        if (row.starts_with("| ")) rows.push_back(row);
+    }
+    return rows;
+}
+
 bool Balanced(const std::vector<std::string>& tags) {
     std::vector<std::string> open;
     for (const std::string& tag : tags) {
@@ -69,11 +84,7 @@ TEST_P(FormatProperties, EveryCopySaysWhatThePlannerShows) {
         const planner::PlannerView view = planner::ViewOf(session.planner());
         const planner::TableDocument table = planner::PlanTable(session.planner());
 
-        std::istringstream markdown(planner::MarkdownOf(table));
-        std::vector<std::string> rows;
-        for (std::string row; std::getline(markdown, row);) {
-            if (row.starts_with("| ")) rows.push_back(row);
-        }
+        const std::vector<std::string> rows = TableRows(planner::MarkdownOf(table));
         RC_ASSERT(rows.size() == view.lines.size() + 2);
         const std::vector<std::string> headings{"Line", "Level", "Points", "%", "Abilities"};
         RC_ASSERT(MarkdownCells(rows[0]) == headings);
@@ -91,6 +102,44 @@ TEST_P(FormatProperties, EveryCopySaysWhatThePlannerShows) {
             RC_ASSERT(svg.find(">" + planner::MarkupEscaped(definition.lines[line].caption) + "<") != std::string::npos);
             RC_ASSERT(svg.find("\">" + view.lines[line].level + "</text>") != std::string::npos);
         }
+    });
+}
+
+// A random plan's training path and its comparison with a fresh plan: every row of each Markdown table
+// holds what the path's view and the comparison show, and the picture's markup balances.
+TEST_P(FormatProperties, ThePathAndAComparisonReadBackFromTheirTables) {
+    const catalog::ClassDefinition& definition = *catalog::ClassCatalog::Find(GetParam());
+    rc::detail::checkGTest([&definition] {
+        PlanSession session(definition);
+        for (const Action& action : *ActionsFor(definition)) session.Run(session.Resolve(action));
+        const planner::Planner& plan = session.planner();
+        planner::TrainingPriority screenOrder(definition.lines.size());
+        std::iota(screenOrder.begin(), screenOrder.end(), std::size_t{0});
+        const auto path = planner::TrainingPath(plan, screenOrder);
+        const planner::TrainingPathView view = planner::ViewOf(plan, path);
+        const auto pathRows = TableRows(planner::MarkdownOf(planner::PathTable(plan, view)));
+        RC_ASSERT(pathRows.size() == view.rows.size() + 2);
+        for (std::size_t row = 0; row < view.rows.size(); ++row) {
+            const auto cells = MarkdownCells(pathRows[row + 2]);
+            RC_ASSERT(cells.size() == definition.lines.size() + 3);
+            RC_ASSERT(cells.front() == std::to_string(view.rows[row].characterLevel));
+            for (std::size_t line = 0; line < definition.lines.size(); ++line) {
+                RC_ASSERT(cells[line + 1] == view.rows[row].cells[line].text);
+            }
+            RC_ASSERT(cells[definition.lines.size() + 1] == view.rows[row].pointsLeft);
+        }
+        const auto compared = planner::ComparePlans(plan, planner::EncodePlanCode(planner::Planner(definition)));
+        const auto& comparison = std::get<planner::PlanComparison>(compared);
+        const planner::TableDocument table = planner::ComparisonTable(comparison);
+        const auto comparedRows = TableRows(planner::MarkdownOf(table));
+        RC_ASSERT(comparedRows.size() == comparison.lines.size() + 2);
+        for (std::size_t line = 0; line < comparison.lines.size(); ++line) {
+            const auto cells = MarkdownCells(comparedRows[line + 2]);
+            RC_ASSERT(cells[1] == std::to_string(comparison.lines[line].a.level));
+            RC_ASSERT(cells[5] == std::to_string(comparison.lines[line].b.points));
+        }
+        RC_ASSERT(Balanced(Tags(planner::SvgOf(table), '<', '>')));
+        RC_ASSERT(Balanced(Tags(planner::BbcodeOf(table), '[', ']')));
     });
 }
 
