@@ -87,7 +87,7 @@ TEST(Cli, AnythingElseIsOneLineOnStandardErrorAndStatusTwo) {
         {"classes", "--format", "svg"},
         {"show", "VT1:" + huge + ":50:1.1.1"},
         {huge},
-        {"show", std::string("VT1:\xff\xfe\n\r:50", 14)},
+        {"show", "VT1:\xff\xfe\n\r:50"},
     };
     for (const auto& arguments : refused) {
         const Ran ran = Cli(arguments);
