@@ -82,10 +82,7 @@ bool ReadPriority(PlainScanner& scanner, std::vector<std::string>& priority) {
     return scanner.Take(']');
 }
 
-// Kept out of line: a browser compiles a module's functions quickly first and
-// well only once they have run often, and a loop inlined into its caller would
-// read a whole library in that first, slow form.
-[[gnu::noinline]] bool ReadEntry(PlainScanner& scanner, std::vector<SavedPlan>& plans) {
+bool ReadEntry(PlainScanner& scanner, std::vector<SavedPlan>& plans) {
     std::string name;
     std::string code;
     std::vector<std::string> priority;

@@ -163,7 +163,7 @@ SavedPlan PlanOfEntry(const LibraryJson& entry) {
     plan.name = NameText(entry);
     if (plan.name.empty()) plan.name = library::kNamelessEntry;
     plan.code = FieldText(entry, "code");
-    if (PlanLibrary::NoteFault(FieldText(entry, "note")).empty()) plan.note = FieldText(entry, "note");
+    if (std::string note = FieldText(entry, "note"); PlanLibrary::NoteFault(note).empty()) plan.note = std::move(note);
     if (const auto priority = entry.find("priority"); priority != entry.end() && priority->is_array()) {
         for (const LibraryJson& stem : *priority) plan.priority.push_back(stem.is_string() ? stem.get<std::string>() : "");
     }

@@ -19,6 +19,9 @@ enum class ColumnKind {
     kText,    // free text, wrapped where it must be
 };
 
+// Numbers stand right-aligned in every rendering that aligns.
+constexpr bool RightAligned(ColumnKind kind) { return kind == ColumnKind::kNumber || kind == ColumnKind::kDetail; }
+
 struct TableColumn {
     std::string heading;
     ColumnKind kind = ColumnKind::kNumber;

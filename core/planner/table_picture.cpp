@@ -72,7 +72,7 @@ std::string SvgOf(const TableDocument& table) {
     std::string body = Text(kMargin, 30, table.title, " font-size=\"20\" font-weight=\"bold\"" + Fill(table.titleColour));
     int y = 62;
     for (std::size_t column = 0; column < table.columns.size(); ++column) {
-        const bool right = table.columns[column].kind == ColumnKind::kNumber || table.columns[column].kind == ColumnKind::kDetail;
+        const bool right = RightAligned(table.columns[column].kind);
         body += Text(right ? edges[column + 1] - 8 : edges[column] + (column == 0 ? 0 : 12), y, table.columns[column].heading,
                      std::string(" font-weight=\"bold\"") + (right ? " text-anchor=\"end\"" : ""));
     }

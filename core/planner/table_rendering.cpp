@@ -46,8 +46,7 @@ std::string MarkdownOf(const TableDocument& table) {
     std::string rule = "|";
     for (const TableColumn& column : table.columns) {
         text.append(" ").append(MarkdownEscaped(column.heading)).append(" |");
-        const bool right = column.kind == ColumnKind::kNumber || column.kind == ColumnKind::kDetail;
-        rule.append(right ? " ---: |" : " :--- |");
+        rule.append(RightAligned(column.kind) ? " ---: |" : " :--- |");
     }
     text.append("\n").append(rule).append("\n");
     for (const auto& row : table.rows) {
@@ -96,7 +95,7 @@ std::string HtmlOf(const TableDocument& table) {
             const TableCell& cell = row[column];
             const ColumnKind kind = table.columns[column].kind;
             const bool name = kind == ColumnKind::kName;
-            std::string style = kind == ColumnKind::kNumber || kind == ColumnKind::kDetail ? "text-align:right" : "";
+            std::string style = RightAligned(kind) ? "text-align:right" : "";
             if (cell.colour) style.append(style.empty() ? "" : ";").append("color:").append(HexColour(*cell.colour));
             html.append(name ? "<th scope=\"row\"" : "<td");
             if (!style.empty()) html.append(" style=\"").append(style).append("\"");
