@@ -1,7 +1,5 @@
 #include "core/planner/plain_library_reader.h"
 
-#include <algorithm>
-
 #include "core/planner/blanks.h"
 #include "core/texts/unicode.h"
 
@@ -50,23 +48,21 @@ private:
     void SkipBlanks() {
         while (at_ < text_.size() && IsBlank(text_[at_])) ++at_;
     }
+    // A text with nothing escaped (a quote found after a backslash may not end it) and UTF-8 throughout,
+    // found in one pass over its bytes.
     bool Text(std::string_view& read) {
         if (!Take('"')) return false;
-        const std::size_t end = text_.find('"', at_);
-        if (end == std::string_view::npos) return false;
-        read = text_.substr(at_, end - at_);
-        at_ = end + 1;
-        return IsPlainText(read);
-    }
-    // Nothing escaped (a quote found after a backslash may not end the text) and UTF-8 throughout.
-    static bool IsPlainText(std::string_view text) {
+        const std::size_t start = at_;
         bool ascii = true;
-        for (const char c : text) {
-            const auto byte = static_cast<unsigned char>(c);
+        for (; at_ < text_.size(); ++at_) {
+            const auto byte = static_cast<unsigned char>(text_[at_]);
+            if (byte == '"') break;
             if (byte == '\\' || byte < 0x20) return false;
             ascii = ascii && byte < 0x80;
         }
-        return ascii || texts::IsUtf8(text);
+        if (at_ == text_.size()) return false;
+        read = text_.substr(start, at_++ - start);
+        return ascii || texts::IsUtf8(read);
     }
 
     std::string_view text_;
@@ -110,8 +106,6 @@ std::optional<std::vector<SavedPlan>> ReadPlainLibrary(std::string_view document
     PlainScanner scanner(document);
     std::string read;
     std::vector<SavedPlan> plans;
-    // Each entry opens a brace: their count bounds the plans, which are then never moved as the list grows.
-    plans.reserve(static_cast<std::size_t>(std::count(document.begin(), document.end(), '{')));
     if (!scanner.Take('{') || !scanner.Field("format") || !scanner.String(read) || read != format ||
         !scanner.Take(',') || !scanner.Field("version") || !scanner.Word("1") || scanner.Peek('.') ||
         scanner.Peek('e') || scanner.Peek('E') || !scanner.Take(',') || !scanner.Field("plans") ||

@@ -22,9 +22,6 @@ constexpr std::size_t kLongestNote = 2000;
 
 bool IsControl(char32_t point) { return point < 0x20 || (point >= 0x7F && point <= 0x9F); }
 
-// The key a name is found by: two names that differ only by case or the blanks around them are one.
-std::string NameKey(std::string_view name) { return texts::CaseFolded(WithoutBlanks(name)); }
-
 std::string_view RefusalReason(JsonRefusal refusal) {
     switch (refusal) {
     case JsonRefusal::kTooLarge: return library::kTooLarge;
@@ -93,9 +90,9 @@ std::variant<PlanLibrary, std::string> PlanLibrary::Read(std::string_view docume
 
 PlanLibrary PlanLibrary::Indexed(std::vector<SavedPlan> plans) {
     PlanLibrary library;
-    std::unordered_map<std::string, int> nextCopies;
+    CopyNumbers nextCopies;
     library.plans_ = std::move(plans);
-    library.positions_.reserve(library.plans_.size());
+    library.positions_.Reserve(library.plans_.size());
     for (std::size_t position = 0; position < library.plans_.size(); ++position) library.IndexUnique(position, nextCopies);
     return library;
 }
@@ -120,10 +117,12 @@ std::string PlanLibrary::Write() const {
     return document;
 }
 
+auto PlanLibrary::NameAt() const -> NameOfPlace {
+    return NameOfPlace{&plans_};
+}
+
 std::optional<std::size_t> PlanLibrary::PositionOf(std::string_view name) const {
-    const auto found = positions_.find(NameKey(name));
-    if (found == positions_.end()) return std::nullopt;
-    return found->second;
+    return positions_.Find(name, NameAt());
 }
 
 const SavedPlan* PlanLibrary::Find(std::string_view name) const {
@@ -131,25 +130,24 @@ const SavedPlan* PlanLibrary::Find(std::string_view name) const {
     return position ? &plans_[*position] : nullptr;
 }
 
-void PlanLibrary::IndexUnique(std::size_t position, std::unordered_map<std::string, int>& nextCopies) {
+void PlanLibrary::IndexUnique(std::size_t position, CopyNumbers& nextCopies) {
     std::string& name = plans_[position].name;
-    std::string key = NameKey(name);
-    if (positions_.contains(key)) {
+    if (const auto holder = PositionOf(name)) {
         // Where the last copy of this name was numbered, so that many plans of one name take linear time.
-        int& copy = nextCopies.try_emplace(key, 2).first->second;
+        int& copy = nextCopies.try_emplace(*holder, 2).first->second;
         for (;; ++copy) {
             std::string suffix = " (";
             suffix += std::to_string(copy);
             suffix += ')';
             std::string candidate(texts::FirstCodePoints(name, kLongestName - suffix.size()));
             candidate += suffix;
-            if (!positions_.contains(key = NameKey(candidate))) {
+            if (!PositionOf(candidate)) {
                 name = std::move(candidate);
                 break;
             }
         }
     }
-    positions_.emplace(std::move(key), position);
+    positions_.Add(name, position);
 }
 
 std::string PlanLibrary::Save(std::string_view name, std::string_view code, std::vector<std::string> priority) {
@@ -167,7 +165,7 @@ std::string PlanLibrary::Save(std::string_view name, std::string_view code, std:
         plan.note = std::move(existing.note);
         existing = std::move(plan);
     } else {
-        positions_.emplace(NameKey(plan.name), plans_.size());
+        positions_.Add(plan.name, plans_.size());
         plans_.push_back(std::move(plan));
     }
     return {};
@@ -180,10 +178,10 @@ std::string PlanLibrary::Rename(std::string_view name, std::string_view newName)
     const auto taken = PositionOf(newName);
     if (taken && taken != position) return library::NameTaken(plans_[*taken].name);
     SavedPlan& plan = plans_[*position];
-    positions_.erase(NameKey(plan.name));
+    positions_.Remove(plan.name, NameAt());
     plan.name = TrimmedName(newName);
     Examine(plan);
-    positions_.emplace(NameKey(plan.name), *position);
+    positions_.Add(plan.name, *position);
     return {};
 }
 
@@ -204,19 +202,24 @@ std::string PlanLibrary::SetNote(std::string_view name, std::string_view note) {
 std::string PlanLibrary::Delete(std::string_view name) {
     const auto position = PositionOf(name);
     if (!position) return texts::NoSavedPlanNamed(TrimmedName(name));
-    positions_.erase(NameKey(plans_[*position].name));
+    positions_.Remove(plans_[*position].name, NameAt());
     plans_.erase(plans_.begin() + static_cast<std::ptrdiff_t>(*position));
-    // Every later plan moves up one place; its key stays as it was.
-    for (auto& [key, place] : positions_) place -= place > *position ? 1 : 0;
+    positions_.Closed(*position);
     return {};
 }
 
 PlanLibrary::Imported PlanLibrary::Import(const PlanLibrary& other) {
     // Counted before anything is added: `other` may be this library itself.
     const Imported imported = other.ImportTally();
-    std::unordered_map<std::string, int> nextCopies;
+    if (plans_.empty()) {
+        // Into an empty library, every name is already one of its own: the plans come with their index.
+        plans_ = other.plans_;
+        positions_ = other.positions_;
+        return imported;
+    }
+    CopyNumbers nextCopies;
     plans_.reserve(plans_.size() + other.plans_.size());
-    positions_.reserve(plans_.size() + other.plans_.size());
+    positions_.Reserve(plans_.size() + other.plans_.size());
     for (const SavedPlan& plan : other.plans_) {
         plans_.push_back(plan);
         IndexUnique(plans_.size() - 1, nextCopies);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/catalog/records.h"
+#include "core/planner/name_index.h"
 #include "core/texts/library_texts.h"
 
 namespace vantrell::planner {
@@ -79,14 +80,22 @@ public:
 private:
     // A library of `plans` in their order, each under a name of its own.
     static PlanLibrary Indexed(std::vector<SavedPlan> plans);
+    // The name of the plan at a place, as the index reads it.
+    struct NameOfPlace {
+        const std::vector<SavedPlan>* plans;
+        std::string_view operator()(std::size_t place) const { return (*plans)[place].name; }
+    };
+    NameOfPlace NameAt() const;
     std::optional<std::size_t> PositionOf(std::string_view name) const;
+    // Where the last copy of a name was numbered, by the place of the plan that holds the name itself.
+    using CopyNumbers = std::unordered_map<std::size_t, int>;
     // Indexes the plan at `position` under its name or, when that is taken, renames
     // it to the first free "<name> (n)".
-    void IndexUnique(std::size_t position, std::unordered_map<std::string, int>& nextCopies);
+    void IndexUnique(std::size_t position, CopyNumbers& nextCopies);
 
     std::vector<SavedPlan> plans_;
-    // Each plan's place, by its case-folded name.
-    std::unordered_map<std::string, std::size_t> positions_;
+    // Each plan's place, by its name.
+    NameIndex positions_;
     // The document's own fields this version does not know.
     std::string storedDocument_;
 };

@@ -61,6 +61,23 @@ std::optional<std::pair<char32_t, std::size_t>> PointAt(std::string_view text) {
     return std::pair{point, length};
 }
 
+// The next code point of `text` folded, which it consumes; a byte that is not
+// UTF-8 stands for itself, apart from every code point.
+char32_t TakeFolded(std::string_view& text) {
+    if (const auto byte = static_cast<unsigned char>(text.front()); byte < 0x80) {
+        text.remove_prefix(1);
+        return byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte;
+    }
+    const auto point = PointAt(text);
+    if (!point) {
+        const auto byte = static_cast<unsigned char>(text.front());
+        text.remove_prefix(1);
+        return 0x110000 + byte;
+    }
+    text.remove_prefix(point->second);
+    return Folded(point->first);
+}
+
 }  // namespace
 
 std::optional<std::vector<char32_t>> CodePoints(std::string_view text) {
@@ -121,6 +138,30 @@ std::string CaseFolded(std::string_view text) {
         text.remove_prefix(point->second);
     }
     return folded;
+}
+
+std::size_t FoldedHash(std::string_view text) {
+    // FNV-1a over the folded code points.
+    std::size_t hash = sizeof(std::size_t) == 8 ? static_cast<std::size_t>(14695981039346656037ULL) : 2166136261U;
+    const std::size_t prime = sizeof(std::size_t) == 8 ? static_cast<std::size_t>(1099511628211ULL) : 16777619U;
+    while (!text.empty()) {
+        // ASCII, as nearly every name is, without a call per letter.
+        if (const auto byte = static_cast<unsigned char>(text.front()); byte < 0x80) {
+            hash = (hash ^ (byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte)) * prime;
+            text.remove_prefix(1);
+            continue;
+        }
+        hash = (hash ^ TakeFolded(text)) * prime;
+    }
+    return hash;
+}
+
+bool FoldsAlike(std::string_view one, std::string_view other) {
+    if (one == other) return true;
+    while (!one.empty() && !other.empty()) {
+        if (TakeFolded(one) != TakeFolded(other)) return false;
+    }
+    return one.empty() && other.empty();
 }
 
 namespace {

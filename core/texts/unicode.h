@@ -22,6 +22,11 @@ std::string_view FirstCodePoints(std::string_view text, std::size_t points);
 // differ only by case, in any script, fold alike: "ÄRMSMAN" and "ärmsman".
 // Bytes that are not UTF-8 are kept as they are.
 std::string CaseFolded(std::string_view text);
+// A hash of `text` as CaseFolded gives it, and whether two texts fold alike,
+// both worked out as they are read, with nothing allocated: a library finds a
+// name among a hundred thousand this way.
+std::size_t FoldedHash(std::string_view text);
+bool FoldsAlike(std::string_view one, std::string_view other);
 
 // Whether name `one` sorts before `other` as a reader expects: case aside in
 // any script, and runs of digits by their value, so "Plan 9" before "plan 10".
