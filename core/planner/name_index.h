@@ -42,13 +42,20 @@ private:
         std::size_t place = kVacant;
     };
 
-    static std::size_t HashOf(std::string_view name) { return texts::FoldedHash(WithoutBlanks(name)); }
+    // The folded text's hash with its high bits mixed into the low ones the slots are chosen by:
+    // names that differ only in their last digits would otherwise crowd into neighbouring slots.
+    static std::size_t HashOf(std::string_view name) {
+        std::size_t hash = texts::FoldedHash(WithoutBlanks(name));
+        hash ^= hash >> 16;
+        hash *= 0x45D9F3BU;
+        return hash ^ (hash >> 16);
+    }
 
     template <typename NameAt>
     std::optional<std::size_t> SlotOf(std::string_view name, const NameAt& nameAt) const {
         if (slots_.empty()) return std::nullopt;
         const std::string_view key = WithoutBlanks(name);
-        const std::size_t hash = texts::FoldedHash(key);
+        const std::size_t hash = HashOf(key);
         for (std::size_t at = hash & Mask(); slots_[at].place != kVacant; at = (at + 1) & Mask()) {
             if (slots_[at].hash == hash && texts::FoldsAlike(WithoutBlanks(nameAt(slots_[at].place)), key)) return at;
         }

@@ -1,5 +1,7 @@
 #include "core/planner/plain_library_reader.h"
 
+#include <cstring>
+
 #include "core/planner/blanks.h"
 #include "core/texts/unicode.h"
 
@@ -100,12 +102,24 @@ bool ReadEntries(PlainScanner& scanner, std::vector<SavedPlan>& plans) {
     return scanner.Take(']');
 }
 
+// Each entry opens a brace: their count bounds the plans, which are then never moved as the list grows.
+std::size_t EntriesAtMost(std::string_view document) {
+    std::size_t braces = 0;
+    // memchr, not a loop over every byte: it looks at several at once.
+    for (const char* at = document.data(); const void* found = std::memchr(at, '{', document.data() + document.size() - at);
+         at = static_cast<const char*>(found) + 1) {
+        ++braces;
+    }
+    return braces;
+}
+
 }  // namespace
 
 std::optional<std::vector<SavedPlan>> ReadPlainLibrary(std::string_view document, std::string_view format) {
     PlainScanner scanner(document);
     std::string read;
     std::vector<SavedPlan> plans;
+    plans.reserve(EntriesAtMost(document));
     if (!scanner.Take('{') || !scanner.Field("format") || !scanner.String(read) || read != format ||
         !scanner.Take(',') || !scanner.Field("version") || !scanner.Word("1") || scanner.Peek('.') ||
         scanner.Peek('e') || scanner.Peek('E') || !scanner.Take(',') || !scanner.Field("plans") ||

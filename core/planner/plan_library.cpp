@@ -52,7 +52,7 @@ std::optional<std::string> DocumentFault(const LibraryJson& json, PlanLibrary::S
 std::string PlanLibrary::TrimmedName(std::string_view name) { return std::string(WithoutBlanks(name)); }
 
 std::string PlanLibrary::NameFault(std::string_view name) {
-    const std::string trimmed = TrimmedName(name);
+    const std::string_view trimmed = WithoutBlanks(name);
     // Printable ASCII, as nearly every name is, can only be too long or missing.
     if (std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) {
         if (trimmed.empty()) return std::string(library::kNameMissing);

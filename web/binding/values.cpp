@@ -1,5 +1,6 @@
 #include "web/binding/values.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/catalog/colour_contrast.h"
@@ -16,12 +17,18 @@ val LongText(std::string_view utf8) {
     return decoder.call<val>("decode", val(emscripten::typed_memory_view(utf8.size(), bytes)));
 }
 
-std::string DocumentOf(const val& document) {
-    if (document.isString()) return document.as<std::string>();
+DocumentOf::DocumentOf(const val& document) {
+    if (document.isString()) {
+        const std::string text = document.as<std::string>();
+        size_ = text.size();
+        bytes_ = std::unique_ptr<char[]>(new char[size_]);
+        std::copy(text.begin(), text.end(), bytes_.get());
+        return;
+    }
     // The bytes are copied in one step by the browser, not one by one.
-    std::string bytes(document["length"].as<std::size_t>(), '\0');
-    val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<unsigned char*>(bytes.data()))).call<void>("set", document);
-    return bytes;
+    size_ = document["length"].as<std::size_t>();
+    bytes_ = std::unique_ptr<char[]>(new char[size_]);
+    val(emscripten::typed_memory_view(size_, reinterpret_cast<unsigned char*>(bytes_.get()))).call<void>("set", document);
 }
 
 std::string CssColour(catalog::Rgb rgb) {

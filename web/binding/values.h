@@ -3,6 +3,7 @@
 // Texts, documents and colours as the page and the core hand them to each other.
 #include <emscripten/val.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,16 @@ emscripten::val Text(std::string_view text);
 // plans makes slow.
 emscripten::val LongText(std::string_view utf8);
 // A document the page hands over as text or, far sooner for a large one, as its UTF-8 bytes (a Uint8Array).
-std::string DocumentOf(const emscripten::val& document);
+class DocumentOf {
+public:
+    explicit DocumentOf(const emscripten::val& document);
+    operator std::string_view() const { return {bytes_.get(), size_}; }
+
+private:
+    // Not a string: its bytes would be cleared first, only to be written over at once.
+    std::unique_ptr<char[]> bytes_;
+    std::size_t size_ = 0;
+};
 
 std::string CssColour(catalog::Rgb rgb);
 // The colour a dark scheme shows in place of one of the catalog's.
