@@ -2,7 +2,9 @@
 // file of many entries that share one name imported until the list's first
 // screenful and then all of it are laid out, then one plan deleted from that
 // list; and what the core alone takes of the import, in the same browser.
-// Figures, not a test: run it on an otherwise idle machine.
+// Figures, not a test: run it on an otherwise idle machine. With
+// VANTRELL_BASELINE_BUILD naming another web build (of an earlier commit), the
+// core's share is measured for both, alternated, side by side.
 // Usage: node bench/measure-plans.mjs [rounds] [counts, comma-separated]
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -67,10 +69,10 @@ async function round(count) {
 }
 
 // The core's share of the same import in the same browser: what the page asks of it, without the page.
-async function coreAlone(count) {
+async function coreAlone(count, build) {
     const page = await browser.newPage();
-    await page.addScriptTag({ path: join(webBuild, 'vantrell_core.js') });
-    const wasm = readFileSync(join(webBuild, 'vantrell_core.wasm')).toString('base64');
+    await page.addScriptTag({ path: join(build, 'vantrell_core.js') });
+    const wasm = readFileSync(join(build, 'vantrell_core.wasm')).toString('base64');
     const times = await page.evaluate(async ([entries, encoded, plan]) => {
         const core = await globalThis.createVantrellCore({
             wasmBinary: Uint8Array.from(atob(encoded), (character) => character.charCodeAt(0)) });
@@ -101,8 +103,14 @@ for (const count of counts) {
     };
     console.log(`${String(count).padStart(6)} plans of one name: imported and first listed ${figure('firstTime')}, `
         + `all listed ${figure('importTime')}, one deleted ${figure('deleteTime')}`);
-    const core = await coreAlone(count);
-    console.log(`        of which the core alone: ${Object.entries(core).map(([name, time]) => `${name} ${ms(time)}`)
-        .join(', ')}`);
+    const builds = [webBuild, process.env.VANTRELL_BASELINE_BUILD].filter(Boolean);
+    const cores = new Map(builds.map((build) => [build, []]));
+    for (let run = 0; run < rounds; ++run) {
+        for (const build of builds) cores.get(build).push(await coreAlone(count, build));
+    }
+    for (const [build, times] of cores) {
+        const laps = Object.keys(times[0]).map((name) => `${name} ${ms(median(times.map((each) => each[name])))}`);
+        console.log(`        of which the core alone${builds.length > 1 ? ` (${build})` : ''}: ${laps.join(', ')}`);
+    }
 }
 await browser.close();
