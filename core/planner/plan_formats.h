@@ -15,10 +15,11 @@ inline constexpr std::string_view kFormatNames[] = {"text", "markdown", "bbcode"
 
 // The plan in the form of that name: the aligned text of Copy Plan as Text, or a
 // rendering of its table; nothing for a name that is not one of them.
-std::optional<std::string> PlanInFormat(const Planner& planner, std::string_view format);
+// A saved plan's note follows the plan in every form.
+std::optional<std::string> PlanInFormat(const Planner& planner, std::string_view format, std::string_view note = {});
 // The plan's training path in that priority, likewise.
 std::optional<std::string> PathInFormat(const Planner& planner, std::span<const std::size_t> priority,
-                                        std::string_view format);
+                                        std::string_view format, std::string_view note = {});
 std::optional<std::string> ComparisonInFormat(const PlanComparison& comparison, std::string_view format);
 
 }  // namespace vantrell::planner

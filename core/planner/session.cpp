@@ -81,7 +81,9 @@ Session::Applied Session::Load(const SavedPlan& plan) {
     if (std::string fault = SetPriority(*plan.definition, stems); !fault.empty()) {
         return {.planner = nullptr, .lowered = {}, .fault = fault};
     }
-    return ApplyCode(plan.code);
+    Applied applied = ApplyCode(plan.code);
+    if (applied.planner != nullptr) savedNames_[plan.definition] = plan.name;
+    return applied;
 }
 
 std::string Session::SaveCurrent(std::string_view name) {
@@ -89,12 +91,27 @@ std::string Session::SaveCurrent(std::string_view name) {
     return SavingCurrent(name)(library_);
 }
 
-LibraryJournal::Change Session::SavingCurrent(std::string_view name) const {
+LibraryJournal::Change Session::SavingCurrent(std::string_view name, std::optional<std::string> note) {
     std::vector<std::string> stems;
     for (std::size_t line : PriorityOf(current_->definition())) {
         stems.emplace_back(current_->definition().lines[line].stem);
     }
-    return LibraryJournal::Saving(std::string(name), EncodePlanCode(*current_), std::move(stems));
+    savedNames_[&current_->definition()] = PlanLibrary::TrimmedName(name);
+    LibraryJournal::Change saving = LibraryJournal::Saving(std::string(name), EncodePlanCode(*current_), std::move(stems));
+    if (!note) return saving;
+    return [saving = std::move(saving), name = std::string(name), note = std::move(*note)](PlanLibrary& library) {
+        // A note that cannot be kept is refused before the plan is saved: the change is whole or nothing.
+        if (std::string fault = PlanLibrary::NoteFault(note); !fault.empty()) return fault;
+        if (std::string fault = saving(library); !fault.empty()) return fault;
+        return library.SetNote(name, note);
+    };
+}
+
+std::string Session::NoteOf(const Planner& planner) const {
+    const auto saved = savedNames_.find(&planner.definition());
+    if (saved == savedNames_.end()) return {};
+    const SavedPlan* plan = library_.Find(saved->second);
+    return plan != nullptr && plan->code == EncodePlanCode(planner) ? plan->note : std::string();
 }
 
 Session::Applied Session::ApplyCode(std::string_view code) {

@@ -67,7 +67,11 @@ public:
     std::string SaveCurrent(std::string_view name);
     // Saving the plan on screen under `name`, with its class's priority, as a
     // change a journal can make again later; there must be a plan on screen.
-    LibraryJournal::Change SavingCurrent(std::string_view name) const;
+    // With a note, the saved plan takes it; without one, it keeps the note it had.
+    LibraryJournal::Change SavingCurrent(std::string_view name, std::optional<std::string> note = std::nullopt);
+    // The note of the saved plan a planner shows: the one last opened or saved
+    // in it, while the plan is as saved; empty for any other.
+    std::string NoteOf(const Planner& planner) const;
 
     // A code exactly as a link's fragment carries it.
     Applied ApplyCode(std::string_view code);
@@ -87,6 +91,8 @@ private:
     Planner* current_ = nullptr;
     TrainingPriorities priorities_;
     PlanLibrary library_;
+    // The name each planner's plan was last opened or saved under.
+    std::map<const catalog::ClassDefinition*, std::string> savedNames_;
 };
 
 }  // namespace vantrell::planner

@@ -8,7 +8,7 @@ namespace vantrell::planner {
 
 namespace sharing = texts::sharing;
 
-TableDocument PlanTable(const Planner& planner) {
+TableDocument PlanTable(const Planner& planner, std::string_view note) {
     const catalog::ClassDefinition& definition = planner.definition();
     const PlannerDisplay& shown = planner.display();
     TableDocument table{
@@ -24,6 +24,7 @@ TableDocument PlanTable(const Planner& planner) {
         .rows = {},
         .after = {std::string(sharing::kPointsLeftLead).append(shown.pointsLeft).append(" / ").append(shown.totalPoints)},
         .code = EncodePlanCode(planner),
+        .note = std::string(note),
     };
     for (std::size_t index = 0; index < definition.lines.size(); ++index) {
         const catalog::SpecLineDefinition& line = definition.lines[index];

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/catalog/records.h"
@@ -41,12 +42,14 @@ struct TableDocument {
     std::vector<std::vector<TableCell>> rows;
     std::vector<std::string> after;
     std::string code;
+    // The user's own words on a saved plan, line breaks and all; empty when there are none.
+    std::string note;
 };
 
-TableDocument PlanTable(const Planner& planner);
+TableDocument PlanTable(const Planner& planner, std::string_view note = {});
 // A training path: a row per character level, each line's level in it (after
 // the rose marker where it rose), the points left and the abilities gained.
-TableDocument PathTable(const Planner& planner, const TrainingPathView& view);
+TableDocument PathTable(const Planner& planner, const TrainingPathView& view, std::string_view note = {});
 // Two plans side by side, a line a row, the character level and points left after.
 TableDocument ComparisonTable(const PlanComparison& comparison);
 

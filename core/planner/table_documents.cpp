@@ -24,14 +24,15 @@ std::string Titled(const catalog::ClassDefinition& definition, std::int16_t char
 
 }  // namespace
 
-TableDocument PathTable(const Planner& planner, const TrainingPathView& view) {
+TableDocument PathTable(const Planner& planner, const TrainingPathView& view, std::string_view note) {
     const catalog::ClassDefinition& definition = planner.definition();
     TableDocument table{.title = Titled(definition, planner.state().characterLevel),
                         .titleColour = catalog::colour::kBlue,
                         .columns = {{std::string(captions::kPathLevel), ColumnKind::kName}},
                         .rows = {},
                         .after = {view.intro},
-                        .code = EncodePlanCode(planner)};
+                        .code = EncodePlanCode(planner),
+                        .note = std::string(note)};
     for (const catalog::SpecLineDefinition& line : definition.lines) table.columns.push_back({std::string(line.caption)});
     table.columns.push_back({std::string(captions::kPathPointsLeft)});
     table.columns.push_back({std::string(captions::kNewAbilities), ColumnKind::kText});
@@ -53,7 +54,8 @@ TableDocument ComparisonTable(const PlanComparison& comparison) {
                         .columns = {{std::string(captions::kComparedLine), ColumnKind::kName}},
                         .rows = {},
                         .after = {},
-                        .code = {}};
+                        .code = {},
+                        .note = {}};
     for (std::size_t side = 0; side < headings.size(); ++side) {
         table.columns.push_back({std::string(headings[side]), side % 3 == 2 ? ColumnKind::kText : ColumnKind::kNumber});
     }

@@ -101,6 +101,12 @@ std::string SvgOf(const TableDocument& table) {
     }
     y += 10;
     for (const std::string& line : table.after) body += Text(kMargin, y += kLineHeight + 4, line, "");
+    if (!table.note.empty()) y += 6;
+    for (const std::string_view line : NoteLines(table.note)) {
+        for (const std::string& part : Wrapped(line, width - 2 * kMargin)) {
+            body += Text(kMargin, y += kLineHeight, part, " font-style=\"italic\"");
+        }
+    }
     if (!table.code.empty()) {
         body += Text(kMargin, y += kLineHeight + 4, table.code, " font-family=\"Liberation Mono, Courier New, monospace\"");
     }

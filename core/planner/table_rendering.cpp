@@ -18,7 +18,31 @@ std::string MarkdownEscaped(std::string_view text) {
     return escaped;
 }
 
+// A note as a Markdown quote, a line of it a line of the quote: nothing the user wrote becomes a
+// heading, a list or markup of the copy.
+std::string MarkdownQuote(std::string_view note) {
+    std::string quote;
+    for (const std::string_view line : NoteLines(note)) {
+        quote.append(">");
+        if (!line.empty()) quote.append(" ").append(std::string_view("#>-+=").find(line.front()) == std::string_view::npos ? "" : "\\");
+        quote.append(MarkdownEscaped(line)).append("\n");
+    }
+    return quote;
+}
+
 }  // namespace
+
+std::vector<std::string_view> NoteLines(std::string_view note) {
+    std::vector<std::string_view> lines;
+    if (note.empty()) return lines;
+    for (std::size_t end = note.find('\n');; end = note.find('\n')) {
+        std::string_view line = note.substr(0, end);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos) return lines;
+        note.remove_prefix(end + 1);
+    }
+}
 
 std::string HexColour(catalog::Rgb colour) {
     std::array<char, 8> hex{};
@@ -55,6 +79,7 @@ std::string MarkdownOf(const TableDocument& table) {
         text += "\n";
     }
     for (const std::string& line : table.after) text.append("\n").append(MarkdownEscaped(line)).append("\n");
+    if (!table.note.empty()) text.append("\n").append(MarkdownQuote(table.note));
     return table.code.empty() ? text : text.append("\n`").append(table.code).append("`\n");
 }
 
@@ -81,6 +106,8 @@ std::string BbcodeOf(const TableDocument& table) {
         text += "\n";
     }
     for (const std::string& line : table.after) text.append(line).append("\n");
+    // The user's words as written: tags in them are theirs.
+    if (!table.note.empty()) text.append(table.note).append("\n");
     return table.code.empty() ? text : text.append(table.code).append("\n");
 }
 
@@ -105,6 +132,13 @@ std::string HtmlOf(const TableDocument& table) {
     }
     html += "</tbody>\n</table>\n";
     for (const std::string& line : table.after) html.append("<p>").append(MarkupEscaped(line)).append("</p>\n");
+    if (!table.note.empty()) {
+        html.append("<blockquote>");
+        for (const std::string_view line : NoteLines(table.note)) {
+            html.append(line.data() == table.note.data() ? "" : "<br>").append(MarkupEscaped(line));
+        }
+        html.append("</blockquote>\n");
+    }
     if (table.code.empty()) return html;
     return html.append("<p><code>").append(MarkupEscaped(table.code)).append("</code></p>\n");
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/catalog/records.h"
 #include "core/planner/table_document.h"
@@ -23,6 +24,8 @@ std::string Rendered(const TableDocument& table, TableFormat format);
 
 // The format a name stands for: "markdown", "bbcode", "html" or "svg".
 std::optional<TableFormat> TableFormatNamed(std::string_view name);
+// A note's lines, without their line breaks; none for no note.
+std::vector<std::string_view> NoteLines(std::string_view note);
 // "#rrggbb".
 std::string HexColour(catalog::Rgb colour);
 // Text with `&`, `<`, `>` and both quotes escaped, for HTML and SVG alike.

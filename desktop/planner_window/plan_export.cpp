@@ -59,7 +59,7 @@ PlanExport::PlanExport(QWidget& window, planner::Session& session, const planner
 }
 
 void PlanExport::CopyAsImage() const {
-    QGuiApplication::clipboard()->setImage(ImageOf(*planner::PlanInFormat(planner_, "svg")));
+    QGuiApplication::clipboard()->setImage(ImageOf(*planner::PlanInFormat(planner_, "svg", session_.NoteOf(planner_))));
 }
 
 void PlanExport::SaveAsImage() const {
@@ -69,7 +69,7 @@ void PlanExport::SaveAsImage() const {
 }
 
 void PlanExport::SaveImageTo(const QString& path) const {
-    const std::string svg = *planner::PlanInFormat(planner_, "svg");
+    const std::string svg = *planner::PlanInFormat(planner_, "svg", session_.NoteOf(planner_));
     QSaveFile file(path);
     bool written = file.open(QIODevice::WriteOnly);
     if (written && path.endsWith(".svg", Qt::CaseInsensitive)) {
@@ -85,7 +85,7 @@ void PlanExport::SaveImageTo(const QString& path) const {
 
 QString PlanExport::PrintedHtml() const {
     const auto priority = session_.PriorityOf(planner_.definition());
-    return QString::fromStdString(*planner::PlanInFormat(planner_, "html") + "<br>" +
+    return QString::fromStdString(*planner::PlanInFormat(planner_, "html", session_.NoteOf(planner_)) + "<br>" +
                                   *planner::PathInFormat(planner_, priority, "html"));
 }
 

@@ -6,7 +6,6 @@
 
 #include "core/planner/plan_formats.h"
 #include "core/planner/plan_link.h"
-#include "core/planner/plan_text.h"
 #include "core/texts/captions.h"
 #include "core/texts/desktop_texts.h"
 #include "desktop/planner_window/class_planner_window.h"
@@ -43,11 +42,11 @@ PlanSharing::PlanSharing(ClassPlannerWindow& window, planner::Session& session, 
     actions_.append(paste);
 }
 
-void PlanSharing::CopyPlanAsText() const { Copy(planner::PlanAsText(planner_)); }
+void PlanSharing::CopyPlanAsText() const { Copy(*planner::PlanInFormat(planner_, "text", session_.NoteOf(planner_))); }
 
-void PlanSharing::CopyAsMarkdown() const { Copy(*planner::PlanInFormat(planner_, "markdown")); }
+void PlanSharing::CopyAsMarkdown() const { Copy(*planner::PlanInFormat(planner_, "markdown", session_.NoteOf(planner_))); }
 
-void PlanSharing::CopyAsBbcode() const { Copy(*planner::PlanInFormat(planner_, "bbcode")); }
+void PlanSharing::CopyAsBbcode() const { Copy(*planner::PlanInFormat(planner_, "bbcode", session_.NoteOf(planner_))); }
 
 void PlanSharing::CopyPlanCode() const { Copy(planner::EncodePlanCode(planner_)); }
 

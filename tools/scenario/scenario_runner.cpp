@@ -334,7 +334,7 @@ std::string ScenarioRunner::SetPriority(std::span<const std::string_view> stems)
 }
 
 std::string ScenarioRunner::PrintFormat(std::string_view format) {
-    const auto text = planner::PlanInFormat(*session_.current(), format);
+    const auto text = planner::PlanInFormat(*session_.current(), format, session_.NoteOf(*session_.current()));
     if (!text) return texts::driver::UnknownFormat(format);
     out_ << FormatJson(format, *text) << '\n';
     return {};

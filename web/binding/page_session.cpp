@@ -11,7 +11,6 @@
 #include "core/planner/plan_formats.h"
 #include "core/planner/plan_compare.h"
 #include "core/planner/plan_link.h"
-#include "core/planner/plan_text.h"
 #include "core/planner/planner_view.h"
 #include "core/planner/training_path_text.h"
 #include "core/planner/training_path_view.h"
@@ -83,10 +82,10 @@ val PageSession::Explanation(int line) const {
 
 std::string PageSession::PlanCode() const { return planner::EncodePlanCode(Current()); }
 
-std::string PageSession::PlanText() const { return planner::PlanAsText(Current()); }
+std::string PageSession::PlanText() const { return PlanInFormat("text"); }
 
 std::string PageSession::PlanInFormat(const std::string& format) const {
-    return planner::PlanInFormat(Current(), format).value_or("");
+    return planner::PlanInFormat(Current(), format, session_.NoteOf(Current())).value_or("");
 }
 
 val PageSession::ApplyFragment(const std::string& fragment) { return ValueOf(session_.ApplyCode(fragment)); }

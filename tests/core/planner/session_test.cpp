@@ -27,6 +27,26 @@ TEST(Session, KeepsEachClassPlannerWithItsPlanWhileAnotherIsCurrent) {
     EXPECT_EQ(session.current(), &healer) << "an unknown class leaves the current planner";
 }
 
+TEST(Session, CopiesASavedPlansNoteOnlyWhileThePlanIsAsSaved) {
+    Session session;
+    Planner& healer = session.Open(Healer());
+    healer.MoveSlider(0, 10);
+    EXPECT_EQ(session.SavingCurrent("Group", std::string(2001, 'x'))(session.library()), PlanLibrary::NoteFault(std::string(2001, 'x')));
+    EXPECT_EQ(session.library().Find("Group"), nullptr) << "a note refused refuses the save with it";
+    ASSERT_EQ(session.SavingCurrent(" group ", "swap at 40")(session.library()), "");
+    EXPECT_EQ(session.NoteOf(healer), "swap at 40");
+    ASSERT_EQ(session.SaveCurrent("group"), "");
+    EXPECT_EQ(session.NoteOf(healer), "swap at 40") << "saving over a plan keeps its note";
+
+    healer.MoveSlider(0, 11);
+    EXPECT_EQ(session.NoteOf(healer), "") << "the note is the saved plan's, not this one's";
+    ASSERT_NE(session.Load(*session.library().Find("GROUP")).planner, nullptr);
+    EXPECT_EQ(session.NoteOf(healer), "swap at 40");
+    ASSERT_EQ(session.library().Rename("group", "Solo"), "");
+    EXPECT_EQ(session.NoteOf(healer), "");
+    EXPECT_EQ(session.NoteOf(*session.Open("Armsman")), "");
+}
+
 TEST(Session, AppliesALinkToItsClassWhichBecomesCurrentAndLeavesAllAsItWasOnABadCode) {
     Session session;
     session.Open("Armsman");

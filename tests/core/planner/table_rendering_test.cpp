@@ -48,14 +48,22 @@ TEST(TableRendering, TextsAreEscapedForEachForm) {
         .rows = {{{"x|y", catalog::Rgb{}}, {"<script>&amp;", std::nullopt}}},
         .after = {},
         .code = "VT1:x",
+        .note = "# not a heading\r\n\n<i>swap</i> *Blades* at 40 \u05e9\u05dc\u05d5\u05dd",
     };
     const std::string markdown = MarkdownOf(table);
     EXPECT_NE(markdown.find("**A\\|\\*\\_\\`\\\\ <b>&\"'**"), std::string::npos) << markdown;
     EXPECT_NE(markdown.find("| x\\|y | <script>&amp; |"), std::string::npos) << markdown;
+    // The note is quoted a line of it a line of the quote, and no line of it turns into markup of its own.
+    EXPECT_NE(markdown.find("\n> \\# not a heading\n>\n> <i>swap</i> \\*Blades\\* at 40 \u05e9"), std::string::npos)
+        << markdown;
+    EXPECT_NE(HtmlOf(table).find("<blockquote># not a heading<br><br>&lt;i&gt;swap&lt;/i&gt; *Blades*"),
+              std::string::npos);
+    EXPECT_NE(BbcodeOf(table).find(table.note + "\nVT1:x"), std::string::npos);
     for (const std::string& markup : {HtmlOf(table), SvgOf(table)}) {
         EXPECT_EQ(markup.find("<script>"), std::string::npos) << markup;
         EXPECT_NE(markup.find("&lt;script&gt;&amp;amp;"), std::string::npos) << markup;
         EXPECT_NE(markup.find("A|*_`\\ &lt;b&gt;&amp;&quot;&#39;"), std::string::npos) << markup;
+        EXPECT_NE(markup.find("&lt;i&gt;swap&lt;/i&gt;"), std::string::npos) << markup;
     }
 }
 
