@@ -107,10 +107,13 @@ LibraryJournal::Change Session::SavingCurrent(std::string_view name, std::option
     };
 }
 
-std::string Session::NoteOf(const Planner& planner) const {
+const SavedPlan* Session::SavedPlanOf(const Planner& planner) const {
     const auto saved = savedNames_.find(&planner.definition());
-    if (saved == savedNames_.end()) return {};
-    const SavedPlan* plan = library_.Find(saved->second);
+    return saved == savedNames_.end() ? nullptr : library_.Find(saved->second);
+}
+
+std::string Session::NoteOf(const Planner& planner) const {
+    const SavedPlan* plan = SavedPlanOf(planner);
     return plan != nullptr && plan->code == EncodePlanCode(planner) ? plan->note : std::string();
 }
 

@@ -72,6 +72,8 @@ public:
     // The note of the saved plan a planner shows: the one last opened or saved
     // in it, while the plan is as saved; empty for any other.
     std::string NoteOf(const Planner& planner) const;
+    // The saved plan last opened or saved in a planner, as it is in the library now; null when none is.
+    const SavedPlan* SavedPlanOf(const Planner& planner) const;
 
     // A code exactly as a link's fragment carries it.
     Applied ApplyCode(std::string_view code);

@@ -94,6 +94,11 @@ std::string DeletePlanQuestion(std::string_view name) {
     return "Delete the saved plan \"" + Excerpt(name) + "\"?";
 }
 
+std::string NoteOnPlanLabel(std::string_view name) {
+    std::string label = "Note on \"";
+    return label.append(Excerpt(name)).append("\" (up to 2,000 characters):");
+}
+
 std::string UnreadableLibraryNote(std::string_view reason, std::string_view movedTo) {
     return "The saved plans could not be read: " + std::string(reason) + "\nThe file was kept as " +
            std::string(movedTo) + ", and the list of saved plans starts empty.";

@@ -33,6 +33,8 @@ std::string ProposedPlanName(std::string_view classCaption, int characterLevel);
 std::string ReplacePlanQuestion(std::string_view name);
 // Asked before a saved plan is deleted.
 std::string DeletePlanQuestion(std::string_view name);
+// Above the text of a plan's note as it is edited.
+std::string NoteOnPlanLabel(std::string_view name);
 // Said once when the saved plans' file is no library this version can keep: it was moved aside, not overwritten.
 std::string UnreadableLibraryNote(std::string_view reason, std::string_view movedTo);
 // Said when the browser's copy of the saved plans is no library this version can

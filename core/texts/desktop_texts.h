@@ -16,6 +16,7 @@ inline constexpr std::string_view kSavePlan = "&Save Plan\u2026";
 inline constexpr std::string_view kPlans = "&Plans\u2026";
 inline constexpr std::string_view kSavePlanTitle = "Save Plan";
 inline constexpr std::string_view kPlanName = "Plan name:";
+inline constexpr std::string_view kPlanNote = "&Note:";
 inline constexpr std::string_view kPlansTitle = "Plans";
 inline constexpr std::string_view kPlanColumn = "Name";
 inline constexpr std::string_view kClassColumn = "Class";
@@ -28,6 +29,8 @@ inline constexpr std::string_view kExportPlans = "&Export\u2026";
 inline constexpr std::string_view kNoteColumn = "Note";
 inline constexpr std::string_view kClosePlans = "Close";
 inline constexpr std::string_view kRenamePlanTitle = "Rename Plan";
+inline constexpr std::string_view kEditNote = "Edit &Note\u2026";
+inline constexpr std::string_view kEditNoteTitle = "Edit Note";
 inline constexpr std::string_view kPlansFileFilter = "Saved plans (*.json)";
 // Shown in place of the class of a saved plan that cannot be opened.
 inline constexpr std::string_view kUnknownClass = "\u2014";

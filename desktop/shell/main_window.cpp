@@ -16,6 +16,7 @@
 #include "desktop/shell/max_button.h"
 #include "desktop/shell/plan_store.h"
 #include "desktop/shell/plans_dialog.h"
+#include "desktop/shell/shell_seams.h"
 #include "desktop/shell/selector_panel.h"
 #include "desktop/shell/shell_geometry.h"
 #include "desktop/toolkit/qt_text.h"
@@ -83,31 +84,37 @@ FixedChildWindow* MainWindow::OpenPlanner(const catalog::ClassDefinition& defini
     return child;
 }
 
+// The note proposed is that of the plan last opened or saved in the window; a
+// plan saved over keeps its note unless the user wrote one or cleared the one proposed.
 void MainWindow::SavePlan(planner_window::ClassPlannerWindow& window) {
-    if (!seams_.askText) return;
+    if (!seams_.askPlan) return;
     const QString title = toolkit::ToQString(texts::desktop::kSavePlanTitle);
     const catalog::ClassDefinition& definition = window.planner().definition();
-    QString proposal = QString::fromStdString(
-        texts::ProposedPlanName(definition.listName, planner::ViewOf(window.planner()).characterLevel));
+    const planner::SavedPlan* before = session_.SavedPlanOf(window.planner());
+    const PlanDraft first{.name = QString::fromStdString(texts::ProposedPlanName(
+                              definition.listName, planner::ViewOf(window.planner()).characterLevel)),
+                          .note = before != nullptr ? QString::fromStdString(before->note) : QString()};
+    PlanDraft proposal = first;
     for (;;) {
-        const auto asked = seams_.askText(&window, title, toolkit::ToQString(texts::desktop::kPlanName), proposal);
+        const auto asked = seams_.askPlan(&window, title, proposal);
         if (!asked) return;
-        const std::string name = asked->toStdString();
-        if (const std::string fault = planner::PlanLibrary::NameFault(name); !fault.empty()) {
+        proposal = *asked;
+        const std::string name = asked->name.toStdString();
+        const std::string note = asked->note.toStdString();
+        std::string fault = planner::PlanLibrary::NameFault(name);
+        if (fault.empty()) fault = planner::PlanLibrary::NoteFault(note);
+        if (!fault.empty()) {
             seams_.messages(&window, {title, QString::fromStdString(fault), toolkit::MessageIcon::None});
-            proposal = *asked;
             continue;
         }
         if (const planner::SavedPlan* existing = store_->library().Find(planner::PlanLibrary::TrimmedName(name))) {
             const QString question = QString::fromStdString(texts::ReplacePlanQuestion(existing->name));
-            if (!seams_.confirm || !seams_.confirm(&window, title, question)) {
-                proposal = *asked;
-                continue;
-            }
+            if (!seams_.confirm || !seams_.confirm(&window, title, question)) continue;
         }
         // The plan saved is this window's, whichever planner the session had in front.
         session_.Open(definition);
-        const std::string fault = store_->Change(session_.SavingCurrent(name));
+        const bool noteGiven = !note.empty() || !first.note.isEmpty();
+        fault = store_->Change(session_.SavingCurrent(name, noteGiven ? std::optional(note) : std::nullopt));
         if (!fault.empty()) seams_.messages(&window, {title, QString::fromStdString(fault), toolkit::MessageIcon::None});
         return;
     }

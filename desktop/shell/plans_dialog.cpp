@@ -78,6 +78,7 @@ PlansDialog::PlansDialog(PlanStore& store, ShellSeams seams, PlanOpener opener, 
     open_->setDefault(true);
     rename_ = AddButton(buttons, texts::desktop::kRenamePlan, "cmdRename");
     delete_ = AddButton(buttons, texts::desktop::kDeletePlan, "cmdDelete");
+    editNote_ = AddButton(buttons, texts::desktop::kEditNote, "cmdEditNote");
     buttons->addSpacing(12);
     QPushButton* import = AddButton(buttons, texts::desktop::kImportPlans, "cmdImport");
     QPushButton* exportButton = AddButton(buttons, texts::desktop::kExportPlans, "cmdExport");
@@ -95,6 +96,7 @@ PlansDialog::PlansDialog(PlanStore& store, ShellSeams seams, PlanOpener opener, 
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &PlansDialog::OpenSelected);
     connect(rename_, &QPushButton::clicked, this, &PlansDialog::RenameSelected);
     connect(delete_, &QPushButton::clicked, this, &PlansDialog::DeleteSelected);
+    connect(editNote_, &QPushButton::clicked, this, &PlansDialog::EditSelectedNote);
     connect(import, &QPushButton::clicked, this, &PlansDialog::ImportFile);
     connect(exportButton, &QPushButton::clicked, this, &PlansDialog::ExportFile);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -138,11 +140,7 @@ void PlansDialog::Refresh() {
                                                          : ToQString(texts::desktop::kUnknownClass));
         if (plan.characterLevel) item->setData(kLevel, Qt::DisplayRole, *plan.characterLevel);
         item->setTextAlignment(kLevel, Qt::AlignRight | Qt::AlignVCenter);
-        if (!plan.usable()) {
-            item->setText(kNote, QString::fromStdString(plan.fault));
-            item->setToolTip(kNote, QString::fromStdString(plan.fault));
-            for (int column = kName; column <= kNote; ++column) item->setForeground(column, palette().placeholderText());
-        }
+        ShowNote(*item, plan);
         if (plan.name == selected) list_->setCurrentItem(item);
     }
     list_->setSortingEnabled(true);
@@ -152,6 +150,17 @@ void PlansDialog::Refresh() {
         list_->setCurrentItem(list_->topLevelItem(0));
     }
     UpdateButtons();
+}
+
+// The column says first why a plan cannot be opened, else the first line of the
+// user's note; its tip holds both in full.
+void PlansDialog::ShowNote(QTreeWidgetItem& item, const planner::SavedPlan& plan) const {
+    const QString note = QString::fromStdString(plan.note);
+    const QString fault = QString::fromStdString(plan.fault);
+    item.setText(kNote, plan.usable() ? note.section('\n', 0, 0) : fault);
+    item.setToolTip(kNote, fault.isEmpty() || note.isEmpty() ? fault + note : fault + "\n\n" + note);
+    if (plan.usable()) return;
+    for (int column = kName; column <= kNote; ++column) item.setForeground(column, palette().placeholderText());
 }
 
 void PlansDialog::Select(const std::string& name) {
@@ -179,6 +188,7 @@ void PlansDialog::UpdateButtons() {
     open_->setEnabled(plan != nullptr && plan->usable());
     rename_->setEnabled(plan != nullptr);
     delete_->setEnabled(plan != nullptr);
+    editNote_->setEnabled(plan != nullptr);
 }
 
 std::string PlansDialog::SelectedName() const {
@@ -203,6 +213,19 @@ void PlansDialog::RenameSelected() {
     const std::string fault = store_.Change(planner::LibraryJournal::Renaming(name, newName->toStdString()));
     if (!fault.empty()) Say(fault);
     else Select(planner::PlanLibrary::TrimmedName(newName->toStdString()));
+}
+
+void PlansDialog::EditSelectedNote() {
+    const std::string name = SelectedName();
+    const planner::SavedPlan* plan = store_.library().Find(name);
+    if (plan == nullptr || !seams_.askNote) return;
+    const auto note = seams_.askNote(this, ToQString(texts::desktop::kEditNoteTitle),
+                                     QString::fromStdString(texts::NoteOnPlanLabel(name)),
+                                     QString::fromStdString(plan->note));
+    if (!note) return;
+    const std::string fault = store_.Change(planner::LibraryJournal::Noting(name, note->toStdString()));
+    if (!fault.empty()) Say(fault);
+    else Select(name);
 }
 
 void PlansDialog::DeleteSelected() {

@@ -9,6 +9,7 @@
 
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace vantrell::shell {
 
@@ -32,6 +33,7 @@ public:
     void OpenSelected();
     void RenameSelected();
     void DeleteSelected();
+    void EditSelectedNote();
     void ImportFile();
     void ExportFile();
 
@@ -41,6 +43,7 @@ protected:
 private:
     void Refresh();
     void UpdateButtons();
+    void ShowNote(QTreeWidgetItem& item, const planner::SavedPlan& plan) const;
     // The selected plan's name; empty when none is selected.
     std::string SelectedName() const;
     void Select(const std::string& name);
@@ -54,6 +57,7 @@ private:
     QPushButton* open_ = nullptr;
     QPushButton* rename_ = nullptr;
     QPushButton* delete_ = nullptr;
+    QPushButton* editNote_ = nullptr;
 };
 
 }  // namespace vantrell::shell

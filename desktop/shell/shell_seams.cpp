@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "core/texts/desktop_texts.h"
+#include "desktop/shell/plan_draft_dialog.h"
 #include "desktop/toolkit/qt_text.h"
 
 namespace vantrell::shell {
@@ -23,6 +24,14 @@ ShellSeams DesktopSeams() {
                 bool accepted = false;
                 const QString text =
                     QInputDialog::getText(parent, title, label, QLineEdit::Normal, proposal, &accepted);
+                if (!accepted) return std::nullopt;
+                return text;
+            },
+            .askPlan = AskPlanDraft,
+            .askNote = [](QWidget* parent, const QString& title, const QString& label,
+                          const QString& proposal) -> std::optional<QString> {
+                bool accepted = false;
+                const QString text = QInputDialog::getMultiLineText(parent, title, label, proposal, &accepted);
                 if (!accepted) return std::nullopt;
                 return text;
             },

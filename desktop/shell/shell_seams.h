@@ -11,6 +11,16 @@ namespace vantrell::shell {
 // Asks the user for a line of text, proposing one; nothing when cancelled.
 using TextAsker = std::function<std::optional<QString>(QWidget* parent, const QString& title, const QString& label,
                                                        const QString& proposal)>;
+// A plan about to be saved: its name and the user's note on it.
+struct PlanDraft {
+    QString name;
+    QString note;
+};
+// Asks for a plan's name and note, proposing both; nothing when cancelled.
+using PlanAsker = std::function<std::optional<PlanDraft>(QWidget* parent, const QString& title, const PlanDraft& proposal)>;
+// Asks for a text of several lines, proposing one; nothing when cancelled.
+using NoteAsker = std::function<std::optional<QString>(QWidget* parent, const QString& title, const QString& label,
+                                                       const QString& proposal)>;
 // Asks a yes-or-no question; true for yes.
 using Confirmer = std::function<bool(QWidget* parent, const QString& title, const QString& question)>;
 // Asks for a file to read, or to write when `forWriting`; empty when cancelled.
@@ -21,6 +31,8 @@ struct ShellSeams {
     toolkit::MessageSink messages;
     std::function<void(const QString& link)> openLink;
     TextAsker askText = {};
+    PlanAsker askPlan = {};
+    NoteAsker askNote = {};
     Confirmer confirm = {};
     FileChooser chooseFile = {};
     // Where the saved plans are kept; the program's data folder when empty.

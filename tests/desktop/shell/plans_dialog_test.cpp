@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
@@ -51,6 +53,22 @@ protected:
                 answers.pop_front();
                 return answer;
             },
+            .askPlan = [this](QWidget*, const QString&, const PlanDraft& proposal) -> std::optional<PlanDraft> {
+                proposals.push_back(proposal.name);
+                notesProposed.push_back(proposal.note);
+                if (answers.empty()) return std::nullopt;
+                std::optional<QString> answer = answers.front();
+                answers.pop_front();
+                if (!answer) return std::nullopt;
+                return PlanDraft{.name = *answer, .note = notes.empty() ? proposal.note : notes.front()};
+            },
+            .askNote = [this](QWidget*, const QString&, const QString&, const QString& proposal) -> std::optional<QString> {
+                notesProposed.push_back(proposal);
+                if (notes.empty()) return std::nullopt;
+                QString note = notes.front();
+                notes.pop_front();
+                return note;
+            },
             .confirm = [this](QWidget*, const QString&, const QString& question) {
                 questions.push_back(question);
                 const bool yes = !confirmations.empty() && confirmations.front();
@@ -97,10 +115,49 @@ protected:
     std::vector<QString> messages;
     std::vector<QString> proposals;
     std::deque<std::optional<QString>> answers;
+    // The notes Save Plan and Edit Note are given, in turn; Save Plan keeps the one proposed when none is left.
+    std::deque<QString> notes;
+    std::vector<QString> notesProposed;
     std::vector<QString> questions;
     std::deque<bool> confirmations;
     QString chosenFile;
 };
+
+TEST_F(PlansDialogTest, ANoteIsWrittenOnSavingAndEditedFromTheListAndTravelsWithTheOpenedPlan) {
+    Start();
+    ClassPlannerWindow* healer = Planner("Healer");
+    SetSlider(healer, "sldMending", 10);
+    notes = {"For group play\nswap at 40", QString(2001, 'x'), "Solo now"};
+    answers = {"Group"};
+    Action(healer, "&Save Plan\u2026")->trigger();
+    ASSERT_EQ(messages.size(), 0u);
+    notes.pop_front();
+    PlansDialog* dialog = shell->ShowPlans();
+    QTreeWidgetItem* row = Row(dialog, "Group");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->text(3), "For group play");
+    EXPECT_EQ(row->toolTip(3), "For group play\nswap at 40");
+
+    Select(dialog, "Group");
+    dialog->EditSelectedNote();
+    EXPECT_EQ(notesProposed.back(), "For group play\nswap at 40");
+    ASSERT_EQ(messages.size(), 1u) << "a note of 2,001 characters is refused";
+    EXPECT_EQ(Row(dialog, "Group")->text(3), "For group play");
+    dialog->EditSelectedNote();
+    EXPECT_EQ(Row(dialog, "Group")->text(3), "Solo now");
+    EXPECT_TRUE(Contents(QDir(folder.path()).filePath("plans.json")).contains("\"note\": \"Solo now\""));
+
+    // Saved again over itself with the note proposed, the plan keeps it; the copy carries it.
+    answers = {"Group"};
+    confirmations = {true};
+    Action(healer, "&Save Plan\u2026")->trigger();
+    EXPECT_EQ(notesProposed.back(), "Solo now");
+    Action(healer, "Copy as Markdown")->trigger();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("> Solo now")) << QGuiApplication::clipboard()->text().toStdString();
+    SetSlider(healer, "sldMending", 11);
+    Action(healer, "Copy as Markdown")->trigger();
+    EXPECT_FALSE(QGuiApplication::clipboard()->text().contains("Solo now"));
+}
 
 TEST_F(PlansDialogTest, ASavedPlanIsListedWithItsClassAndOpensInItsOwnWindowAsOneStep) {
     Start();
