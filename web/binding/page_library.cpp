@@ -38,6 +38,21 @@ std::string PageSession::SavePlan(const std::string& name) {
     return journal_.Apply(session_.library(), session_.SavingCurrent(name));
 }
 
+std::string PageSession::ProposedPlanNote() const {
+    const planner::SavedPlan* plan = session_.SavedPlanOf(Current());
+    return plan != nullptr ? plan->note : std::string();
+}
+
+std::string PageSession::SavePlanWithNote(const std::string& name, const std::string& note) {
+    if (!session_.current()) return session_.SaveCurrent(name);
+    const bool given = !note.empty() || !ProposedPlanNote().empty();
+    return journal_.Apply(session_.library(), session_.SavingCurrent(name, given ? std::optional(note) : std::nullopt));
+}
+
+std::string PageSession::SetPlanNote(const std::string& name, const std::string& note) {
+    return journal_.Apply(session_.library(), planner::LibraryJournal::Noting(name, note));
+}
+
 std::string PageSession::RenamePlan(const std::string& name, const std::string& newName) {
     return journal_.Apply(session_.library(), planner::LibraryJournal::Renaming(name, newName));
 }

@@ -71,6 +71,12 @@ public:
     bool HasPlan(const std::string& name) const { return session_.library().Find(name) != nullptr; }
     // Each change is kept until the browser's storage holds it (LibraryWritten).
     std::string SavePlan(const std::string& name);
+    // The same with the note Save Plan was given; a plan saved over keeps its own
+    // when the note is empty and none was proposed.
+    std::string SavePlanWithNote(const std::string& name, const std::string& note);
+    // The note Save Plan proposes: that of the plan last opened or saved in the planner on screen.
+    std::string ProposedPlanNote() const;
+    std::string SetPlanNote(const std::string& name, const std::string& note);
     std::string RenamePlan(const std::string& name, const std::string& newName);
     std::string DeletePlan(const std::string& name);
     // The saved plans in the order saved, with what can be read of each.

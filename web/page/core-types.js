@@ -59,6 +59,9 @@
  * @property {string} redo
  * @property {string} savePlan
  * @property {string} planName
+ * @property {string} planNote
+ * @property {string} editNote
+ * @property {string} editNoteTitle
  * @property {string} save
  * @property {string} cancel
  * @property {string} replace
@@ -256,6 +259,9 @@
  * @property {() => string} proposedPlanName
  * @property {(name: string) => boolean} hasPlan
  * @property {(name: string) => string} savePlan the reason the name is refused, '' once saved
+ * @property {(name: string, note: string) => string} savePlanWithNote likewise with its note
+ * @property {() => string} proposedPlanNote the note of the saved plan last opened or saved in the planner on screen
+ * @property {(name: string, note: string) => string} setPlanNote the reason the note is refused, '' once kept
  * @property {(name: string, newName: string) => string} renamePlan
  * @property {(name: string) => string} deletePlan
  * @property {() => SavedPlan[]} plans

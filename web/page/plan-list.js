@@ -34,7 +34,7 @@ function skeleton(texts) {
         element('span', { className: 'plan-fault', data: { part: 'fault' } }),
         element('span', { className: 'plan-note', data: { part: 'note' } }),
         element('span', { className: 'plan-commands' }, [command('open', texts.openPlan),
-            command('rename', texts.renamePlan), command('delete', texts.deletePlan)]),
+            command('rename', texts.renamePlan), command('note', texts.editNote), command('delete', texts.deletePlan)]),
     ]);
 }
 
@@ -143,7 +143,7 @@ export class PlanList {
         const texts = this.#texts;
         const node = /** @type {HTMLLIElement} */ (this.#skeleton.cloneNode(true));
         const [name, place, fault, note, commands] = node.children;
-        const [open, rename, remove] = commands.children;
+        const [open, rename, editNote, remove] = commands.children;
         node.dataset.plan = plan.name;
         node.dataset.code = plan.code;
         name.textContent = plan.name;
@@ -167,6 +167,7 @@ export class PlanList {
         }
         open.setAttribute('aria-label', `${texts.openPlan} ${plan.name}`);
         rename.setAttribute('aria-label', `${texts.renamePlan} ${plan.name}`);
+        editNote.setAttribute('aria-label', `${texts.editNoteTitle} ${plan.name}`);
         remove.setAttribute('aria-label', `${texts.deletePlan} ${plan.name}`);
         return node;
     }

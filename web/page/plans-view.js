@@ -80,17 +80,20 @@ export class PlansView {
     saveCurrent() {
         const texts = this.#texts;
         this.#dialogs.askName({ title: texts.savePlan, action: texts.save,
-            proposal: this.#session.proposedPlanName(), take: (name) => {
-                if (!this.#session.hasPlan(name)) return this.#save(name);
+            proposal: this.#session.proposedPlanName(), note: this.#session.proposedPlanNote(), take: (name, note) => {
+                if (!this.#session.hasPlan(name)) return this.#save(name, note);
                 this.#dialogs.confirm(this.#core.replacePlanQuestion(name.trim()), texts.replace,
-                    () => this.#save(name), texts.savePlan);
+                    () => this.#save(name, note), texts.savePlan);
                 return '';
             } });
     }
 
-    /** @param {string} name */
-    #save(name) {
-        const fault = this.#session.savePlan(name);
+    /**
+     * @param {string} name
+     * @param {string} note
+     */
+    #save(name, note) {
+        const fault = this.#session.savePlanWithNote(name, note);
         if (fault) return fault;
         this.#changed();
         this.#messages.say(this.#texts.saved);
@@ -116,6 +119,17 @@ export class PlansView {
             this.#dialogs.askName({ title: texts.renamePlan, action: texts.renamePlan, proposal: name,
                 take: (newName) => {
                     const fault = this.#session.renamePlan(name, newName);
+                    if (!fault) {
+                        this.#changed();
+                        refocus();
+                    }
+                    return fault;
+                } });
+        } else if (action === 'note') {
+            this.#dialogs.askNote({ title: texts.editNoteTitle, action: texts.save,
+                proposal: this.#session.plans().find((plan) => plan.name === name)?.note ?? '',
+                take: (note) => {
+                    const fault = this.#session.setPlanNote(name, note);
                     if (!fault) {
                         this.#changed();
                         refocus();

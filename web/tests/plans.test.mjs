@@ -118,6 +118,39 @@ describe('saved plans', () => {
         await page.close();
     });
 
+    test('a note is written on saving, edited from the list, refused past 2,000 characters and copied with its plan',
+        async () => {
+            const context = await browser.newContext();
+            await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+            const page = await openIn(context);
+            await drive(page, core, 'open Healer');
+            await page.click('#cmdSavePlan');
+            await page.fill('#txtPlanName', 'Group');
+            await page.fill('#txtPlanNote', 'For group play\nswap at 40 \u05e9\u05dc\u05d5\u05dd');
+            await page.click('#dlgPlanOk');
+            await openPlans(page);
+            const note = '#lstPlans [data-plan="Group"] [data-part="note"]';
+            assert.equal(await page.textContent(note), 'For group play');
+            assert.equal(await page.getAttribute(note, 'title'), 'For group play\nswap at 40 \u05e9\u05dc\u05d5\u05dd');
+
+            await page.click('#lstPlans [data-plan="Group"] [data-action="note"]');
+            assert.equal(await page.inputValue('#txtPlanNote'), 'For group play\nswap at 40 \u05e9\u05dc\u05d5\u05dd');
+            assert.equal(await page.isVisible('#txtPlanName'), false);
+            await page.fill('#txtPlanNote', 'x'.repeat(2001));
+            await page.click('#dlgPlanOk');
+            assert.notEqual(await page.textContent('#lblPlanNameFault'), '');
+            await page.fill('#txtPlanNote', 'Solo now');
+            await page.click('#dlgPlanOk');
+            await page.waitForFunction((selector) => document.querySelector(selector)?.textContent === 'Solo now', note);
+            const stored = await page.evaluate(() => JSON.parse(localStorage.getItem('vantrell.plans')));
+            assert.equal(stored.plans[0].note, 'Solo now');
+
+            await page.click('#cmdCopyMarkdown');
+            await page.waitForFunction(async () => (await navigator.clipboard.readText()).includes('> Solo now'));
+            assert.deepEqual(page.errors, []);
+            await context.close();
+        });
+
     test('a plan saved in one tab shows in another, and a deletion there comes back', async () => {
         const context = await browser.newContext();
         const first = await openIn(context);

@@ -1,0 +1,31 @@
+import playwright from 'playwright-core';
+import { launch, pageUrl } from '../tests/support.mjs';
+const browser = await launch(playwright);
+const page = await browser.newPage();
+await page.goto(pageUrl);
+await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+await page.click('#frmPlans summary');
+const cdp = await page.context().newCDPSession(page);
+await cdp.send('Profiler.enable');
+await cdp.send('Profiler.setSamplingInterval', { interval: 200 });
+await page.evaluate(() => {
+  const plan = { name: 'Same plan', code: 'VT1:Healer:50:1.1.1', priority: ['Mending', 'Augmentation', 'Pacification'] };
+  globalThis.text = JSON.stringify({ format: 'vantrell-plans', version: 1, plans: Array(100000).fill(plan) });
+});
+await cdp.send('Profiler.start');
+const t = await page.evaluate(async () => {
+  const list = document.getElementById('lstPlans'); const input = document.getElementById('filImportPlans');
+  const files = new DataTransfer(); files.items.add(new File([globalThis.text], 'plans.json'));
+  const shown = new Promise((done) => { const o = new MutationObserver(() => { if (list.childElementCount < 400) return; o.disconnect(); done(); }); o.observe(list, { childList: true }); });
+  const s = performance.now(); input.files = files.files; input.dispatchEvent(new Event('change')); await shown; void list.getBoundingClientRect().height;
+  return performance.now() - s;
+});
+const { profile } = await cdp.send('Profiler.stop');
+console.log('first listed', t.toFixed(0));
+const byId = new Map(profile.nodes.map((n) => [n.id, n])); const parent = new Map(); profile.nodes.forEach((n) => (n.children ?? []).forEach((c) => parent.set(c, n)));
+const incl = new Map(); const self = new Map(); const dt = profile.timeDeltas;
+profile.samples.forEach((id, i) => { const seen = new Set(); let n = byId.get(id); const sf = (n.callFrame.functionName || '(anon)') + ' ' + n.callFrame.url.split('/').pop() + ':' + n.callFrame.lineNumber; self.set(sf, (self.get(sf) ?? 0) + dt[i]);
+  while (n) { const f = (n.callFrame.functionName || '(anon)').replace(/\(.*/, '').slice(0, 60) + ' ' + n.callFrame.url.split('/').pop().slice(0,20) + ':' + n.callFrame.lineNumber; if (!seen.has(f)) { seen.add(f); incl.set(f, (incl.get(f) ?? 0) + dt[i]); } n = parent.get(n.id); } });
+console.log('--- inclusive'); [...incl.entries()].sort((a, b) => b[1] - a[1]).slice(0, 45).forEach(([k, v]) => console.log((v / 1000).toFixed(1).padStart(8), k));
+console.log('--- self'); [...self.entries()].sort((a, b) => b[1] - a[1]).slice(0, 25).forEach(([k, v]) => console.log((v / 1000).toFixed(1).padStart(8), k.slice(0, 120)));
+await browser.close();
