@@ -19,6 +19,8 @@ inline constexpr std::string_view kCopyPlanCode = "Copy Plan Code";
 inline constexpr std::string_view kPastePlanCode = "Paste Plan Code";
 // Copies the published page's address with the plan, so the link opens anywhere.
 inline constexpr std::string_view kCopyLink = "Copy Link";
+// A dialog's button whose menu offers the forms below.
+inline constexpr std::string_view kCopyAs = "Copy &As";
 inline constexpr std::string_view kCopyAsMarkdown = "Copy as Markdown";
 inline constexpr std::string_view kCopyAsBbcode = "Copy as BBCode";
 inline constexpr std::string_view kCopyAsImage = "Copy as Image";

@@ -20,9 +20,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/planner/plan_formats.h"
 #include "core/texts/captions.h"
 #include "core/texts/composed.h"
 #include "core/texts/desktop_texts.h"
+#include "desktop/planner_window/copy_formats.h"
 #include "desktop/toolkit/qt_text.h"
 
 namespace vantrell::planner_window {
@@ -64,6 +66,10 @@ CompareDialog::CompareDialog(const planner::Session& session, const planner::Pla
     copy_ = buttons->addButton('&' + Text(captions::kCopyAsText), QDialogButtonBox::ActionRole);
     copy_->setObjectName("cmdCopyAsText");
     connect(copy_, &QPushButton::clicked, this, &CompareDialog::CopyAsText);
+    copyAs_ = AddCopyFormatsButton(*buttons, [this](std::string_view format) -> std::optional<std::string> {
+        const auto* comparison = std::get_if<planner::PlanComparison>(&shown_);
+        return comparison != nullptr ? planner::ComparisonInFormat(*comparison, format) : std::nullopt;
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Enter in the code box compares, which it does as the code is typed; no button takes Enter as well.
     for (QAbstractButton* button : buttons->buttons()) {
@@ -172,6 +178,7 @@ void CompareDialog::Follow() {
             note_->setVisible(!note_->text().isEmpty());
             Render(*comparison);
             copy_->setEnabled(true);
+            copyAs_->setEnabled(true);
             swap_->setEnabled(true);
             return;
         }
@@ -180,6 +187,7 @@ void CompareDialog::Follow() {
     note_->show();
     table_->setRowCount(0);
     copy_->setEnabled(false);
+    copyAs_->setEnabled(false);
     swap_->setEnabled(false);
 }
 

@@ -63,6 +63,7 @@ private:
     QLineEdit* otherPlan_ = nullptr;
     QLabel* note_ = nullptr;
     QPushButton* copy_ = nullptr;
+    QPushButton* copyAs_ = nullptr;
     QPushButton* swap_ = nullptr;
     toolkit::ReadingTable* table_ = nullptr;
 };

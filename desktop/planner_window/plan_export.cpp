@@ -6,16 +6,15 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QSvgRenderer>
 #include <QTextDocument>
 #include <filesystem>
 
 #include "core/planner/plan_formats.h"
 #include "core/texts/captions.h"
+#include "desktop/planner_window/copy_formats.h"
 #include "desktop/toolkit/qt_text.h"
 #include "desktop/toolkit/window_action.h"
 
@@ -23,17 +22,6 @@ namespace vantrell::planner_window {
 namespace {
 
 namespace captions = texts::captions;
-
-// The picture at twice its size, sharp on a screen of any density.
-QImage ImageOf(const std::string& svg) {
-    QSvgRenderer renderer(QByteArray::fromStdString(svg));
-    QImage image(renderer.defaultSize() * 2, QImage::Format_ARGB32);
-    image.setDevicePixelRatio(2);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(renderer.defaultSize())));
-    return image;
-}
 
 // Letter where the user's locale prints on it, A4 everywhere else.
 QPageSize PaperOfLocale() {

@@ -17,11 +17,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/planner/plan_formats.h"
 #include "core/planner/plan_compare.h"
 #include "core/planner/training_path_text.h"
 #include "core/texts/captions.h"
 #include "core/texts/composed.h"
 #include "core/texts/desktop_texts.h"
+#include "desktop/planner_window/copy_formats.h"
 #include "desktop/toolkit/qt_text.h"
 
 namespace vantrell::planner_window {
@@ -64,6 +66,9 @@ TrainingPathDialog::TrainingPathDialog(planner::Session& session, const planner:
         buttons->addButton('&' + toolkit::ToQString(texts::captions::kCopyAsText), QDialogButtonBox::ActionRole);
     copy->setObjectName("cmdCopyAsText");
     connect(copy, &QPushButton::clicked, this, &TrainingPathDialog::CopyAsText);
+    AddCopyFormatsButton(*buttons, [this](std::string_view format) {
+        return planner::PathInFormat(planner_, priority(), format, session_.NoteOf(planner_));
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

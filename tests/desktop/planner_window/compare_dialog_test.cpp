@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -15,6 +17,7 @@
 
 #include "core/catalog/class_catalog.h"
 #include "core/planner/plan_code.h"
+#include "core/planner/plan_formats.h"
 #include "desktop/planner_window/class_planner_window.h"
 #include "desktop/planner_window/training_path_dialog.h"
 
@@ -72,6 +75,7 @@ TEST_F(CompareDialogTest, APlanAgainstItselfDiffersNowhereUntilThePlannerMoves) 
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     EXPECT_EQ(Table(*dialog).rowCount(), 0);
     EXPECT_FALSE(dialog->findChild<QPushButton*>("cmdCopyAsText")->isEnabled());
+    EXPECT_FALSE(dialog->findChild<QPushButton*>("cmdCopyAs")->isEnabled());
 
     dialog->SetOtherPlan(QString::fromStdString(planner::EncodePlanCode(window->planner())));
     ASSERT_EQ(Table(*dialog).rowCount(), kArmsmanLines + 3);
@@ -149,6 +153,14 @@ TEST_F(CompareDialogTest, ASavedLowerPlanDiffersSwapsAndCopiesAsTheCoreWritesIt)
         planner::ComparisonAsText(planner::Swapped(std::get<planner::PlanComparison>(unswapped)));
     dialog->findChild<QPushButton*>("cmdCopyAsText")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), swapped);
+    // Copy As gives the comparison on screen, swapped as it is, in each form.
+    for (const auto& [action, format] : {std::pair{"actCopyAsMarkdown", "markdown"}, std::pair{"actCopyAsBbcode", "bbcode"}}) {
+        dialog->findChild<QAction*>(action)->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+                  *planner::ComparisonInFormat(planner::Swapped(std::get<planner::PlanComparison>(unswapped)), format));
+    }
+    dialog->findChild<QAction*>("actCopyAsImage")->trigger();
+    EXPECT_GT(QGuiApplication::clipboard()->image().width(), 1000);
     EXPECT_LT(swapped.find("B Level"), swapped.find("A Level")) << swapped;
     dialog->findChild<QPushButton*>("cmdSwap")->click();
     EXPECT_EQ(Cell(*dialog, 0, 2), "40");

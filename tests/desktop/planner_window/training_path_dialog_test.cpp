@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -82,6 +84,8 @@ TEST_F(TrainingPathDialogTest, MovingLinesRetrainsCopiesAsShownAndIsKept) {
         QGuiApplication::clipboard()->text().startsWith("Class:    Armsman\nLevel:    30\nPriority: Shields, "));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(
         "\n    6        3*        1          1         1           1          1        6*     1             1  "));
+    dialog->findChild<QAction*>("actCopyAsMarkdown")->trigger();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("| 6 | \u25b2 3 | 1 |")) << QGuiApplication::clipboard()->text().toStdString();
 
     dialog->close();
     EXPECT_EQ(window->dialogs().ShowTrainingPath()->priority(), (planner::TrainingPriority{6, 0, 1, 2, 3, 4, 5, 7}));
