@@ -55,6 +55,8 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("movePriority", &PageSession::MovePriority)
         .function("trainingPath", &PageSession::TrainingPath)
         .function("trainingPathText", &PageSession::TrainingPathText)
+        .function("trainingPathInFormat", &PageSession::TrainingPathInFormat)
+        .function("comparisonInFormat", &PageSession::ComparisonInFormat)
         .function("compare", &PageSession::Compare)
         .function("completeFrom", &PageSession::CompleteFrom)
         .function("comparablePlans", &PageSession::ComparablePlans);

@@ -156,6 +156,19 @@ std::string PageSession::TrainingPathText() const {
     return planner::TrainingPathAsText(current, priority, planner::TrainingPath(current, priority));
 }
 
+std::string PageSession::TrainingPathInFormat(const std::string& format) const {
+    const planner::Planner& current = Current();
+    return planner::PathInFormat(current, session_.PriorityOf(current.definition()), format, session_.NoteOf(current))
+        .value_or("");
+}
+
+std::string PageSession::ComparisonInFormat(const std::string& codeOrLink, bool swapped, const std::string& format) const {
+    auto compared = planner::ComparePlans(Current(), codeOrLink);
+    const auto* comparison = std::get_if<planner::PlanComparison>(&compared);
+    if (comparison == nullptr) return {};
+    return planner::ComparisonInFormat(swapped ? planner::Swapped(*comparison) : *comparison, format).value_or("");
+}
+
 val PageSession::Compare(const std::string& codeOrLink, bool swapped) const {
     auto compared = planner::ComparePlans(Current(), codeOrLink);
     if (const auto* fault = std::get_if<std::string>(&compared)) {

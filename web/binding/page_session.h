@@ -58,6 +58,9 @@ public:
     // The intro above the table and one row per character level.
     val TrainingPath() const;
     std::string TrainingPathText() const;
+    // The training path, or the comparison Compare would give, in a form of copy; '' for no such form or comparison.
+    std::string TrainingPathInFormat(const std::string& format) const;
+    std::string ComparisonInFormat(const std::string& codeOrLink, bool swapped, const std::string& format) const;
 
     // The plan on screen beside `codeOrLink`, or why they cannot be set side by side;
     // `text` is what Copy as Text copies, made with the rows since it costs as little.

@@ -26,12 +26,13 @@ export class CompareView {
     #reason = element('p', { id: 'lblCompareReason', className: 'compare-reason', role: 'status' });
     #lowered = element('p', { id: 'lblCompareLowered', className: 'compare-reason' });
     #swap;
-    #copy;
     #body = element('tbody');
     #foot = element('tfoot');
     /** @type {HTMLTableCellElement[]} */
     #sideHeadings = [];
     #section;
+    /** Copy as Text and the copies in other forms beside it. @type {HTMLButtonElement[]} */
+    #copies = [];
     /** What Copy as Text copies: the core's text of the comparison on screen. */
     #text = '';
     /** The section, for the planner to place. */
@@ -57,12 +58,17 @@ export class CompareView {
         });
         this.#swap = element('button', { type: 'button', id: 'cmdCompareSwap', textContent: texts.swap,
             onclick: () => { settings.swapped = !settings.swapped; this.render(); } });
-        this.#copy = element('button', { type: 'button', id: 'cmdCompareCopy', textContent: texts.copyAsText,
+        const copyText = element('button', { type: 'button', id: 'cmdCompareCopy', textContent: texts.copyAsText,
             onclick: () => copy(this.#text) });
+        /** @param {string} id @param {string} caption @param {string} format */
+        const copyIn = (id, caption, format) => element('button', { type: 'button', id, textContent: caption,
+            onclick: () => copy(session.comparisonInFormat(settings.source, settings.swapped, format)) });
+        this.#copies = [copyText, copyIn('cmdCompareCopyMarkdown', texts.copyAsMarkdown, 'markdown'),
+            copyIn('cmdCompareCopyBbcode', texts.copyAsBbcode, 'bbcode')];
         const form = element('form', { className: 'compare-source' }, [
             element('label', { htmlFor: 'cboComparePlan', textContent: texts.compareSavedPlan }), this.#plans,
             element('label', { htmlFor: 'txtCompareCode', textContent: texts.compareCode }), this.#code,
-            element('button', { type: 'submit', id: 'cmdCompare', textContent: texts.compare }), this.#swap, this.#copy,
+            element('button', { type: 'submit', id: 'cmdCompare', textContent: texts.compare }), this.#swap, ...this.#copies,
         ]);
         form.addEventListener('submit', (event) => {
             event.preventDefault();
@@ -95,7 +101,7 @@ export class CompareView {
         this.#text = compared?.ok ? compared.text : '';
         setText(this.#lowered, compared?.ok ? compared.lowered : '');
         setProperty(this.#swap, 'disabled', !this.#text);
-        setProperty(this.#copy, 'disabled', !this.#text);
+        for (const button of this.#copies) setProperty(button, 'disabled', !this.#text);
         const headings = compared?.ok ? compared.headings : this.#unswappedHeadings();
         this.#sideHeadings.forEach((cell, index) => setText(cell, headings[index]));
         if (!compared?.ok) {

@@ -285,6 +285,8 @@
  * @property {(place: number, offset: number) => Moved | null} movePriority
  * @property {() => TrainingPath} trainingPath
  * @property {() => string} trainingPathText
+ * @property {(format: string) => string} trainingPathInFormat
+ * @property {(codeOrLink: string, swapped: boolean, format: string) => string} comparisonInFormat
  * @property {(codeOrLink: string, swapped: boolean) => Comparison} compare
  * @property {() => string} completeFrom the line that says from which character level the plan is whole
  * @property {() => { name: string, code: string }[]} comparablePlans

@@ -7,7 +7,7 @@ import { after, before, test } from 'node:test';
 import playwright from 'playwright-core';
 
 import {
-    classNames, launch, loadCore, nativeLines, openPage, openTrainingPath, pageUrl, random, stemsOf, webBuild,
+    classNames, cliSays, launch, loadCore, nativeLines, openPage, openTrainingPath, pageUrl, random, stemsOf, webBuild,
 } from './support.mjs';
 
 const core = await loadCore();
@@ -133,6 +133,13 @@ test('Copy as Text copies the core\'s text, and a plan of another class or no co
     // Swapped, each plan keeps its letter in the text as in the headings.
     assert.ok(expected.text.indexOf('B Level') < expected.text.indexOf('A Level'), expected.text);
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), expected.text);
+    // Unswapped, the other forms are the native program's comparison of A with B.
+    await page.click('#cmdCompareSwap');
+    for (const [button, format] of [['#cmdCompareCopyMarkdown', 'markdown'], ['#cmdCompareCopyBbcode', 'bbcode']]) {
+        await page.click(button);
+        assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
+            cliSays('compare', codeA, codeB, '--format', format), format);
+    }
 
     for (const other of ['VT1:Bard:40:10.1.1.1.1', 'not a plan']) {
         await compareWith(page, other);

@@ -25,6 +25,15 @@ export async function loadCore(name = 'vantrell_test_core') {
     return createCore({ wasmBinary: readFileSync(join(webBuild, `${name}.wasm`)) });
 }
 
+const cliPath = resolve(root, process.env.VANTRELL_CLI ?? 'build/tools/cli/vantrell-cli');
+
+// What the native command-line program prints for these arguments.
+export function cliSays(...args) {
+    const run = spawnSync(cliPath, args, { encoding: 'utf8' });
+    if (run.status !== 0) throw new Error(`vantrell-cli ${args.join(' ')}: ${run.stderr}`);
+    return run.stdout;
+}
+
 export function runNative(script) {
     if (!existsSync(driverPath)) throw new Error(`no scenario driver at ${driverPath}; build vantrell-scenario first`);
     const run = spawnSync(driverPath, { input: script, encoding: 'utf8' });

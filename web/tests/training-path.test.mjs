@@ -7,7 +7,7 @@ import { after, before, test } from 'node:test';
 import playwright from 'playwright-core';
 
 import {
-    classNames, drive, launch, loadCore, nativeLines, openPage, openTrainingPath, pageUrl, priorityOf, random,
+    classNames, cliSays, drive, launch, loadCore, nativeLines, openPage, openTrainingPath, pageUrl, priorityOf, random,
     readTrainingPath, showOf, stemsOf, webBuild,
 } from './support.mjs';
 
@@ -79,6 +79,13 @@ test('a link is followed with the priority kept, and Copy as Text copies the cor
     assert.equal(session.setPriority(order), '');
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), session.trainingPathText());
     session.delete();
+    // The other forms are the native program's for the same plan and priority.
+    const code = decodeURIComponent(new URL(page.url()).hash.slice(1));
+    for (const format of ['markdown', 'bbcode']) {
+        await page.click(`#cmdCopyPath${format === 'markdown' ? 'Markdown' : 'Bbcode'}`);
+        const copied = await page.evaluate(() => navigator.clipboard.readText());
+        assert.equal(copied, cliSays('path', code, '--priority', order.join(','), '--format', format), format);
+    }
     await context.close();
 });
 
