@@ -56,6 +56,7 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("trainingPath", &PageSession::TrainingPath)
         .function("trainingPathText", &PageSession::TrainingPathText)
         .function("trainingPathInFormat", &PageSession::TrainingPathInFormat)
+        .function("planNote", &PageSession::PlanNote)
         .function("comparisonInFormat", &PageSession::ComparisonInFormat)
         .function("compare", &PageSession::Compare)
         .function("completeFrom", &PageSession::CompleteFrom)

@@ -60,6 +60,7 @@ public:
     std::string TrainingPathText() const;
     // The training path, or the comparison Compare would give, in a form of copy; '' for no such form or comparison.
     std::string TrainingPathInFormat(const std::string& format) const;
+    std::string PlanNote() const { return session_.NoteOf(Current()); }
     std::string ComparisonInFormat(const std::string& codeOrLink, bool swapped, const std::string& format) const;
 
     // The plan on screen beside `codeOrLink`, or why they cannot be set side by side;

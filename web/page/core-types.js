@@ -286,6 +286,7 @@
  * @property {() => TrainingPath} trainingPath
  * @property {() => string} trainingPathText
  * @property {(format: string) => string} trainingPathInFormat
+ * @property {() => string} planNote the note of the saved plan on screen while the plan is as saved, else ''
  * @property {(codeOrLink: string, swapped: boolean, format: string) => string} comparisonInFormat
  * @property {(codeOrLink: string, swapped: boolean) => Comparison} compare
  * @property {() => string} completeFrom the line that says from which character level the plan is whole

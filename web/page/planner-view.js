@@ -31,6 +31,8 @@ import { TrainingPathView } from './training-path.js';
 // the user's gestures to the core, then shows what the core makes of them.
 // A new class gets a new view; nothing of the last one is reused.
 export class PlannerView {
+    /** The note of the saved plan on screen, printed with it. */
+    #note = element('p', { id: 'lblPlanNote', className: 'saved-note', hidden: true });
     #session;
     #texts;
     #messages;
@@ -95,7 +97,7 @@ export class PlannerView {
         this.#compare = new CompareView({ session, texts, settings: compare, copy: (text) => sharing.copy(text) });
 
         this.nodes = [
-            element('h2', { id: 'lblClassTitle', textContent: layout.title, tabIndex: -1 }),
+            element('h2', { id: 'lblClassTitle', textContent: layout.title, tabIndex: -1 }), this.#note,
             this.#figures(layout), this.#stats, steps, ...sharing.nodes, this.#trainingPath.node,
             this.#compare.node];
     }
@@ -107,6 +109,9 @@ export class PlannerView {
         setText(this.#pointsLeft, state.left);
         setText(this.#totalPoints, state.total);
         this.#stats.classList.toggle('disabled', !state.statsEnabled);
+        const note = this.#session.planNote();
+        setText(this.#note, note);
+        setProperty(this.#note, 'hidden', note === '');
         state.lines.forEach((shown, index) => PlannerView.#renderLine(this.#lines[index], shown));
         this.#trainingPath.render();
         this.#compare.render();

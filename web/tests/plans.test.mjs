@@ -147,6 +147,10 @@ describe('saved plans', () => {
 
             await page.click('#cmdCopyMarkdown');
             await page.waitForFunction(async () => (await navigator.clipboard.readText()).includes('> Solo now'));
+            // Shown, and printed, with the plan while the plan is as saved.
+            assert.equal(await page.textContent('#lblPlanNote'), 'Solo now');
+            await drive(page, core, 'slide Mending 20');
+            assert.equal(await page.isVisible('#lblPlanNote'), false);
             assert.deepEqual(page.errors, []);
             await context.close();
         });
