@@ -12,6 +12,7 @@
 #include "core/planner/plan_compare.h"
 #include "core/planner/plan_link.h"
 #include "core/planner/planner_view.h"
+#include "core/planner/table_rendering.h"
 #include "core/planner/training_path_text.h"
 #include "core/planner/training_path_view.h"
 #include "core/texts/composed.h"
@@ -37,9 +38,9 @@ val PageSession::Layout() const {
         val entry = val::object();
         entry.set("stem", Text(line.stem));
         entry.set("caption", Text(line.caption));
-        entry.set("captionColour", CssColour(line.captionColour));
+        entry.set("captionColour", planner::HexColour(line.captionColour));
         entry.set("captionColourDark", DarkCssColour(line.captionColour));
-        entry.set("abilitiesColour", CssColour(line.abilitiesColour.value_or(line.captionColour)));
+        entry.set("abilitiesColour", planner::HexColour(line.abilitiesColour.value_or(line.captionColour)));
         entry.set("abilitiesColourDark", DarkCssColour(line.abilitiesColour.value_or(line.captionColour)));
         entry.set("showsAbilities", line.abilitiesKind.has_value());
         entry.set("explained", line.description != nullptr);
@@ -116,7 +117,7 @@ val PageSession::PriorityList() const {
         val entry = val::object();
         entry.set("stem", Text(line.stem));
         entry.set("caption", Text(line.caption));
-        entry.set("captionColour", CssColour(line.captionColour));
+        entry.set("captionColour", planner::HexColour(line.captionColour));
         entry.set("captionColourDark", DarkCssColour(line.captionColour));
         entry.set("moveUpLabel", texts::PriorityMoveLabel(line.caption, -1));
         entry.set("moveDownLabel", texts::PriorityMoveLabel(line.caption, 1));

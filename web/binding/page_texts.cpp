@@ -8,6 +8,7 @@
 #include "core/planner/training_path_text.h"
 #include "core/texts/captions.h"
 #include "core/planner/document_limits.h"
+#include "core/planner/table_rendering.h"
 #include "core/texts/composed.h"
 #include "core/texts/library_texts.h"
 #include "core/texts/shell_texts.h"
@@ -133,7 +134,7 @@ val Texts() {
     all.set("contactHref", texts::ContactHref());
     all.set("trainingPathNote", planner::TrainingPathNote());
     all.set("pasteLead", std::string(window::kPastePlanCode) + ": ");
-    all.set("titleColour", CssColour(catalog::colour::kBlue));
+    all.set("titleColour", planner::HexColour(catalog::colour::kBlue));
     all.set("titleColourDark", DarkCssColour(catalog::colour::kBlue));
     return all;
 }

@@ -1,9 +1,9 @@
 #include "web/binding/values.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/catalog/colour_contrast.h"
+#include "core/planner/table_rendering.h"
 
 namespace vantrell::web {
 
@@ -31,12 +31,6 @@ DocumentOf::DocumentOf(const val& document) {
     val(emscripten::typed_memory_view(size_, reinterpret_cast<unsigned char*>(bytes_.get()))).call<void>("set", document);
 }
 
-std::string CssColour(catalog::Rgb rgb) {
-    char css[8];
-    std::snprintf(css, sizeof css, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
-    return css;
-}
-
-std::string DarkCssColour(catalog::Rgb rgb) { return CssColour(catalog::ReadableOn(rgb, catalog::kDarkSchemeSurface)); }
+std::string DarkCssColour(catalog::Rgb rgb) { return planner::HexColour(catalog::ReadableOn(rgb, catalog::kDarkSchemeSurface)); }
 
 }  // namespace vantrell::web

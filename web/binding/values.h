@@ -28,7 +28,6 @@ private:
     std::size_t size_ = 0;
 };
 
-std::string CssColour(catalog::Rgb rgb);
 // The colour a dark scheme shows in place of one of the catalog's.
 std::string DarkCssColour(catalog::Rgb rgb);
 
