@@ -1,14 +1,11 @@
 #include "tools/scenario/scenario_runner.h"
 
-#include <filesystem>
-#include <fstream>
 #include <istream>
 #include <ostream>
 #include <sstream>
 #include <vector>
 
 #include "core/planner/blanks.h"
-#include "core/planner/document_limits.h"
 #include "core/planner/plan_formats.h"
 #include "core/planner/points.h"
 #include "core/planner/record_json.h"
@@ -16,13 +13,11 @@
 #include "core/planner/whole_number.h"
 #include "core/texts/composed.h"
 #include "core/texts/driver_texts.h"
-#include "core/texts/library_texts.h"
 #include "tools/scenario/planner_json.h"
 #include "tools/scenario/session_json.h"
 
 namespace vantrell::scenario {
 namespace {
-
 
 constexpr std::string_view kBlanks = " \t\r";
 
@@ -32,30 +27,6 @@ std::string_view RestOf(std::string_view line, std::string_view command) {
     const auto first = line.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
     return line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
-}
-
-std::string NoPlanNamed(std::string_view name) {
-    return texts::NoSavedPlanNamed(planner::PlanLibrary::TrimmedName(name));
-}
-
-// A file's text, or why it was not read: a file larger than any library is refused before it is read.
-struct Document {
-    std::string text;
-    std::string fault;
-};
-
-Document DocumentAt(std::string_view path) {
-    std::error_code failed;
-    const std::filesystem::path file{std::string(path)};
-    const auto size = std::filesystem::file_size(file, failed);
-    const std::string unreadable = texts::driver::CouldNotRead(path);
-    if (failed || std::filesystem::is_directory(file, failed)) return {.text = {}, .fault = unreadable};
-    if (size > planner::kLargestDocument) return {.text = {}, .fault = texts::library::TooLargeFile()};
-    std::ifstream stream{file, std::ios::binary};
-    std::ostringstream text;
-    if (stream.is_open()) text << stream.rdbuf();
-    if (!stream.is_open() || stream.bad()) return {.text = {}, .fault = unreadable};
-    return {.text = text.str(), .fault = {}};
 }
 
 std::vector<std::string_view> Words(std::string_view line) {
@@ -212,93 +183,6 @@ void ScenarioRunner::Compare(std::string_view other, bool saved) {
         return;
     }
     out_ << ComparisonJson(std::get<planner::PlanComparison>(comparison)) << '\n';
-}
-
-void ScenarioRunner::Save(std::string_view name) {
-    const std::string fault = session_.SaveCurrent(name);
-    out_ << (fault.empty() ? FieldJson("saved", planner::PlanLibrary::TrimmedName(name)) : ErrorJson(fault)) << '\n';
-}
-
-void ScenarioRunner::Load(std::string_view name) {
-    const planner::SavedPlan* plan = session_.library().Find(name);
-    if (plan == nullptr) {
-        out_ << ErrorJson(NoPlanNamed(name)) << '\n';
-        return;
-    }
-    const planner::Session::Applied applied = session_.Load(*plan);
-    if (applied.planner == nullptr) {
-        out_ << ErrorJson(applied.fault) << '\n';
-        return;
-    }
-    out_ << LoadedJson(plan->name, applied.planner->definition().listName, applied) << '\n';
-}
-
-void ScenarioRunner::Delete(std::string_view name) {
-    const std::string fault = session_.library().Delete(name);
-    out_ << (fault.empty() ? FieldJson("deleted", planner::PlanLibrary::TrimmedName(name)) : ErrorJson(fault)) << '\n';
-}
-
-void ScenarioRunner::Rename(std::string_view names) {
-    constexpr std::string_view kArrow = "=>";
-    const auto arrow = names.find(kArrow);
-    if (arrow == std::string_view::npos) {
-        out_ << ErrorJson(texts::driver::kRenameUsage) << '\n';
-        return;
-    }
-    const std::string_view newName = names.substr(arrow + kArrow.size());
-    const std::string fault = session_.library().Rename(names.substr(0, arrow), newName);
-    out_ << (fault.empty() ? FieldJson("renamed", planner::PlanLibrary::TrimmedName(newName)) : ErrorJson(fault))
-         << '\n';
-}
-
-void ScenarioRunner::Note(std::string_view nameAndNote) {
-    constexpr std::string_view kArrow = "=>";
-    const auto arrow = nameAndNote.find(kArrow);
-    const std::string_view given =
-        arrow == std::string_view::npos ? std::string_view() : planner::WithoutBlanks(nameAndNote.substr(arrow + 2));
-    // A JSON string and nothing else: read as one, it builds nothing deeper.
-    const auto note = given.starts_with('"') ? planner::records::Json::parse(given, nullptr, false) : planner::records::Json();
-    if (!note.is_string()) {
-        out_ << ErrorJson(texts::driver::kNoteUsage) << '\n';
-        return;
-    }
-    const std::string_view name = nameAndNote.substr(0, arrow);
-    const std::string fault = session_.library().SetNote(name, note.get<std::string>());
-    out_ << (fault.empty() ? FieldJson("noted", session_.library().Find(name)->name) : ErrorJson(fault)) << '\n';
-}
-
-void ScenarioRunner::Export(std::string_view path) {
-    if (path.empty()) {
-        out_ << ErrorJson(texts::driver::kExportUsage) << '\n';
-        return;
-    }
-    std::ofstream file{std::string(path), std::ios::binary | std::ios::trunc};
-    file << session_.library().Write();
-    file.close();
-    if (!file) {
-        out_ << ErrorJson(texts::driver::CouldNotWrite(path)) << '\n';
-        return;
-    }
-    out_ << FieldJson("exported", session_.library().plans().size()) << '\n';
-}
-
-void ScenarioRunner::Import(std::string_view path) {
-    if (path.empty()) {
-        out_ << ErrorJson(texts::driver::kImportUsage) << '\n';
-        return;
-    }
-    const Document document = DocumentAt(path);
-    if (!document.fault.empty()) {
-        out_ << ErrorJson(document.fault) << '\n';
-        return;
-    }
-    auto read = planner::PlanLibrary::Read(document.text);
-    if (auto* fault = std::get_if<std::string>(&read)) {
-        out_ << ErrorJson(*fault) << '\n';
-        return;
-    }
-    const auto imported = session_.library().Import(std::get<planner::PlanLibrary>(std::move(read)));
-    out_ << ImportedJson(imported.plans, imported.unusable) << '\n';
 }
 
 std::string ScenarioRunner::PickLevel(std::string_view number) {

@@ -35,6 +35,8 @@ private:
     void Rename(std::string_view names);
     // Gives a saved plan a note, written as a JSON string so that it may hold line breaks.
     void Note(std::string_view nameAndNote);
+    // Why no saved plan answers to the name given.
+    static std::string NoPlanNamed(std::string_view name);
     void Export(std::string_view path);
     // The current plan against a code or link, or against a saved plan.
     void Compare(std::string_view other, bool saved);
