@@ -74,7 +74,7 @@ web)
 bench)
     # Arguments (for example --benchmark_filter=Load) go to every benchmark program.
     build_default
-    for program in planner window startup; do
+    for program in planner cli window startup; do
         QT_QPA_PLATFORM=offscreen "./build/bench/vantrell_${program}_bench" "${@:2}"
     done
     ;;
