@@ -158,7 +158,10 @@ void PlansDialog::ShowNote(QTreeWidgetItem& item, const planner::SavedPlan& plan
     const QString note = QString::fromStdString(plan.note);
     const QString fault = QString::fromStdString(plan.fault);
     item.setText(kNote, plan.usable() ? note.section('\n', 0, 0) : fault);
-    item.setToolTip(kNote, fault.isEmpty() || note.isEmpty() ? fault + note : fault + "\n\n" + note);
+    const QString whole = fault.isEmpty() || note.isEmpty() ? fault + note : fault + "\n\n" + note;
+    // On hover, and read out in full when the keyboard reaches the row.
+    item.setToolTip(kNote, whole);
+    item.setData(kNote, Qt::AccessibleDescriptionRole, whole);
     if (plan.usable()) return;
     for (int column = kName; column <= kNote; ++column) item.setForeground(column, palette().placeholderText());
 }

@@ -137,6 +137,7 @@ TEST_F(PlansDialogTest, ANoteIsWrittenOnSavingAndEditedFromTheListAndTravelsWith
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->text(3), "For group play");
     EXPECT_EQ(row->toolTip(3), "For group play\nswap at 40");
+    EXPECT_EQ(row->data(3, Qt::AccessibleDescriptionRole).toString(), row->toolTip(3));
 
     Select(dialog, "Group");
     dialog->EditSelectedNote();
