@@ -8,13 +8,17 @@ namespace vantrell::planner {
 
 namespace sharing = texts::sharing;
 
+std::string PlanTitle(const Planner& planner) {
+    return std::string(planner.definition().titleCaption)
+        .append(sharing::kTitleLevel)
+        .append(PlainDecimal(planner.state().characterLevel));
+}
+
 TableDocument PlanTable(const Planner& planner, std::string_view note) {
     const catalog::ClassDefinition& definition = planner.definition();
     const PlannerDisplay& shown = planner.display();
     TableDocument table{
-        .title = std::string(definition.titleCaption)
-                     .append(sharing::kTitleLevel)
-                     .append(PlainDecimal(planner.state().characterLevel)),
+        .title = PlanTitle(planner),
         .titleColour = catalog::colour::kBlue,
         .columns = {{std::string(sharing::kLineHeading), ColumnKind::kName},
                     {std::string(sharing::kLevelHeading), ColumnKind::kNumber},

@@ -46,6 +46,8 @@ struct TableDocument {
     std::string note;
 };
 
+// "Healer, Level 40": the title of every table of a plan.
+std::string PlanTitle(const Planner& planner);
 TableDocument PlanTable(const Planner& planner, std::string_view note = {});
 // A training path: a row per character level, each line's level in it (after
 // the rose marker where it rose), the points left and the abilities gained.

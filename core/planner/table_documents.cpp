@@ -5,7 +5,6 @@
 #include "core/planner/plan_code.h"
 #include "core/planner/table_document.h"
 #include "core/texts/captions.h"
-#include "core/texts/sharing_texts.h"
 
 namespace vantrell::planner {
 namespace {
@@ -18,15 +17,11 @@ std::string Joined(const std::vector<NewAbilityView>& abilities) {
     return text;
 }
 
-std::string Titled(const catalog::ClassDefinition& definition, std::int16_t characterLevel) {
-    return std::string(definition.titleCaption).append(texts::sharing::kTitleLevel).append(PlainDecimal(characterLevel));
-}
-
 }  // namespace
 
 TableDocument PathTable(const Planner& planner, const TrainingPathView& view, std::string_view note) {
     const catalog::ClassDefinition& definition = planner.definition();
-    TableDocument table{.title = Titled(definition, planner.state().characterLevel),
+    TableDocument table{.title = PlanTitle(planner),
                         .titleColour = catalog::colour::kBlue,
                         .columns = {{std::string(captions::kPathLevel), ColumnKind::kName}},
                         .rows = {},
