@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -7,11 +9,16 @@
 
 #include "core/planner/plan_compare.h"
 #include "core/planner/planner.h"
+#include "core/planner/table_rendering.h"
 
 namespace vantrell::planner {
 
-// The names of the forms a plan, its path or a comparison can be copied in.
-inline constexpr std::string_view kFormatNames[] = {"text", "markdown", "bbcode", "html", "svg"};
+// The names of the forms a plan, its path or a comparison can be copied in: the aligned text, then each rendering.
+inline constexpr auto kFormatNames = [] {
+    std::array<std::string_view, 1 + kTableFormats.size()> names{"text"};
+    for (std::size_t format = 0; format < kTableFormats.size(); ++format) names[format + 1] = kTableFormats[format].first;
+    return names;
+}();
 
 // The plan in the form of that name: the aligned text of Copy Plan as Text, or a
 // rendering of its table; nothing for a name that is not one of them.

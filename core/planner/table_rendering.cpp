@@ -154,11 +154,7 @@ std::string Rendered(const TableDocument& table, TableFormat format) {
 }
 
 std::optional<TableFormat> TableFormatNamed(std::string_view name) {
-    constexpr std::array<std::pair<std::string_view, TableFormat>, 4> kNames{{{"markdown", TableFormat::kMarkdown},
-                                                                              {"bbcode", TableFormat::kBbcode},
-                                                                              {"html", TableFormat::kHtml},
-                                                                              {"svg", TableFormat::kSvg}}};
-    for (const auto& [named, format] : kNames) {
+    for (const auto& [named, format] : kTableFormats) {
         if (named == name) return format;
     }
     return std::nullopt;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/catalog/records.h"
@@ -11,6 +13,10 @@
 namespace vantrell::planner {
 
 enum class TableFormat { kMarkdown, kBbcode, kHtml, kSvg };
+// Each rendering by the name commands and front ends give it.
+inline constexpr std::array<std::pair<std::string_view, TableFormat>, 4> kTableFormats{
+    {{"markdown", TableFormat::kMarkdown}, {"bbcode", TableFormat::kBbcode}, {"html", TableFormat::kHtml},
+     {"svg", TableFormat::kSvg}}};
 
 // GitHub-flavoured Markdown: a bold title, a table, the lines that follow, the code in backticks.
 std::string MarkdownOf(const TableDocument& table);

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/planner/plan_formats.h"
 
 // What each of vantrell-cli's commands writes, worked out from the core alone.
 namespace vantrell::cli {
@@ -14,7 +18,13 @@ struct Outcome {
     std::string fault;
 };
 
-inline constexpr std::string_view kOutputFormats[] = {"text", "markdown", "bbcode", "html", "svg", "json"};
+// Every copy's form, and the driver's JSON line.
+inline constexpr auto kOutputFormats = [] {
+    std::array<std::string_view, planner::kFormatNames.size() + 1> names{};
+    std::copy(planner::kFormatNames.begin(), planner::kFormatNames.end(), names.begin());
+    names.back() = "json";
+    return names;
+}();
 
 Outcome Show(std::string_view codeOrLink, std::string_view format);
 Outcome Path(std::string_view codeOrLink, const std::vector<std::string>& priority, std::string_view format);
