@@ -149,10 +149,12 @@ export class PlansView {
         }
     }
 
-    #changed() {
-        this.#store.write();
+    /** @param {boolean} [listFirst] an import lists its plans before they are written, which may take long */
+    #changed(listFirst = false) {
+        if (!listFirst) this.#store.write();
         this.render();
         this.#onChanged();
+        if (listFirst) setTimeout(() => this.#store.write(), 0);
     }
 
     #export() {
@@ -181,6 +183,6 @@ export class PlansView {
         }
         this.#messages.warn('');
         this.#messages.say(imported.note);
-        this.#changed();
+        this.#changed(true);
     }
 }
