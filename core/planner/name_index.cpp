@@ -15,9 +15,9 @@ void NameIndex::Reserve(std::size_t count) {
     }
 }
 
-void NameIndex::Add(std::string_view name, std::size_t place) {
+void NameIndex::AddHashed(std::size_t hash, std::size_t place) {
     Reserve(used_ + 1);
-    Place({.hash = HashOf(name), .place = place});
+    Place({.hash = hash, .place = place});
     ++used_;
 }
 

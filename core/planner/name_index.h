@@ -19,28 +19,27 @@ class NameIndex {
 public:
     void Reserve(std::size_t count);
     // Indexes `place` under `name`, which no place is indexed under yet.
-    void Add(std::string_view name, std::size_t place);
+    void Add(std::string_view name, std::size_t place) { AddHashed(HashOf(name), place); }
+    // The same for a name whose HashOf is known, so that a name looked up and then added is hashed once.
+    void AddHashed(std::size_t hash, std::size_t place);
     // Every place after `place` moves up one, as when the entry there leaves the list.
     void Closed(std::size_t place);
 
     template <typename NameAt>
     std::optional<std::size_t> Find(std::string_view name, const NameAt& nameAt) const {
-        const auto slot = SlotOf(name, nameAt);
+        return FindHashed(name, HashOf(name), nameAt);
+    }
+    template <typename NameAt>
+    std::optional<std::size_t> FindHashed(std::string_view name, std::size_t hash, const NameAt& nameAt) const {
+        const auto slot = SlotOf(name, hash, nameAt);
         return slot ? std::optional<std::size_t>(slots_[*slot].place) : std::nullopt;
     }
 
     // Forgets the place indexed under `name`.
     template <typename NameAt>
     void Remove(std::string_view name, const NameAt& nameAt) {
-        if (const auto slot = SlotOf(name, nameAt)) Vacate(*slot);
+        if (const auto slot = SlotOf(name, HashOf(name), nameAt)) Vacate(*slot);
     }
-
-private:
-    static constexpr std::size_t kVacant = std::numeric_limits<std::size_t>::max();
-    struct Slot {
-        std::size_t hash = 0;
-        std::size_t place = kVacant;
-    };
 
     // The folded text's hash with its high bits mixed into the low ones the slots are chosen by:
     // names that differ only in their last digits would otherwise crowd into neighbouring slots.
@@ -51,11 +50,17 @@ private:
         return hash ^ (hash >> 16);
     }
 
+private:
+    static constexpr std::size_t kVacant = std::numeric_limits<std::size_t>::max();
+    struct Slot {
+        std::size_t hash = 0;
+        std::size_t place = kVacant;
+    };
+
     template <typename NameAt>
-    std::optional<std::size_t> SlotOf(std::string_view name, const NameAt& nameAt) const {
+    std::optional<std::size_t> SlotOf(std::string_view name, std::size_t hash, const NameAt& nameAt) const {
         if (slots_.empty()) return std::nullopt;
         const std::string_view key = WithoutBlanks(name);
-        const std::size_t hash = HashOf(key);
         for (std::size_t at = hash & Mask(); slots_[at].place != kVacant; at = (at + 1) & Mask()) {
             if (slots_[at].hash == hash && texts::FoldsAlike(WithoutBlanks(nameAt(slots_[at].place)), key)) return at;
         }

@@ -132,7 +132,8 @@ const SavedPlan* PlanLibrary::Find(std::string_view name) const {
 
 void PlanLibrary::IndexUnique(std::size_t position, CopyNumbers& nextCopies) {
     std::string& name = plans_[position].name;
-    if (const auto holder = PositionOf(name)) {
+    std::size_t hash = NameIndex::HashOf(name);
+    if (const auto holder = positions_.FindHashed(name, hash, NameAt())) {
         // Where the last copy of this name was numbered, so that many plans of one name take linear time.
         int& copy = nextCopies.try_emplace(*holder, 2).first->second;
         for (;; ++copy) {
@@ -141,13 +142,14 @@ void PlanLibrary::IndexUnique(std::size_t position, CopyNumbers& nextCopies) {
             suffix += ')';
             std::string candidate(texts::FirstCodePoints(name, kLongestName - suffix.size()));
             candidate += suffix;
-            if (!PositionOf(candidate)) {
+            hash = NameIndex::HashOf(candidate);
+            if (!positions_.FindHashed(candidate, hash, NameAt())) {
                 name = std::move(candidate);
                 break;
             }
         }
     }
-    positions_.Add(name, position);
+    positions_.AddHashed(hash, position);
 }
 
 std::string PlanLibrary::Save(std::string_view name, std::string_view code, std::vector<std::string> priority) {
