@@ -12,6 +12,7 @@
 #include "core/catalog/class_catalog.h"
 #include "core/planner/plan_code.h"
 #include "core/planner/plan_compare.h"
+#include "core/planner/plan_formats.h"
 #include "core/planner/planner_view.h"
 #include "core/planner/table_rendering.h"
 #include "core/planner/training_path.h"
@@ -74,6 +75,33 @@ bool Balanced(const std::vector<std::string>& tags) {
     return open.empty();
 }
 
+// A note of the awkward pieces users write: markup of every form copied, line breaks, other scripts.
+rc::Gen<std::string> AwkwardNotes() {
+    return rc::gen::map(rc::gen::container<std::vector<std::string>>(rc::gen::elementOf(std::vector<std::string>{"a", "Z", " ", "\n", "\r\n", "|", "*", "_", "`", "\\", "#", "> ", "- ", "<b>", "&amp;", "\"",
+                             "'", "[b]", "[/i]", "\u05e9\u05dc\u05d5\u05dd", "\U0001F642", "1. "})),
+                        [](const std::vector<std::string>& pieces) {
+                            std::string note;
+                            for (const std::string& piece : pieces) note += piece;
+                            return note;
+                        });
+}
+
+// The lines of the quote that ends a Markdown copy, unescaped.
+std::vector<std::string> QuotedLines(const std::string& markdown) {
+    std::istringstream lines(markdown);
+    std::vector<std::string> quoted;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with('>')) continue;
+        std::string text;
+        for (std::size_t at = line.starts_with("> ") ? 2 : 1; at < line.size(); ++at) {
+            if (line[at] == '\\' && at + 1 < line.size()) ++at;
+            text += line[at];
+        }
+        quoted.push_back(text);
+    }
+    return quoted;
+}
+
 class FormatProperties : public ::testing::TestWithParam<std::string_view> {};
 
 TEST_P(FormatProperties, EveryCopySaysWhatThePlannerShows) {
@@ -82,7 +110,8 @@ TEST_P(FormatProperties, EveryCopySaysWhatThePlannerShows) {
         PlanSession session(definition);
         for (const Action& action : *ActionsFor(definition)) session.Run(session.Resolve(action));
         const planner::PlannerView view = planner::ViewOf(session.planner());
-        const planner::TableDocument table = planner::PlanTable(session.planner());
+        const std::string note = *AwkwardNotes();
+        const planner::TableDocument table = planner::PlanTable(session.planner(), note);
 
         const std::vector<std::string> rows = TableRows(planner::MarkdownOf(table));
         RC_ASSERT(rows.size() == view.lines.size() + 2);
@@ -95,7 +124,14 @@ TEST_P(FormatProperties, EveryCopySaysWhatThePlannerShows) {
             RC_ASSERT(MarkdownCells(rows[line + 2]) == cells);
         }
 
-        RC_ASSERT(Balanced(Tags(planner::BbcodeOf(table), '[', ']')));
+        // The note reads back from its quote, and none of it turns into a row, a tag or an element of the copy.
+        std::vector<std::string> noteLines;
+        std::istringstream written(note);
+        for (std::string line; std::getline(written, line);) noteLines.push_back(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line);
+        if (note.ends_with('\n')) noteLines.emplace_back();
+        RC_ASSERT(QuotedLines(planner::MarkdownOf(table)) == noteLines);
+        RC_ASSERT(planner::PlanInFormat(session.planner(), "text", note)->ends_with(note.ends_with('\n') ? note : note + "\n"));
+        RC_ASSERT(Balanced(Tags(planner::BbcodeOf(planner::PlanTable(session.planner())), '[', ']')));
         const std::string svg = planner::SvgOf(table);
         RC_ASSERT(Balanced(Tags(svg, '<', '>')));
         for (std::size_t line = 0; line < view.lines.size(); ++line) {
