@@ -3,7 +3,7 @@ import { element, setProperty, setText } from './dom.js';
 
 /** @typedef {import('./core-types.js').ComparedSide} ComparedSide */
 /** @typedef {import('./core-types.js').Session} Session */
-/** @typedef {import('./core-types.js').Texts} Texts */
+/** @typedef {import('./texts-types.js').Texts} Texts */
 
 /**
  * What the Compare section keeps from one planner view to the next.

@@ -1,7 +1,7 @@
 // @ts-check
 import { element } from './dom.js';
 
-/** @typedef {import('./core-types.js').Texts} Texts */
+/** @typedef {import('./texts-types.js').Texts} Texts */
 
 // A small modal form: a question and two buttons, or a name to give.
 export class PlanDialogs {

@@ -2,7 +2,7 @@
 import { element } from './dom.js';
 
 /** @typedef {import('./core-types.js').SavedPlan} SavedPlan */
-/** @typedef {import('./core-types.js').Texts} Texts */
+/** @typedef {import('./texts-types.js').Texts} Texts */
 
 // A screenful and more, and every library a user keeps by hand: listed before the tab paints again.
 const firstEntries = 400;

@@ -2,7 +2,7 @@
 
 /** @typedef {import('./core-types.js').Core} Core */
 /** @typedef {import('./core-types.js').Session} Session */
-/** @typedef {import('./core-types.js').Texts} Texts */
+/** @typedef {import('./texts-types.js').Texts} Texts */
 /** @typedef {import('./messages.js').Messages} Messages */
 
 const storageKey = 'vantrell.plans';

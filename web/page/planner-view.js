@@ -10,7 +10,7 @@ import { TrainingPathView } from './training-path.js';
 /** @typedef {import('./core-types.js').LineLayout} LineLayout */
 /** @typedef {import('./core-types.js').LineState} LineState */
 /** @typedef {import('./core-types.js').Session} Session */
-/** @typedef {import('./core-types.js').Texts} Texts */
+/** @typedef {import('./texts-types.js').Texts} Texts */
 /** @typedef {import('./explanation.js').ExplanationDialog} ExplanationDialog */
 /** @typedef {import('./messages.js').Messages} Messages */
 

@@ -4,7 +4,7 @@ import { PlanList } from './plan-list.js';
 
 /** @typedef {import('./core-types.js').Core} Core */
 /** @typedef {import('./core-types.js').Session} Session */
-/** @typedef {import('./core-types.js').Texts} Texts */
+/** @typedef {import('./texts-types.js').Texts} Texts */
 /** @typedef {import('./messages.js').Messages} Messages */
 /** @typedef {import('./plan-dialogs.js').PlanDialogs} PlanDialogs */
 /** @typedef {import('./plan-store.js').PlanStore} PlanStore */

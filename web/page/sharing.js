@@ -3,7 +3,7 @@ import { element } from './dom.js';
 import { publishedHome } from './links.js';
 
 /** @typedef {import('./core-types.js').Session} Session */
-/** @typedef {import('./core-types.js').Texts} Texts */
+/** @typedef {import('./texts-types.js').Texts} Texts */
 /** @typedef {import('./messages.js').Messages} Messages */
 
 /**

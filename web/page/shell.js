@@ -1,7 +1,7 @@
 // @ts-check
 import { byId } from './dom.js';
 
-/** @typedef {import('./core-types.js').Texts} Texts */
+/** @typedef {import('./texts-types.js').Texts} Texts */
 
 /**
  * Writes the texts that stay the same all the time the page is open: the start

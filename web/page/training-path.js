@@ -4,7 +4,7 @@ import { element, inks, setText } from './dom.js';
 /** @typedef {import('./core-types.js').Layout} Layout */
 /** @typedef {import('./core-types.js').PathRow} PathRow */
 /** @typedef {import('./core-types.js').Session} Session */
-/** @typedef {import('./core-types.js').Texts} Texts */
+/** @typedef {import('./texts-types.js').Texts} Texts */
 /** @typedef {import('./messages.js').Messages} Messages */
 
 // A planner's Training Path section: the priority with its move buttons, and
