@@ -147,6 +147,9 @@ describe('saved plans', () => {
 
             await page.click('#cmdCopyMarkdown');
             await page.waitForFunction(async () => (await navigator.clipboard.readText()).includes('> Solo now'));
+            // The copy is the driver's for the same plan saved with the same note.
+            const [copied] = nativeLines('open Healer\nsave Group\nnote Group => "Solo now"\nformat markdown\n').slice(-1);
+            assert.equal(await page.evaluate(() => navigator.clipboard.readText()), copied.text);
             // Shown, and printed, with the plan while the plan is as saved.
             assert.equal(await page.textContent('#lblPlanNote'), 'Solo now');
             await drive(page, core, 'slide Mending 20');

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "tools/scenario/json_text.h"
 
@@ -84,6 +86,24 @@ TEST(ScenarioRunner, ClampsSlidesAndIgnoresBlankAndCommentLines) {
     EXPECT_NE(outcome.out.find(R"({"stem":"Mending","value":50,"min":1,"max":50,"enabled":true,"level":"50")"),
               std::string::npos);
     EXPECT_NE(outcome.out.find(R"("left":"0")"), std::string::npos);
+}
+
+// A saved plan's note is copied with it while the plan is as saved, and left out once it moves or is renamed.
+TEST(ScenarioRunner, CopiesTheNoteOfTheSavedPlanOnScreenOnly) {
+    const Outcome outcome = RunScript(
+        "open Healer\nsave Group\nnote Group => \"Swap \\\"Blades\\\"\\nat 40\"\nformat bbcode\nslide Mending 9\nformat bbcode\n"
+        "load Group\nformat text\nrename Group => Solo\nformat text\n");
+    ASSERT_EQ(outcome.status, kScenarioOk) << outcome.out;
+    std::vector<std::string> formats;
+    std::istringstream lines(outcome.out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("{\"format\"")) formats.push_back(Json::parse(line)["text"].get<std::string>());
+    }
+    ASSERT_EQ(formats.size(), 4U);
+    EXPECT_NE(formats[0].find("\nSwap \"Blades\"\nat 40\nVT1:Healer:"), std::string::npos) << formats[0];
+    EXPECT_EQ(formats[1].find("Swap"), std::string::npos);
+    EXPECT_TRUE(formats[2].ends_with("\n\nSwap \"Blades\"\nat 40\n")) << formats[2];
+    EXPECT_EQ(formats[3].find("Swap"), std::string::npos);
 }
 
 TEST(ScenarioRunner, ClickPrintsNullWithoutAnExplanation) {
