@@ -41,7 +41,7 @@ test('bad input ends with the same error line in both drivers', () => {
 // and the page must show each of them.
 test('the texts the core gives the page are the texts its type declares and the page uses', () => {
     const pageDir = join(root, 'web/page');
-    const types = readFileSync(join(pageDir, 'core-types.js'), 'utf8');
+    const types = readFileSync(join(pageDir, 'texts-types.js'), 'utf8');
     const typedef = types.slice(types.indexOf('@typedef {object} Texts'));
     const declared = [...typedef.slice(0, typedef.indexOf('*/')).matchAll(/@property \{[^}]+\} (\w+)/g)]
         .map(([, name]) => name);
@@ -49,7 +49,7 @@ test('the texts the core gives the page are the texts its type declares and the 
     assert.deepEqual([...given].sort(), [...declared].sort());
     assert.equal(new Set(declared).size, declared.length, 'a text declared twice');
     // The page's description is written in when the page is built.
-    const scripts = readdirSync(pageDir).filter((file) => file.endsWith('.js') && file !== 'core-types.js')
+    const scripts = readdirSync(pageDir).filter((file) => file.endsWith('.js') && file !== 'texts-types.js')
         .map((file) => join(pageDir, file)).concat(join(root, 'web/tools/build-page.mjs'))
         .map((path) => readFileSync(path, 'utf8')).join('\n');
     const unused = declared.filter((name) => !new RegExp(`\\b${name}\\b`).test(scripts));
