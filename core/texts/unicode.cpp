@@ -61,18 +61,22 @@ std::optional<std::pair<char32_t, std::size_t>> PointAt(std::string_view text) {
     return std::pair{point, length};
 }
 
-// The next code point of `text` folded, which it consumes; a byte that is not
-// UTF-8 stands for itself, apart from every code point.
+unsigned char AsciiFolded(unsigned char byte) { return byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte; }
+
+// A byte that is not UTF-8 folds to itself, counted from here: apart from every code point.
+constexpr char32_t kStrayByte = 0x110000;
+
+// The next code point of `text` folded, which it consumes.
 char32_t TakeFolded(std::string_view& text) {
-    if (const auto byte = static_cast<unsigned char>(text.front()); byte < 0x80) {
+    const auto byte = static_cast<unsigned char>(text.front());
+    if (byte < 0x80) {
         text.remove_prefix(1);
-        return byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte;
+        return AsciiFolded(byte);
     }
     const auto point = PointAt(text);
     if (!point) {
-        const auto byte = static_cast<unsigned char>(text.front());
         text.remove_prefix(1);
-        return 0x110000 + byte;
+        return kStrayByte + byte;
     }
     text.remove_prefix(point->second);
     return Folded(point->first);
@@ -117,25 +121,15 @@ std::string CaseFolded(std::string_view text) {
     // ASCII, as nearly every name is, folds in place.
     if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
         std::string folded(text);
-        for (char& c : folded) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        for (char& c : folded) c = static_cast<char>(AsciiFolded(static_cast<unsigned char>(c)));
         return folded;
     }
     std::string folded;
     folded.reserve(text.size());
     while (!text.empty()) {
-        if (const auto byte = static_cast<unsigned char>(text.front()); byte < 0x80) {
-            folded += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
-            text.remove_prefix(1);
-            continue;
-        }
-        const auto point = PointAt(text);
-        if (!point) {
-            folded += text.front();
-            text.remove_prefix(1);
-            continue;
-        }
-        AppendUtf8(folded, Folded(point->first));
-        text.remove_prefix(point->second);
+        const char32_t point = TakeFolded(text);
+        if (point >= kStrayByte) folded += static_cast<char>(point - kStrayByte);
+        else AppendUtf8(folded, point);
     }
     return folded;
 }
@@ -147,7 +141,7 @@ std::size_t FoldedHash(std::string_view text) {
     while (!text.empty()) {
         // ASCII, as nearly every name is, without a call per letter.
         if (const auto byte = static_cast<unsigned char>(text.front()); byte < 0x80) {
-            hash = (hash ^ (byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte)) * prime;
+            hash = (hash ^ AsciiFolded(byte)) * prime;
             text.remove_prefix(1);
             continue;
         }
