@@ -112,6 +112,16 @@ const SavedPlan* Session::SavedPlanOf(const Planner& planner) const {
     return saved == savedNames_.end() ? nullptr : library_.Find(saved->second);
 }
 
+std::string Session::ProposedNote(const Planner& planner) const {
+    const SavedPlan* plan = SavedPlanOf(planner);
+    return plan != nullptr ? plan->note : std::string();
+}
+
+LibraryJournal::Change Session::SavingCurrentAsDrafted(std::string_view name, std::string note) {
+    const bool given = !note.empty() || !ProposedNote(*current_).empty();
+    return SavingCurrent(name, given ? std::optional(std::move(note)) : std::nullopt);
+}
+
 std::string Session::NoteOf(const Planner& planner) const {
     const SavedPlan* plan = SavedPlanOf(planner);
     return plan != nullptr && plan->code == EncodePlanCode(planner) ? plan->note : std::string();

@@ -74,6 +74,11 @@ public:
     std::string NoteOf(const Planner& planner) const;
     // The saved plan last opened or saved in a planner, as it is in the library now; null when none is.
     const SavedPlan* SavedPlanOf(const Planner& planner) const;
+    // The note Save Plan proposes for a planner's plan: that of the saved plan last opened or saved in it.
+    std::string ProposedNote(const Planner& planner) const;
+    // Saving as Save Plan does with the note its dialog gave back: an empty note where none was
+    // proposed leaves a plan saved over with the note it had; any other note is the plan's.
+    LibraryJournal::Change SavingCurrentAsDrafted(std::string_view name, std::string note);
 
     // A code exactly as a link's fragment carries it.
     Applied ApplyCode(std::string_view code);

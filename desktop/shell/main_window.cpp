@@ -84,17 +84,13 @@ FixedChildWindow* MainWindow::OpenPlanner(const catalog::ClassDefinition& defini
     return child;
 }
 
-// The note proposed is that of the plan last opened or saved in the window; a
-// plan saved over keeps its note unless the user wrote one or cleared the one proposed.
 void MainWindow::SavePlan(planner_window::ClassPlannerWindow& window) {
     if (!seams_.askPlan) return;
     const QString title = toolkit::ToQString(texts::desktop::kSavePlanTitle);
     const catalog::ClassDefinition& definition = window.planner().definition();
-    const planner::SavedPlan* before = session_.SavedPlanOf(window.planner());
-    const PlanDraft first{.name = QString::fromStdString(texts::ProposedPlanName(
-                              definition.listName, planner::ViewOf(window.planner()).characterLevel)),
-                          .note = before != nullptr ? QString::fromStdString(before->note) : QString()};
-    PlanDraft proposal = first;
+    PlanDraft proposal{.name = QString::fromStdString(texts::ProposedPlanName(
+                           definition.listName, planner::ViewOf(window.planner()).characterLevel)),
+                       .note = QString::fromStdString(session_.ProposedNote(window.planner()))};
     for (;;) {
         const auto asked = seams_.askPlan(&window, title, proposal);
         if (!asked) return;
@@ -113,8 +109,7 @@ void MainWindow::SavePlan(planner_window::ClassPlannerWindow& window) {
         }
         // The plan saved is this window's, whichever planner the session had in front.
         session_.Open(definition);
-        const bool noteGiven = !note.empty() || !first.note.isEmpty();
-        fault = store_->Change(session_.SavingCurrent(name, noteGiven ? std::optional(note) : std::nullopt));
+        fault = store_->Change(session_.SavingCurrentAsDrafted(name, note));
         if (!fault.empty()) seams_.messages(&window, {title, QString::fromStdString(fault), toolkit::MessageIcon::None});
         return;
     }

@@ -33,6 +33,7 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("savePlanWithNote", &PageSession::SavePlanWithNote)
         .function("proposedPlanNote", &PageSession::ProposedPlanNote)
         .function("setPlanNote", &PageSession::SetPlanNote)
+        .function("savedPlanNote", &PageSession::SavedPlanNote)
         .function("renamePlan", &PageSession::RenamePlan)
         .function("deletePlan", &PageSession::DeletePlan)
         .function("plans", &PageSession::Plans)

@@ -38,15 +38,16 @@ std::string PageSession::SavePlan(const std::string& name) {
     return journal_.Apply(session_.library(), session_.SavingCurrent(name));
 }
 
-std::string PageSession::ProposedPlanNote() const {
-    const planner::SavedPlan* plan = session_.SavedPlanOf(Current());
-    return plan != nullptr ? plan->note : std::string();
-}
+std::string PageSession::ProposedPlanNote() const { return session_.ProposedNote(Current()); }
 
 std::string PageSession::SavePlanWithNote(const std::string& name, const std::string& note) {
     if (!session_.current()) return session_.SaveCurrent(name);
-    const bool given = !note.empty() || !ProposedPlanNote().empty();
-    return journal_.Apply(session_.library(), session_.SavingCurrent(name, given ? std::optional(note) : std::nullopt));
+    return journal_.Apply(session_.library(), session_.SavingCurrentAsDrafted(name, note));
+}
+
+std::string PageSession::SavedPlanNote(const std::string& name) const {
+    const planner::SavedPlan* plan = session_.library().Find(name);
+    return plan != nullptr ? plan->note : std::string();
 }
 
 std::string PageSession::SetPlanNote(const std::string& name, const std::string& note) {

@@ -81,6 +81,8 @@ public:
     // The note Save Plan proposes: that of the plan last opened or saved in the planner on screen.
     std::string ProposedPlanNote() const;
     std::string SetPlanNote(const std::string& name, const std::string& note);
+    // A saved plan's note, '' when it has none or there is no such plan.
+    std::string SavedPlanNote(const std::string& name) const;
     std::string RenamePlan(const std::string& name, const std::string& newName);
     std::string DeletePlan(const std::string& name);
     // The saved plans in the order saved, with what can be read of each.

@@ -68,7 +68,8 @@ export class CompareView {
         const form = element('form', { className: 'compare-source' }, [
             element('label', { htmlFor: 'cboComparePlan', textContent: texts.compareSavedPlan }), this.#plans,
             element('label', { htmlFor: 'txtCompareCode', textContent: texts.compareCode }), this.#code,
-            element('button', { type: 'submit', id: 'cmdCompare', textContent: texts.compare }), this.#swap, ...this.#copies,
+            element('button', { type: 'submit', id: 'cmdCompare', textContent: texts.compare }), this.#swap,
+            ...this.#copies,
         ]);
         form.addEventListener('submit', (event) => {
             event.preventDefault();

@@ -164,6 +164,7 @@
  * @property {(name: string, note: string) => string} savePlanWithNote likewise with its note
  * @property {() => string} proposedPlanNote the note of the saved plan last opened or saved in the planner on screen
  * @property {(name: string, note: string) => string} setPlanNote the reason the note is refused, '' once kept
+ * @property {(name: string) => string} savedPlanNote the saved plan's note, '' for none
  * @property {(name: string, newName: string) => string} renamePlan
  * @property {(name: string) => string} deletePlan
  * @property {() => SavedPlan[]} plans

@@ -115,27 +115,21 @@ export class PlansView {
         const refocus = () => this.#dialogs.afterClose(() => {
             if (!this.#list.focusAt(place, action)) this.node.querySelector('summary')?.focus();
         });
+        /** A change asked for in the dialog: made and shown, or refused there. @param {string} fault */
+        const changed = (fault) => {
+            if (!fault) {
+                this.#changed();
+                refocus();
+            }
+            return fault;
+        };
         if (action === 'rename') {
             this.#dialogs.askName({ title: texts.renamePlan, action: texts.renamePlan, proposal: name,
-                take: (newName) => {
-                    const fault = this.#session.renamePlan(name, newName);
-                    if (!fault) {
-                        this.#changed();
-                        refocus();
-                    }
-                    return fault;
-                } });
+                take: (newName) => changed(this.#session.renamePlan(name, newName)) });
         } else if (action === 'note') {
             this.#dialogs.askNote({ title: texts.editNoteTitle, action: texts.save,
-                proposal: this.#session.plans().find((plan) => plan.name === name)?.note ?? '',
-                take: (note) => {
-                    const fault = this.#session.setPlanNote(name, note);
-                    if (!fault) {
-                        this.#changed();
-                        refocus();
-                    }
-                    return fault;
-                } });
+                proposal: this.#session.savedPlanNote(name),
+                take: (note) => changed(this.#session.setPlanNote(name, note)) });
         } else if (action === 'delete') {
             this.#dialogs.confirm(this.#core.deletePlanQuestion(name), texts.deletePlan, () => {
                 const fault = this.#session.deletePlan(name);
