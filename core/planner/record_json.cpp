@@ -1,5 +1,6 @@
 #include "core/planner/record_json.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -54,12 +55,16 @@ Json JsonOf(const PlanLibrary& library) {
     return plans;
 }
 
-std::string JsonTextOf(const PlanLibrary& library) {
+std::string JsonTextOf(const PlanLibrary& library) { return JsonTextOf(library, 0, library.plans().size()); }
+
+std::string JsonTextOf(const PlanLibrary& library, std::size_t first, std::size_t count) {
+    const std::vector<SavedPlan>& plans = library.plans();
+    const std::size_t end = first < plans.size() ? first + std::min(count, plans.size() - first) : first;
     std::string text = "[";
-    for (const SavedPlan& plan : library.plans()) {
+    for (std::size_t place = first; place < end; ++place) {
         text.append(text.size() == 1 ? "{" : ",{");
         TextFields fields(text);
-        Describe(fields, plan);
+        Describe(fields, plans[place]);
         text += '}';
     }
     text += ']';

@@ -64,6 +64,8 @@ Json JsonOf(const PlanLibrary& library);
 // The same list written straight as compact text, as JsonText(JsonOf(library)) writes it,
 // without a tree for each of what may be a hundred thousand plans.
 std::string JsonTextOf(const PlanLibrary& library);
+// The plans from place `first` on, at most `count` of them, written alike: a long list is shown a part at a time.
+std::string JsonTextOf(const PlanLibrary& library, std::size_t first, std::size_t count);
 
 // The lines the scenario driver prints, which vantrell-cli prints alike: a
 // planner as `show` shows it, a training path as `path`, a comparison as `compare`.

@@ -37,6 +37,8 @@ EMSCRIPTEN_BINDINGS(vantrell) {
         .function("renamePlan", &PageSession::RenamePlan)
         .function("deletePlan", &PageSession::DeletePlan)
         .function("plans", &PageSession::Plans)
+        .function("planCount", &PageSession::PlanCount)
+        .function("plansFrom", &PageSession::PlansFrom)
         .function("loadPlan", &PageSession::LoadPlan)
         .function("readLibrary", &PageSession::ReadLibrary)
         .function("writeLibrary", &PageSession::WriteLibrary)

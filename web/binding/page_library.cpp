@@ -1,6 +1,7 @@
 // The saved plans as the page lists, saves, opens and exchanges them.
 #include "web/binding/page_session.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <variant>
@@ -67,9 +68,13 @@ std::string PageSession::UnwrittenPlansNote() const {
     return names.empty() ? std::string() : texts::library::PlansOnlyHere(names);
 }
 
-val PageSession::Plans() const {
+val PageSession::Plans() const { return PlansFrom(0, PlanCount()); }
+
+val PageSession::PlansFrom(double first, double count) const {
     // One text the browser parses natively: a library of many plans would take many times as long field by field.
-    return val::global("JSON").call<val>("parse", LongText(planner::records::JsonTextOf(session_.library())));
+    const auto place = [](double value) { return value > 0 ? static_cast<std::size_t>(std::min(value, 1e15)) : 0; };
+    return val::global("JSON").call<val>(
+        "parse", LongText(planner::records::JsonTextOf(session_.library(), place(first), place(count))));
 }
 
 val PageSession::WriteLibrary() const { return LongText(session_.library().Write()); }

@@ -87,6 +87,9 @@ public:
     std::string DeletePlan(const std::string& name);
     // The saved plans in the order saved, with what can be read of each.
     val Plans() const;
+    // How many plans are saved, and those from place `first` on, at most `count`: a long list is fetched as it is shown.
+    double PlanCount() const { return static_cast<double>(session_.library().plans().size()); }
+    val PlansFrom(double first, double count) const;
     // Opens the saved plan in its class with its priority, as one step.
     val LoadPlan(const std::string& name);
     // Takes what the browser's storage holds as the library, the changes it does not

@@ -168,6 +168,8 @@
  * @property {(name: string, newName: string) => string} renamePlan
  * @property {(name: string) => string} deletePlan
  * @property {() => SavedPlan[]} plans
+ * @property {() => number} planCount
+ * @property {(first: number, count: number) => SavedPlan[]} plansFrom at most `count` plans from place `first` on
  * @property {(name: string) => Applied} loadPlan
  * @property {(document: string | Uint8Array) => { ok: boolean, reason: string }} readLibrary the stored document becomes the
  *     library with this session's unstored changes made again on it; one that cannot be read changes nothing

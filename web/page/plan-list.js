@@ -8,6 +8,8 @@ import { element } from './dom.js';
 const firstEntries = 400;
 // What a later step of a long list may take of the tab, in milliseconds: short enough to keep it answering.
 const stepTime = 10;
+// How many plans a later step fetches from the core at once.
+const partSize = 256;
 
 /**
  * What a plan's entry shows besides its name: an entry is made again only when this changes.
@@ -40,14 +42,18 @@ function skeleton(texts) {
 
 // The saved plans as a list, one `data-plan` entry each, kept in step with
 // the core's: a change makes entries only for the plans it touched, and a long
-// list is made a screenful first, the rest in short steps after.
+// list is fetched and made a screenful first, the rest in short steps after.
 export class PlanList {
     #texts;
     #skeleton;
     /** Each listed plan's entry by its name. @type {Map<string, { node: HTMLLIElement, shown: string }>} */
     #entries = new Map();
-    /** The plans the list is being brought to, what each shows, and how many are in place. */
-    #goal = { plans: /** @type {SavedPlan[]} */ ([]), shown: /** @type {string[]} */ ([]), done: 0 };
+    /**
+     * The list being brought about: how many plans, how to fetch some, how many are in place, and the names
+     * placed so far, so that the entries of plans no longer saved go when the last step is done.
+     */
+    #goal = { count: 0, fetch: /** @type {(first: number, count: number) => SavedPlan[]} */ (() => []), done: 0,
+        placed: new Set() };
     /** The first entry after those in place. @type {Element | null} */
     #next = null;
     /** New entries not in the list yet, which go in before `#next`. */
@@ -90,16 +96,24 @@ export class PlanList {
         return command instanceof HTMLElement;
     }
 
-    /** @param {SavedPlan[]} plans */
-    show(plans) {
-        const shown = plans.map(shownOf);
-        const wanted = new Map(plans.map((plan, index) => [plan.name, shown[index]]));
-        for (const [name, entry] of this.#entries) {
-            if (wanted.get(name) === entry.shown) continue;
-            entry.node.remove();
-            this.#entries.delete(name);
-        }
-        this.#goal = { plans, shown, done: 0 };
+    /**
+     * Takes the entry of a plan that is gone off the list at once, rather than when the next pass ends:
+     * every entry after it would be moved one by one in front of it.
+     * @param {string} name
+     */
+    forget(name) {
+        const entry = this.#entries.get(name);
+        if (!entry) return;
+        this.#drop(entry.node);
+        this.#entries.delete(name);
+    }
+
+    /**
+     * @param {number} count how many plans are saved
+     * @param {(first: number, count: number) => SavedPlan[]} fetch the saved plans from place `first` on
+     */
+    show(count, fetch) {
+        this.#goal = { count, fetch, done: 0, placed: new Set() };
         this.#waiting = document.createDocumentFragment();
         this.#next = this.node.firstElementChild;
         this.#step(firstEntries);
@@ -111,31 +125,54 @@ export class PlanList {
      * @param {number} least how many entries to place whatever the time
      */
     #step(least) {
-        const { plans, shown } = this.#goal;
-        const first = this.#goal.done;
+        const goal = this.#goal;
         const end = performance.now() + stepTime;
-        let index = first;
-        for (; index < plans.length; ++index) {
-            if (index - first >= least && index % 64 === 0 && performance.now() > end) break;
-            const name = plans[index].name;
-            const kept = this.#entries.get(name);
-            if (!kept) {
-                const node = this.#entry(plans[index]);
-                this.#entries.set(name, { node, shown: shown[index] });
-                this.#waiting.append(node);
-                continue;
-            }
-            this.node.insertBefore(this.#waiting, this.#next);
-            if (kept.node === this.#next) this.#next = kept.node.nextElementSibling;
-            else this.node.insertBefore(kept.node, this.#next);
+        const first = goal.done;
+        while (goal.done < goal.count && (goal.done - first < least || performance.now() <= end)) {
+            const part = goal.fetch(goal.done, Math.max(least - (goal.done - first), partSize));
+            if (part.length === 0) goal.count = goal.done;
+            for (const plan of part) this.#place(plan);
+            goal.done += part.length;
         }
-        this.#goal.done = index;
-        const more = index < plans.length;
+        const more = goal.done < goal.count;
         if (!more || least > 0) this.node.insertBefore(this.#waiting, this.#next);
-        this.node.setAttribute('aria-busy', String(more));
+        if (!more) this.#dropUnplaced();
+        if (this.node.getAttribute('aria-busy') !== String(more)) this.node.setAttribute('aria-busy', String(more));
         if (!more || this.#stepAsked) return;
         this.#stepAsked = true;
         this.#steps.port2.postMessage(null);
+    }
+
+    /** @param {SavedPlan} plan */
+    #place(plan) {
+        const shown = shownOf(plan);
+        this.#goal.placed.add(plan.name);
+        const kept = this.#entries.get(plan.name);
+        if (kept?.shown !== shown) {
+            if (kept) this.#drop(kept.node);
+            const node = this.#entry(plan);
+            this.#entries.set(plan.name, { node, shown });
+            this.#waiting.append(node);
+            return;
+        }
+        if (this.#waiting.firstChild) this.node.insertBefore(this.#waiting, this.#next);
+        if (kept.node === this.#next) this.#next = kept.node.nextElementSibling;
+        else this.node.insertBefore(kept.node, this.#next);
+    }
+
+    #dropUnplaced() {
+        const placed = this.#goal.placed;
+        for (const [name, entry] of this.#entries) {
+            if (placed.has(name)) continue;
+            this.#drop(entry.node);
+            this.#entries.delete(name);
+        }
+    }
+
+    /** @param {Element} node an entry that goes, which may be the one the next are placed before */
+    #drop(node) {
+        if (node === this.#next) this.#next = node.nextElementSibling;
+        node.remove();
     }
 
     /** @param {SavedPlan} plan */

@@ -71,9 +71,9 @@ export class PlansView {
     }
 
     render() {
-        const plans = this.#session.plans();
-        this.#empty.hidden = plans.length > 0;
-        this.#list.show(plans);
+        const count = this.#session.planCount();
+        this.#empty.hidden = count > 0;
+        this.#list.show(count, (first, part) => this.#session.plansFrom(first, part));
     }
 
     // Save Plan: a name, proposed from the class and level; a plan of that name is replaced only when the user says so.
@@ -125,7 +125,11 @@ export class PlansView {
         };
         if (action === 'rename') {
             this.#dialogs.askName({ title: texts.renamePlan, action: texts.renamePlan, proposal: name,
-                take: (newName) => changed(this.#session.renamePlan(name, newName)) });
+                take: (newName) => {
+                    const fault = this.#session.renamePlan(name, newName);
+                    if (!fault) this.#list.forget(name);
+                    return changed(fault);
+                } });
         } else if (action === 'note') {
             this.#dialogs.askNote({ title: texts.editNoteTitle, action: texts.save,
                 proposal: this.#session.savedPlanNote(name),
@@ -137,6 +141,7 @@ export class PlansView {
                     this.#messages.warn(fault);
                     return;
                 }
+                this.#list.forget(name);
                 this.#changed();
                 refocus();
             });

@@ -3,6 +3,7 @@
 // gives, for every shape an entry can take.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
@@ -153,6 +154,16 @@ TEST(RecordFields, TheListWrittenAsTextIsTheListWrittenAsATree) {
     const PlanLibrary library = std::get<PlanLibrary>(PlanLibrary::Read(Library(AllEntries())));
     EXPECT_EQ(records::JsonTextOf(library), records::JsonText(records::JsonOf(library)));
     EXPECT_EQ(records::JsonTextOf(PlanLibrary()), "[]");
+    // A part of the list, as the page fetches a long one: every window, and those past its end, is that slice.
+    const records::Json whole = records::JsonOf(library);
+    const std::size_t size = library.plans().size();
+    for (std::size_t first = 0; first <= size + 1; ++first) {
+        for (const std::size_t count : {std::size_t{0}, std::size_t{1}, std::size_t{2}, size, SIZE_MAX}) {
+            records::Json slice = records::Json::array();
+            for (std::size_t place = first; place < size && place - first < count; ++place) slice.push_back(whole[place]);
+            EXPECT_EQ(records::JsonTextOf(library, first, count), records::JsonText(slice)) << first << ' ' << count;
+        }
+    }
 }
 
 }  // namespace
