@@ -27,7 +27,7 @@ std::string NextUnlockHint(const catalog::SpecLineDefinition& line, std::int16_t
     const auto next = NextUnlockAfter(line, level);
     if (!next) return std::string(texts::planner::kAllAbilitiesReached);
     return texts::planner::NextUnlockHint(next->level, next->cost,
-                                          next->text.empty() ? texts::planner::kNoAbilitiesListed : next->text);
+                                          next->text.empty() ? std::string_view(texts::planner::kNoAbilitiesListed) : next->text);
 }
 
 std::string AbilitiesTooltip(const catalog::SpecLineDefinition& line, std::int16_t level, bool lineOpen) {

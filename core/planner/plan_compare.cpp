@@ -111,8 +111,8 @@ std::string ComparisonAsText(const PlanComparison& comparison) {
     const auto number = [](long long value) { return PlainDecimal(static_cast<double>(value)); };
     namespace plain = texts::planner::plain;
     namespace captions = texts::captions;
-    std::size_t captionWidth = captions::kComparedCompleteFrom.size();
-    for (const ComparedLine& line : comparison.lines) captionWidth = std::max(captionWidth, line.caption.size());
+    std::size_t captionWidth = ColumnWidth(captions::kComparedCompleteFrom);
+    for (const ComparedLine& line : comparison.lines) captionWidth = std::max(captionWidth, ColumnWidth(line.caption));
     const auto row = [&](std::string_view marker, std::string_view caption, const std::string& a,
                          const std::string& aPoints, const std::string& b, const std::string& bPoints) {
         return TrimmedRow(std::string(marker) + PadRight(caption, captionWidth) + "  " + PadLeft(a, 7) + "  " +

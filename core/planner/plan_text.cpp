@@ -19,9 +19,9 @@ std::string PlanAsText(const Planner& planner) {
     text.append(plain::kLevelLead).append(PlainDecimal(planner.state().characterLevel)).append("\n");
     text.append(plain::kPointsLeftLead).append(shown.pointsLeft).append(" / ").append(shown.totalPoints).append("\n\n");
 
-    std::size_t captionWidth = plain::kLine.size();
+    std::size_t captionWidth = ColumnWidth(plain::kLine);
     for (const catalog::SpecLineDefinition& line : definition.lines)
-        captionWidth = std::max(captionWidth, line.caption.size());
+        captionWidth = std::max(captionWidth, ColumnWidth(line.caption));
     text += TrimmedRow(PadRight(plain::kLine, captionWidth).append(plain::kPlanColumns));
     for (std::size_t index = 0; index < definition.lines.size(); ++index) {
         const LineDisplay& line = shown.lines[index];

@@ -7,14 +7,24 @@
 // Column helpers for the plain-text tables meant for monospaced posts.
 namespace vantrell::planner {
 
+// How many places `text` takes in a monospaced font: one per code point, as in
+// every script the program is translated into.
+inline std::size_t ColumnWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (const char byte : text) width += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
+    return width;
+}
+
 inline std::string PadRight(std::string_view text, std::size_t width) {
     std::string padded(text);
-    if (padded.size() < width) padded.append(width - padded.size(), ' ');
+    const std::size_t taken = ColumnWidth(text);
+    if (taken < width) padded.append(width - taken, ' ');
     return padded;
 }
 
 inline std::string PadLeft(std::string_view text, std::size_t width) {
-    std::string padded(text.size() < width ? width - text.size() : 0, ' ');
+    const std::size_t taken = ColumnWidth(text);
+    std::string padded(taken < width ? width - taken : 0, ' ');
     return padded.append(text);
 }
 

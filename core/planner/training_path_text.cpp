@@ -12,9 +12,9 @@
 namespace vantrell::planner {
 namespace {
 
-constexpr std::string_view kLevelHeading = texts::captions::kPathLevel;
-constexpr std::string_view kPointsHeading = texts::captions::kPathPointsLeft;
-constexpr std::string_view kAbilitiesHeading = texts::captions::kNewAbilities;
+const texts::Text& kLevelHeading = texts::captions::kPathLevel;
+const texts::Text& kPointsHeading = texts::captions::kPathPointsLeft;
+const texts::Text& kAbilitiesHeading = texts::captions::kNewAbilities;
 constexpr char kColumnGap[] = "  ";
 
 // A level cell keeps one place after the number for the marker, so marked and
@@ -25,8 +25,8 @@ std::string LevelCell(std::int16_t level, bool rose) {
 
 std::size_t LineColumnWidth(const catalog::SpecLineDefinition& line, std::span<const TrainingStep> path,
                             std::size_t index) {
-    std::size_t width = line.caption.size();
-    for (const TrainingStep& step : path) width = std::max(width, LevelCell(step.lineLevels[index], true).size());
+    std::size_t width = ColumnWidth(line.caption);
+    for (const TrainingStep& step : path) width = std::max(width, ColumnWidth(LevelCell(step.lineLevels[index], true)));
     return width;
 }
 
@@ -82,16 +82,16 @@ std::string TrainingPathAsText(const Planner& planner, std::span<const std::size
     }
     header += kColumnGap + std::string(kPointsHeading) + kColumnGap;
     // Further abilities of a level go on rows of their own, under the first.
-    const std::string continuation(header.size(), ' ');
+    const std::string continuation(ColumnWidth(header), ' ');
     std::string text = Heading(planner, priority) + TrimmedRow(header + std::string(kAbilitiesHeading));
 
     for (std::size_t index = 0; index < path.size(); ++index) {
         const TrainingStep& step = path[index];
-        std::string row = PadLeft(PlainDecimal(step.characterLevel), kLevelHeading.size());
+        std::string row = PadLeft(PlainDecimal(step.characterLevel), ColumnWidth(kLevelHeading));
         for (std::size_t line = 0; line < widths.size(); ++line) {
             row += kColumnGap + PadLeft(LevelCell(step.lineLevels[line], RoseAt(path, index, line)), widths[line]);
         }
-        row += kColumnGap + PadLeft(PlainDecimal(step.pointsLeft), kPointsHeading.size()) + kColumnGap;
+        row += kColumnGap + PadLeft(PlainDecimal(step.pointsLeft), ColumnWidth(kPointsHeading)) + kColumnGap;
         const std::vector<std::string> abilities = NewAbilities(definition, step);
         text += TrimmedRow(row + (abilities.empty() ? std::string() : abilities.front()));
         for (std::size_t more = 1; more < abilities.size(); ++more) text += TrimmedRow(continuation + abilities[more]);

@@ -33,7 +33,7 @@ std::string PercentEncoded(std::string_view text) {
 
 }  // namespace
 
-std::string VersionCaption() { return "Version " + std::string(kVersion); }
+std::string VersionCaption() { return Filled(Text("Version {1}"), {kVersion}); }
 
 std::string AboutText() {
     std::string text(shell::kAboutTextLead);
@@ -59,18 +59,13 @@ std::string ContactHref() {
 }
 
 std::string PriorityMoveLabel(std::string_view caption, int offset) {
-    std::string label = "Move ";
-    label += caption;
-    label += offset < 0 ? " up" : " down";
-    return label;
+    // TRANSLATORS: {1} is a specialization line's name.
+    return Filled(offset < 0 ? Text("Move {1} up") : Text("Move {1} down"), {caption});
 }
 
 std::string PriorityPlaceAnnouncement(std::string_view caption, std::size_t place) {
-    std::string text(caption);
-    text += " is number ";
-    text += std::to_string(place + 1);
-    text += " of the priority.";
-    return text;
+    // TRANSLATORS: {1} is a specialization line's name, {2} its place in the training priority.
+    return Filled(Text("{1} is number {2} of the priority."), {caption, std::to_string(place + 1)});
 }
 
 std::string ControlNameOf(std::string_view caption) {
@@ -79,7 +74,7 @@ std::string ControlNameOf(std::string_view caption) {
 }
 
 std::string LocalLinkNote() {
-    return std::string(web::kLocalLinkLead) + std::string(captions::kCopyPlanCode) + std::string(web::kLocalLinkTail);
+    return Filled(web::kLocalLinkNote, {captions::kCopyPlanCode});
 }
 
 std::string ProposedPlanName(std::string_view classCaption, int characterLevel) {
@@ -87,45 +82,46 @@ std::string ProposedPlanName(std::string_view classCaption, int characterLevel) 
 }
 
 std::string ReplacePlanQuestion(std::string_view name) {
-    return "A plan named \"" + Excerpt(name) + "\" is already saved. Replace it?";
+    return Filled(Text("A plan named \"{1}\" is already saved. Replace it?"), {Excerpt(name)});
 }
 
 std::string DeletePlanQuestion(std::string_view name) {
-    return "Delete the saved plan \"" + Excerpt(name) + "\"?";
+    return Filled(Text("Delete the saved plan \"{1}\"?"), {Excerpt(name)});
 }
 
 std::string NoteOnPlanLabel(std::string_view name) {
-    std::string label = "Note on \"";
-    return label.append(Excerpt(name)).append("\" (up to 2,000 characters):");
+    return Filled(Text("Note on \"{1}\" (up to 2,000 characters):"), {Excerpt(name)});
 }
 
 std::string UnreadableLibraryNote(std::string_view reason, std::string_view movedTo) {
-    return "The saved plans could not be read: " + std::string(reason) + "\nThe file was kept as " +
-           std::string(movedTo) + ", and the list of saved plans starts empty.";
+    return Filled(Text("The saved plans could not be read: {1}\nThe file was kept as {2}, and the list of saved plans "
+                       "starts empty."),
+                  {reason, movedTo});
 }
 
 std::string UnreadableStoredPlansNote(std::string_view reason, std::string_view keptUnder) {
-    return "The saved plans could not be read: " + std::string(reason) + "\nThe browser keeps them under \"" +
-           std::string(keptUnder) + "\", and the list of saved plans starts empty.";
+    return Filled(Text("The saved plans could not be read: {1}\nThe browser keeps them under \"{2}\", and the list of "
+                       "saved plans starts empty."),
+                  {reason, keptUnder});
 }
 
 std::string NoSavedPlanNamed(std::string_view name) {
-    return "There is no plan named \"" + Excerpt(name) + "\".";
+    return Filled(Text("There is no plan named \"{1}\"."), {Excerpt(name)});
 }
 
 std::string UnwritableLibraryNote(std::string_view folder) {
-    return "The saved plans cannot be written to " + std::string(folder) +
-           ". They are kept while the program runs, and every change tries again.";
+    return Filled(Text("The saved plans cannot be written to {1}. They are kept while the program runs, and every "
+                       "change tries again."),
+                  {folder});
 }
 
 std::string ImportedPlansNote(std::size_t plans, std::size_t unusable) {
-    // Appended piece by piece: GCC 12 at -O3 takes a short literal before a number for an overlapping copy.
-    std::string note = std::to_string(plans);
-    note += plans == 1 ? " plan was imported." : " plans were imported.";
+    std::string note = Filled(Plural(Text("{1} plan was imported."), Text("{1} plans were imported."), plans),
+                              {std::to_string(plans)});
     if (unusable > 0) {
         note += ' ';
-        note += std::to_string(unusable);
-        note += " of them cannot be opened.";
+        note += Filled(Plural(Text("{1} of them cannot be opened."), Text("{1} of them cannot be opened."), unusable),
+                       {std::to_string(unusable)});
     }
     return note;
 }

@@ -1,79 +1,74 @@
 #include "core/texts/library_texts.h"
 
+#include "core/texts/translation.h"
 #include "core/texts/unicode.h"
 
 namespace vantrell::texts::library {
 
 std::string NotALibrary(Source source, std::string_view why) {
-    std::string text(source == Source::kFile ? "This file" : "What the browser keeps under \"vantrell.plans\"");
-    text += " is not a Vantrell plans library: ";
-    text += why;
-    return text;
+    // TRANSLATORS: {1} says why, as in "it is empty.".
+    return Filled(source == Source::kFile ? Text("This file is not a Vantrell plans library: {1}")
+                                          : Text("What the browser keeps under \"vantrell.plans\" is not a Vantrell "
+                                                 "plans library: {1}"),
+                  {why});
 }
 
 std::string TooLargeFile() { return NotALibrary(Source::kFile, kTooLarge); }
 
 std::string UnopenableFile(std::string_view path, Unopenable why, std::string_view detail) {
-    std::string text = "\"";
-    text += path;
-    text += "\" cannot be read: ";
+    std::string reason;
     switch (why) {
-    case Unopenable::kFolder: text += "it is a folder, not a file."; break;
-    case Unopenable::kDanglingLink: text += "it is a link to a file that does not exist."; break;
-    case Unopenable::kMissing: text += "there is no such file."; break;
-    case Unopenable::kNoPermission: text += "you do not have permission to read it."; break;
-    case Unopenable::kOther: text.append(detail).append("."); break;
+    case Unopenable::kFolder: reason = Text("it is a folder, not a file."); break;
+    case Unopenable::kDanglingLink: reason = Text("it is a link to a file that does not exist."); break;
+    case Unopenable::kMissing: reason = Text("there is no such file."); break;
+    case Unopenable::kNoPermission: reason = Text("you do not have permission to read it."); break;
+    case Unopenable::kOther: reason = std::string(detail) + '.'; break;
     }
-    return text;
+    return Filled(Text("\"{1}\" cannot be read: {2}"), {path, reason});
 }
 
 std::string UnopenableLibraryNote(std::string_view fault) {
-    return "The saved plans could not be read. " + std::string(fault) +
-           "\nIt is left as it is. Plans saved now are kept while the program runs.";
+    return Filled(Text("The saved plans could not be read. {1}\nIt is left as it is. Plans saved now are kept while the "
+                       "program runs."),
+                  {fault});
 }
 
 std::string RefusedImport(std::string_view path, std::string_view reason) {
-    std::string text = "\"";
-    text += path;
-    text += "\" was not imported. ";
-    text += reason;
-    return text;
+    return Filled(Text("\"{1}\" was not imported. {2}"), {path, reason});
 }
 
 std::string NewerLibrary(long long version, int readable) {
-    std::string text = "This plans library was written by a newer version of Vantrell (format ";
-    text += std::to_string(version);
-    text += "); this version reads format ";
-    text += std::to_string(readable);
-    text += '.';
-    return text;
+    return Filled(Text("This plans library was written by a newer version of Vantrell (format {1}); this version reads "
+                       "format {2}."),
+                  {std::to_string(version), std::to_string(readable)});
 }
 
-std::string NameTaken(std::string_view name) { return "There is already a plan named \"" + Excerpt(name) + "\"."; }
+std::string NameTaken(std::string_view name) {
+    return Filled(Text("There is already a plan named \"{1}\"."), {Excerpt(name)});
+}
 
 std::string UnreadableStoredPlansLeftNote(std::string_view reason) {
-    return "The saved plans could not be read: " + std::string(reason) +
-           "\nThe browser has no room to keep a copy of them, so they stay under \"vantrell.plans\" and are not "
-           "written over. Plans saved now are kept only in this page.";
+    return Filled(Text("The saved plans could not be read: {1}\nThe browser has no room to keep a copy of them, so they "
+                       "stay under \"vantrell.plans\" and are not written over. Plans saved now are kept only in this "
+                       "page."),
+                  {reason});
 }
 
 std::string PlansOnlyHere(const std::vector<std::string>& names) {
-    std::string text = names.size() == 1 ? "This plan is kept only in this page until the browser can store it: "
-                                         : "These plans are kept only in this page until the browser can store them: ";
     constexpr std::size_t kNamed = 10;
+    std::string listed;
     for (std::size_t at = 0; at < names.size() && at < kNamed; ++at) {
-        if (at > 0) text += ", ";
-        text += '"';
-        text += names[at];
-        text += '"';
+        if (at > 0) listed += ", ";
+        listed.append("\"").append(names[at]).append("\"");
     }
     if (names.size() > kNamed) {
-        text += " and ";
-        text += std::to_string(names.size() - kNamed);
-        text += " more";
+        const std::size_t more = names.size() - kNamed;
+        listed = Filled(Plural(Text("{1} and {2} more"), Text("{1} and {2} more"), more), {listed, std::to_string(more)});
     }
-    text += '.';
-    return text;
+    return Filled(Plural(Text("This plan is kept only in this page until the browser can store it: {1}."),
+                         Text("These plans are kept only in this page until the browser can store them: {1}."),
+                         names.size()),
+                  {listed});
 }
 
 }  // namespace vantrell::texts::library

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "core/texts/translation.h"
 #include <vector>
 
 // What the saved plans' library says of documents, entries and names.
@@ -11,27 +13,27 @@ namespace vantrell::texts::library {
 // Where a document came from, which its refusal names.
 enum class Source { kFile, kBrowserStorage };
 
-inline constexpr std::string_view kEmpty = "it is empty.";
-inline constexpr std::string_view kCutShort = "it is cut short.";
-inline constexpr std::string_view kNotJson = "it is not JSON.";
-inline constexpr std::string_view kSomethingElse = "it holds something else.";
-inline constexpr std::string_view kNoVersion = "it has no format version.";
-inline constexpr std::string_view kNoPlans = "it has no list of plans.";
-inline constexpr std::string_view kTooDeep = "it is nested deeper than 64 levels, which no list of plans needs.";
-inline constexpr std::string_view kTooLarge = "it is larger than 64 MB, which no list of plans needs.";
+inline constexpr Text kEmpty = Text("it is empty.");
+inline constexpr Text kCutShort = Text("it is cut short.");
+inline constexpr Text kNotJson = Text("it is not JSON.");
+inline constexpr Text kSomethingElse = Text("it holds something else.");
+inline constexpr Text kNoVersion = Text("it has no format version.");
+inline constexpr Text kNoPlans = Text("it has no list of plans.");
+inline constexpr Text kTooDeep = Text("it is nested deeper than 64 levels, which no list of plans needs.");
+inline constexpr Text kTooLarge = Text("it is larger than 64 MB, which no list of plans needs.");
 
-inline constexpr std::string_view kNotAnEntry = "This entry is not a saved plan.";
-inline constexpr std::string_view kPriorityDoesNotFit = "Its training priority does not fit: ";
+inline constexpr Text kNotAnEntry = Text("This entry is not a saved plan.");
+inline constexpr Text kPriorityDoesNotFit = Text("Its training priority does not fit: ");
 // The names given to entries that have none of their own; the file keeps what they had.
 inline constexpr std::string_view kNamelessEntry = "Plan without a name";
 inline constexpr std::string_view kForeignEntry = "Entry that is not a plan";
 
-inline constexpr std::string_view kNameNotText = "A plan's name must be text (UTF-8).";
-inline constexpr std::string_view kNameMissing = "A plan needs a name.";
-inline constexpr std::string_view kNameTooLong = "A plan's name has at most 80 characters.";
-inline constexpr std::string_view kNameWithControls = "A plan's name cannot hold control characters.";
-inline constexpr std::string_view kNoteTooLong = "A plan's note has at most 2,000 characters.";
-inline constexpr std::string_view kNoteNotText = "A plan's note must be text.";
+inline constexpr Text kNameNotText = Text("A plan's name must be text (UTF-8).");
+inline constexpr Text kNameMissing = Text("A plan needs a name.");
+inline constexpr Text kNameTooLong = Text("A plan's name has at most 80 characters.");
+inline constexpr Text kNameWithControls = Text("A plan's name cannot hold control characters.");
+inline constexpr Text kNoteTooLong = Text("A plan's note has at most 2,000 characters.");
+inline constexpr Text kNoteNotText = Text("A plan's note must be text.");
 
 // Why a file the program was to read could not be opened.
 enum class Unopenable { kFolder, kDanglingLink, kMissing, kNoPermission, kOther };

@@ -4,12 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/texts/translation.h"
+
 // What the planner says of plan codes, priorities and abilities, and the words
 // of its plain-text copies, which line up in a fixed-width font.
 namespace vantrell::texts::planner {
 
 // Why a plan code is not read; the parts of the code are quoted as excerpts.
-inline constexpr std::string_view kNotAPlanCode = "This is not a Vantrell plan code.";
+inline constexpr Text kNotAPlanCode = Text("This is not a Vantrell plan code.");
 std::string CodeOfOtherFormat(int version, int readable);
 std::string CodeOfUnknownClass(std::string_view name);
 std::string CodeLevelOutOfRange(std::string_view level, int lowest, int highest);
@@ -18,10 +20,10 @@ std::string CodeLineCountMismatch(std::size_t levels, std::string_view classTitl
 std::string CodeLineLevelOutOfRange(std::string_view level, int highest);
 std::string CodeLineLevelNotANumber(std::string_view level);
 // The lines a plan asked for above what the rules kept, one "<caption>: <asked> lowered to <kept>" each.
-inline constexpr std::string_view kLoweredLead = "The plan did not fit and was trimmed by the usual rules:";
+inline constexpr Text kLoweredLead = Text("The plan did not fit and was trimmed by the usual rules:");
 std::string LoweredLine(std::string_view caption, int requested, int applied);
 
-inline constexpr std::string_view kNoPlanOpen = "No plan is open.";
+inline constexpr Text kNoPlanOpen = Text("No plan is open.");
 std::string ClassesDiffer(std::string_view thisClass, std::string_view otherClass);
 
 // Why a training priority is not taken.
@@ -31,8 +33,8 @@ std::string PriorityLeavesOut(std::string_view captions);
 std::string UnknownStem(std::string_view stem, std::string_view classListName);
 
 // The abilities' tooltips.
-inline constexpr std::string_view kAllAbilitiesReached = "All abilities of this line are reached.";
-inline constexpr std::string_view kNoAbilitiesListed = "no abilities listed";
+inline constexpr Text kAllAbilitiesReached = Text("All abilities of this line are reached.");
+inline constexpr Text kNoAbilitiesListed = Text("no abilities listed");
 std::string NextUnlockHint(int level, int cost, std::string_view abilities);
 std::string OpensAtLevel(int characterLevel);
 
@@ -42,21 +44,21 @@ std::string TrainingPathIntro(int lowestLevel, int characterLevel, std::string_v
 
 // The plain-text copies' fixed words.
 namespace plain {
-inline constexpr std::string_view kRealmLead = "Realm:       ";
-inline constexpr std::string_view kClassLead = "Class:       ";
-inline constexpr std::string_view kLevelLead = "Level:       ";
-inline constexpr std::string_view kPointsLeftLead = "Points left: ";
-inline constexpr std::string_view kLine = "Line";
-inline constexpr std::string_view kPlanColumns = "  Level  Points    %  Abilities";
-inline constexpr std::string_view kPathClassLead = "Class:    ";
-inline constexpr std::string_view kPathLevelLead = "Level:    ";
-inline constexpr std::string_view kPathPriorityLead = "Priority: ";
-inline constexpr std::string_view kPathRoseLegend = " marks the levels at which a line rose.\n\n";
-inline constexpr std::string_view kCompareClassLead = "Class: ";
-inline constexpr std::string_view kCompareLegend = "* marks the lines in which the two plans differ.\n\n";
-inline constexpr std::string_view kLevelSuffix = " Level";
-inline constexpr std::string_view kPointsSuffix = " Pts";
-inline constexpr std::string_view kPointsLeft = "Points left";
+inline constexpr Text kRealmLead = Text("Realm:       ");
+inline constexpr Text kClassLead = Text("Class:       ");
+inline constexpr Text kLevelLead = Text("Level:       ");
+inline constexpr Text kPointsLeftLead = Text("Points left: ");
+inline constexpr Text kLine = Text("Line");
+inline constexpr Text kPlanColumns = Text("  Level  Points    %  Abilities");
+inline constexpr Text kPathClassLead = Text("Class:    ");
+inline constexpr Text kPathLevelLead = Text("Level:    ");
+inline constexpr Text kPathPriorityLead = Text("Priority: ");
+inline constexpr Text kPathRoseLegend = Text(" marks the levels at which a line rose.\n\n");
+inline constexpr Text kCompareClassLead = Text("Class: ");
+inline constexpr Text kCompareLegend = Text("* marks the lines in which the two plans differ.\n\n");
+inline constexpr Text kLevelSuffix = Text(" Level");
+inline constexpr Text kPointsSuffix = Text(" Pts");
+inline constexpr Text kPointsLeft = Text("Points left");
 }  // namespace plain
 
 }  // namespace vantrell::texts::planner

@@ -1,0 +1,171 @@
+#include "core/texts/translation.h"
+
+#include <map>
+#include <memory>
+#include <unordered_map>
+
+#include "core/texts/embedded_catalogs.h"
+#include "core/texts/po_catalog.h"
+
+namespace vantrell::texts {
+namespace {
+
+// One language's texts by their English, each the forms it takes.
+struct Translations {
+    po::Catalog catalog;
+    std::unordered_map<std::string_view, const po::Entry*> byEnglish;
+};
+
+std::string_view HeaderField(std::string_view catalog, std::string_view field) {
+    const std::size_t at = catalog.find(field);
+    if (at == std::string_view::npos) return {};
+    const std::string_view rest = catalog.substr(at + field.size());
+    const std::size_t end = rest.find("\\n");
+    return end == std::string_view::npos ? std::string_view() : rest.substr(0, end);
+}
+
+std::unique_ptr<Translations> Load(std::string_view text) {
+    auto catalog = po::Parse(text);
+    auto loaded = std::make_unique<Translations>();
+    if (!catalog) return loaded;
+    loaded->catalog = std::move(*catalog);
+    for (const po::Entry& entry : loaded->catalog.entries) {
+        const bool translated = !entry.fuzzy && !entry.texts.empty() && !entry.texts.front().empty();
+        if (translated) loaded->byEnglish.emplace(entry.id, &entry);
+    }
+    return loaded;
+}
+
+// The pseudo-language's form of a text: its letters accented, about 40 % longer, bracketed so that a cut shows.
+std::string Pseudo(std::string_view english) {
+    static const std::map<char, std::string_view> kAccented{
+        {'a', "á"}, {'c', "ç"}, {'e', "é"}, {'i', "í"}, {'n', "ñ"}, {'o', "ö"}, {'u', "ü"}, {'y', "ý"},
+        {'A', "Å"}, {'C', "Ç"}, {'E', "É"}, {'I', "Í"}, {'N', "Ñ"}, {'O', "Ö"}, {'U', "Ü"}, {'Y', "Ý"}};
+    std::string text = "[";
+    std::size_t letters = 0;
+    for (std::size_t at = 0; at < english.size(); ++at) {
+        if (english[at] == '{') {
+            const std::size_t close = english.find('}', at);
+            if (close != std::string_view::npos) {
+                text.append(english.substr(at, close - at + 1));
+                at = close;
+                continue;
+            }
+        }
+        const auto accented = kAccented.find(english[at]);
+        if (accented == kAccented.end()) text += english[at];
+        else text.append(accented->second);
+        letters += (static_cast<unsigned char>(english[at]) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    text.append((letters * 2 + 4) / 5, '~');
+    return text + "]";
+}
+
+struct State {
+    std::string inUse{kSourceLanguage};
+    const Translations* translations = nullptr;
+    std::map<std::string, std::unique_ptr<Translations>, std::less<>> loaded;
+    std::unordered_map<std::string_view, std::string> pseudo;
+};
+
+State& Current() {
+    static State state;
+    return state;
+}
+
+const EmbeddedCatalog* EmbeddedFor(std::string_view code) {
+    for (const EmbeddedCatalog& catalog : EmbeddedCatalogs()) {
+        if (catalog.code == code) return &catalog;
+    }
+    return nullptr;
+}
+
+// The form `english` takes in the language in use, `form` 0 for one and 1 for many.
+std::string_view Translated(std::string_view english, std::size_t form) {
+    State& state = Current();
+    if (state.inUse == kPseudoLanguage) {
+        auto found = state.pseudo.find(english);
+        if (found == state.pseudo.end()) found = state.pseudo.emplace(english, Pseudo(english)).first;
+        return found->second;
+    }
+    if (state.translations == nullptr) return english;
+    const auto found = state.translations->byEnglish.find(english);
+    if (found == state.translations->byEnglish.end()) return english;
+    const auto& forms = found->second->texts;
+    return forms[std::min(form, forms.size() - 1)];
+}
+
+}  // namespace
+
+Text::operator std::string_view() const { return Translated(english_, 0); }
+
+std::string_view Plural(Text one, Text many, std::size_t count) {
+    const State& state = Current();
+    const bool single = count == 1 || (count == 0 && state.translations != nullptr && state.translations->catalog.zeroIsSingular);
+    if (state.translations == nullptr) return single ? std::string_view(one) : std::string_view(many);
+    // A catalog keeps both forms under the English of the one.
+    const std::string_view english = one.english();
+    const auto found = state.translations->byEnglish.find(english);
+    if (found == state.translations->byEnglish.end()) return single ? one.english() : many.english();
+    return Translated(english, single ? 0 : 1);
+}
+
+std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string text;
+    text.reserve(pattern.size());
+    for (std::size_t at = 0; at < pattern.size(); ++at) {
+        const char next = at + 2 < pattern.size() ? pattern[at + 2] : '\0';
+        const auto index = static_cast<std::size_t>(at + 1 < pattern.size() ? pattern[at + 1] - '1' : -1);
+        if (pattern[at] == '{' && next == '}' && index < values.size()) {
+            text.append(*(values.begin() + static_cast<std::ptrdiff_t>(index)));
+            at += 2;
+            continue;
+        }
+        text += pattern[at];
+    }
+    return text;
+}
+
+const std::vector<Language>& Languages() {
+    static const std::vector<Language> languages = [] {
+        std::vector<Language> all{{std::string(kSourceLanguage), "English"}};
+        for (const EmbeddedCatalog& catalog : EmbeddedCatalogs()) {
+            all.push_back({std::string(catalog.code), std::string(HeaderField(catalog.text, "X-Language-Name: "))});
+        }
+        return all;
+    }();
+    return languages;
+}
+
+std::string LanguageFor(const std::vector<std::string>& wanted) {
+    for (const std::string& tag : wanted) {
+        if (tag == kPseudoLanguage) return tag;
+        const std::string code = tag.substr(0, tag.find_first_of("-_.@"));
+        for (const Language& language : Languages()) {
+            if (language.code.size() == code.size() &&
+                std::equal(code.begin(), code.end(), language.code.begin(),
+                           [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; })) {
+                return language.code;
+            }
+        }
+    }
+    return std::string(kSourceLanguage);
+}
+
+bool UseLanguage(std::string_view code) {
+    State& state = Current();
+    const EmbeddedCatalog* embedded = EmbeddedFor(code);
+    const bool known = embedded != nullptr || code == kSourceLanguage || code == kPseudoLanguage;
+    state.inUse = known ? std::string(code) : std::string(kSourceLanguage);
+    state.translations = nullptr;
+    if (embedded != nullptr) {
+        auto& loaded = state.loaded[std::string(code)];
+        if (!loaded) loaded = Load(embedded->text);
+        state.translations = loaded.get();
+    }
+    return known;
+}
+
+std::string_view LanguageInUse() { return Current().inUse; }
+
+}  // namespace vantrell::texts
