@@ -70,6 +70,9 @@ std::string PriorityPlaceAnnouncement(std::string_view caption, std::size_t plac
 
 std::string ControlNameOf(std::string_view caption) {
     if (caption.ends_with(':')) caption.remove_suffix(1);
+    // French sets a no-break space before its colon.
+    while (caption.ends_with(' ')) caption.remove_suffix(1);
+    if (caption.ends_with("\u00a0")) caption.remove_suffix(std::string_view("\u00a0").size());
     return std::string(caption);
 }
 
@@ -116,12 +119,11 @@ std::string UnwritableLibraryNote(std::string_view folder) {
 }
 
 std::string ImportedPlansNote(std::size_t plans, std::size_t unusable) {
-    std::string note = Filled(Plural(Text("{1} plan was imported."), Text("{1} plans were imported."), plans),
-                              {std::to_string(plans)});
+    std::string note =
+        Filled(Plural("{1} plan was imported.", "{1} plans were imported.", plans), {std::to_string(plans)});
     if (unusable > 0) {
         note += ' ';
-        note += Filled(Plural(Text("{1} of them cannot be opened."), Text("{1} of them cannot be opened."), unusable),
-                       {std::to_string(unusable)});
+        note += Filled(Text("{1} of them cannot be opened."), {std::to_string(unusable)});
     }
     return note;
 }

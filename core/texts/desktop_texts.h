@@ -8,6 +8,8 @@
 namespace vantrell::texts::desktop {
 
 inline constexpr Text kAboutButton = Text("&About");
+// Names the choice of the language every window is shown in.
+inline constexpr Text kLanguage = Text("Language");
 inline constexpr Text kMoveUp = Text("Move &Up");
 inline constexpr Text kMoveDown = Text("Move &Down");
 inline constexpr Text kMoveUpTip = Text("Move the selected line up (Alt+Up)");

@@ -63,11 +63,10 @@ std::string PlansOnlyHere(const std::vector<std::string>& names) {
     }
     if (names.size() > kNamed) {
         const std::size_t more = names.size() - kNamed;
-        listed = Filled(Plural(Text("{1} and {2} more"), Text("{1} and {2} more"), more), {listed, std::to_string(more)});
+        listed = Filled(Text("{1} and {2} more"), {listed, std::to_string(more)});
     }
-    return Filled(Plural(Text("This plan is kept only in this page until the browser can store it: {1}."),
-                         Text("These plans are kept only in this page until the browser can store them: {1}."),
-                         names.size()),
+    return Filled(Plural("This plan is kept only in this page until the browser can store it: {1}.",
+                         "These plans are kept only in this page until the browser can store them: {1}.", names.size()),
                   {listed});
 }
 

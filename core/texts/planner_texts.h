@@ -49,6 +49,8 @@ inline constexpr Text kClassLead = Text("Class:       ");
 inline constexpr Text kLevelLead = Text("Level:       ");
 inline constexpr Text kPointsLeftLead = Text("Points left: ");
 inline constexpr Text kLine = Text("Line");
+// xgettext:no-c-format
+// TRANSLATORS: the headings of a plan's columns; each but the last ends where the English one ends.
 inline constexpr Text kPlanColumns = Text("  Level  Points    %  Abilities");
 inline constexpr Text kPathClassLead = Text("Class:    ");
 inline constexpr Text kPathLevelLead = Text("Level:    ");

@@ -48,6 +48,7 @@ std::string Pseudo(std::string_view english) {
             const std::size_t close = english.find('}', at);
             if (close != std::string_view::npos) {
                 text.append(english.substr(at, close - at + 1));
+                letters += close - at + 1;
                 at = close;
                 continue;
             }
@@ -80,7 +81,8 @@ const EmbeddedCatalog* EmbeddedFor(std::string_view code) {
     return nullptr;
 }
 
-// The form `english` takes in the language in use, `form` 0 for one and 1 for many.
+}  // namespace
+
 std::string_view Translated(std::string_view english, std::size_t form) {
     State& state = Current();
     if (state.inUse == kPseudoLanguage) {
@@ -91,23 +93,20 @@ std::string_view Translated(std::string_view english, std::size_t form) {
     if (state.translations == nullptr) return english;
     const auto found = state.translations->byEnglish.find(english);
     if (found == state.translations->byEnglish.end()) return english;
-    const auto& forms = found->second->texts;
-    return forms[std::min(form, forms.size() - 1)];
+    const std::string& chosen = found->second->texts[std::min(form, found->second->texts.size() - 1)];
+    return chosen.empty() ? english : std::string_view(chosen);
 }
-
-}  // namespace
 
 Text::operator std::string_view() const { return Translated(english_, 0); }
 
-std::string_view Plural(Text one, Text many, std::size_t count) {
+std::string_view Plural(std::string_view one, std::string_view many, std::size_t count) {
     const State& state = Current();
-    const bool single = count == 1 || (count == 0 && state.translations != nullptr && state.translations->catalog.zeroIsSingular);
-    if (state.translations == nullptr) return single ? std::string_view(one) : std::string_view(many);
-    // A catalog keeps both forms under the English of the one.
-    const std::string_view english = one.english();
-    const auto found = state.translations->byEnglish.find(english);
-    if (found == state.translations->byEnglish.end()) return single ? one.english() : many.english();
-    return Translated(english, single ? 0 : 1);
+    const bool zeroIsSingular = state.translations != nullptr && state.translations->catalog.zeroIsSingular;
+    const bool single = count == 1 || (count == 0 && zeroIsSingular);
+    if (state.inUse == kPseudoLanguage) return Translated(single ? one : many);
+    // A catalog keeps both forms under the English of the one; where it lacks them, the English form is shown.
+    const std::string_view translated = Translated(one, single ? 0 : 1);
+    return translated != one || single ? translated : many;
 }
 
 std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> values) {

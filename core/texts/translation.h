@@ -23,8 +23,11 @@ private:
     std::string_view english_;
 };
 
-// The form of a text for `count` things, as the language in use counts.
-std::string_view Plural(Text one, Text many, std::size_t count);
+// `english` as the language in use writes it: form 0 of a text, or for one thing, form 1 for many.
+std::string_view Translated(std::string_view english, std::size_t form = 0);
+
+// The form of a text for `count` things, as the language in use counts: `one` and `many` are its English forms.
+std::string_view Plural(std::string_view one, std::string_view many, std::size_t count);
 
 // `pattern` with {1}, {2}, ... replaced by the values in that order.
 std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> values);

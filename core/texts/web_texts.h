@@ -66,5 +66,7 @@ inline constexpr Text kComparedPlanGone =
 inline constexpr Text kCompareNoSavedPlan = Text("None chosen");
 inline constexpr Text kCompareCode = Text("Code or link");
 inline constexpr Text kSwap = Text("Swap");
+// Labels the choice of the language the page is shown in.
+inline constexpr Text kLanguage = Text("Language");
 
 }  // namespace vantrell::texts::web

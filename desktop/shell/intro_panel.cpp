@@ -52,26 +52,26 @@ IntroPanel::IntroPanel(std::function<void(const QString&)> openLink, QWidget* pa
     logo->setScaledContents(true);
     toolkit::PlaceInTwips(*logo, {240, 360, 2535, 1695});
 
-    AddPanelLabel(frame, "lblTitle", identity::kProgramName, FontOf(toolkit::kArialFaces, 21.75, {.bold = true}),
+    AddPanelLabel(frame, "lblTitle", identity::ProgramName(), FontOf(toolkit::kArialFaces, 21.75, {.bold = true}),
                   {2880, 360, 4005, 1695});
-    AddPanelLabel(frame, "lblVersion", identity::kVersionCaption, defaultFont, {6120, 120, 1020, 195});
+    AddPanelLabel(frame, "lblVersion", identity::VersionCaption(), defaultFont, {6120, 120, 1020, 195});
     AddPanelLabel(frame, "lblInfo", toolkit::ToQString(texts::shell::kIntroInfo), FontOf(toolkit::kArialFaces, 9.75),
                   {120, 2160, 6855, 1035});
     AddPanelLabel(frame, "lblInstructions", toolkit::ToQString(texts::shell::kIntroInstructions),
                   FontOf(toolkit::kSansFaces, 9.75), {720, 3240, 5655, 495}, Qt::AlignCenter);
-    AddPanelLabel(frame, "lblName", toolkit::ToQString(texts::shell::kByLinePrefix) + identity::kMaintainer,
+    AddPanelLabel(frame, "lblName", toolkit::ToQString(texts::shell::kByLinePrefix) + identity::Maintainer(),
                   FontOf(toolkit::kArialFaces, 9.75, {.bold = true}), {3840, 3840, 1950, 240});
     auto* questions = AddPanelLabel(frame, "lblQuestions", toolkit::ToQString(texts::shell::kQuestions), defaultFont,
                                     {360, 4200, 3735, 195});
 
-    auto* email = AddPanelLabel<toolkit::ClickableLabel>(frame, "lblEmail", identity::kContactAddress,
+    auto* email = AddPanelLabel<toolkit::ClickableLabel>(frame, "lblEmail", identity::ContactAddress(),
                                                          FontOf(toolkit::kSansFaces, 8.25, {.bold = true}),
                                                          {4200, 4200, 1935, 195});
     toolkit::SetTextColour(*email, Qt::blue);
     email->setCursor(Qt::PointingHandCursor);
     // The address follows the question even where a wider face lengthens it.
     email->move(std::max(email->x(), questions->geometry().right() + 4), email->y());
-    connect(email, &toolkit::ClickableLabel::clicked, this, [this] { openLink_(identity::kContactLink); });
+    connect(email, &toolkit::ClickableLabel::clicked, this, [this] { openLink_(identity::ContactLink()); });
 }
 
 }  // namespace vantrell::shell

@@ -26,7 +26,7 @@ namespace vantrell::shell {
 
 MainWindow::MainWindow(ShellSeams seams, QWidget* parent) : QMainWindow(parent), seams_(std::move(seams)) {
     setObjectName("frmMDI");
-    setWindowTitle(identity::kProgramName);
+    setWindowTitle(identity::ProgramName());
     setWindowIcon(QIcon(":/vantrell/vantrell.png"));
     area_ = new QMdiArea(this);
     area_->setObjectName("mdiClient");
@@ -53,6 +53,7 @@ MainWindow::MainWindow(ShellSeams seams, QWidget* parent) : QMainWindow(parent),
     connect(selector_, &SelectorPanel::classChosen, this,
             [this](const catalog::ClassDefinition& definition) { OpenPlanner(definition); });
     connect(selector_, &SelectorPanel::aboutRequested, this, &MainWindow::ShowAbout);
+    connect(selector_, &SelectorPanel::languageChosen, this, &MainWindow::languageChosen);
 
     auto* intro = new FixedChildWindow(new IntroPanel(seams_.openLink), geometry::kRightHand);
     area_->addSubWindow(intro);
@@ -143,7 +144,7 @@ void MainWindow::BringToFront(FixedChildWindow* child) {
 }
 
 void MainWindow::ShowAbout() {
-    seams_.messages(this, {identity::kAboutTitle, identity::kAboutText, toolkit::MessageIcon::Information});
+    seams_.messages(this, {identity::AboutTitle(), identity::AboutText(), toolkit::MessageIcon::Information});
 }
 
 // The outer size is fixed; the frame the desktop adds is known only once shown.

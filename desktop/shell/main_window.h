@@ -42,6 +42,10 @@ public:
     PlansDialog* ShowPlans();
     PlanStore& plans() const { return *store_; }
 
+signals:
+    // Every window is to be shown in the language of `code`: the program makes its main window again in it.
+    void languageChosen(const QString& code);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -8,6 +8,7 @@
 #include "core/catalog/class_catalog.h"
 #include "core/texts/desktop_texts.h"
 #include "core/texts/shell_texts.h"
+#include "core/texts/translation.h"
 #include "desktop/toolkit/fonts.h"
 #include "desktop/toolkit/labels.h"
 #include "desktop/toolkit/qt_text.h"
@@ -44,7 +45,7 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
     classes_ = new QListWidget(this);
     classes_->setObjectName("lstClasses");
     classes_->setAccessibleName(toolkit::ToQString(texts::shell::kSelectClass));
-    toolkit::PlaceInTwips(*classes_, {70, 1080, 1335, 2790});
+    toolkit::PlaceInTwips(*classes_, {70, 1080, 1335, 2670});
     // A click on the entry already selected brings its window forward again.
     connect(classes_, &QListWidget::itemClicked, this, &SelectorPanel::OnClassChosen);
     connect(classes_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -55,6 +56,29 @@ SelectorPanel::SelectorPanel(QWidget* parent) : QWidget(parent) {
     about->setObjectName("cmdAbout");
     toolkit::PlaceInTwips(*about, {240, 4200, 975, 375});
     connect(about, &QPushButton::clicked, this, &SelectorPanel::aboutRequested);
+    AddLanguageChoice();
+}
+
+void SelectorPanel::AddLanguageChoice() {
+    auto* languages = new QComboBox(this);
+    languages->setObjectName("cboLanguage");
+    const QString caption = toolkit::ToQString(texts::desktop::kLanguage);
+    languages->setAccessibleName(caption);
+    languages->setToolTip(caption);
+    // Screen readers on Linux name a combo box by its label. The fixed layout has no room to show one; the
+    // tooltip shows the same word.
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(languages);
+    label->hide();
+    for (const texts::Language& language : texts::Languages()) {
+        languages->addItem(QString::fromStdString(language.name), QString::fromStdString(language.code));
+    }
+    languages->setCurrentIndex(languages->findData(QString::fromStdString(std::string(texts::LanguageInUse()))));
+    toolkit::PlaceInTwips(*languages, {120, 3810, 1335, 330});
+    connect(languages, &QComboBox::activated, this, [this, languages] {
+        const QString code = languages->currentData().toString();
+        if (code.toStdString() != texts::LanguageInUse()) emit languageChosen(code);
+    });
 }
 
 void SelectorPanel::OnRealmChosen() {

@@ -24,11 +24,14 @@ public:
 signals:
     void classChosen(const vantrell::catalog::ClassDefinition& definition);
     void aboutRequested();
+    // The user chose to see every window in the language of `code`.
+    void languageChosen(const QString& code);
 
 private:
     void OnRealmChosen();
     void FillClasses(catalog::Realm realm);
     void OnClassChosen();
+    void AddLanguageChoice();
 
     QComboBox* realms_ = nullptr;
     QListWidget* classes_ = nullptr;

@@ -11,6 +11,9 @@ EMSCRIPTEN_BINDINGS(vantrell) {
     emscripten::function("realms", &Realms);
     emscripten::function("classesOf", &ClassesOf);
     emscripten::function("texts", &Texts);
+    emscripten::function("languages", &Languages);
+    emscripten::function("languageFor", &LanguageFor);
+    emscripten::function("useLanguage", &UseLanguage);
     emscripten::function("replacePlanQuestion", &ReplacePlanQuestion);
     emscripten::function("deletePlanQuestion", &DeletePlanQuestion);
     emscripten::function("unreadablePlansNote", &UnreadablePlansNote);

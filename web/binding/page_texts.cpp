@@ -12,8 +12,11 @@
 #include "core/texts/composed.h"
 #include "core/texts/library_texts.h"
 #include "core/texts/shell_texts.h"
+#include "core/texts/translation.h"
 #include "core/texts/web_texts.h"
 #include "web/binding/values.h"
+
+#include <emscripten/val.h>
 
 namespace vantrell::web {
 
@@ -127,6 +130,7 @@ val Texts() {
         {"completeFromCaption", window::kComparedCompleteFrom},
         {"differsMarker", window::kComparedDiffersMarker},
         {"differs", window::kDiffersHeading},
+        {"language", page::kLanguage},
     };
     for (const auto& [key, text] : entries) all.set(key, Text(text));
     all.set("versionCaption", texts::VersionCaption());
@@ -155,5 +159,22 @@ emscripten::val ImportLimit() {
     limit.set("reason", texts::library::TooLargeFile());
     return limit;
 }
+
+val Languages() {
+    val all = val::array();
+    for (const texts::Language& language : texts::Languages()) {
+        val entry = val::object();
+        entry.set("code", language.code);
+        entry.set("name", language.name);
+        all.call<void>("push", entry);
+    }
+    return all;
+}
+
+std::string LanguageFor(const val& wanted) {
+    return texts::LanguageFor(emscripten::vecFromJSArray<std::string>(wanted));
+}
+
+bool UseLanguage(const std::string& code) { return texts::UseLanguage(code); }
 
 }  // namespace vantrell::web

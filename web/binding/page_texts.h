@@ -16,6 +16,12 @@ std::string ReplacePlanQuestion(const std::string& name);
 std::string DeletePlanQuestion(const std::string& name);
 std::string UnreadablePlansNote(const std::string& reason, const std::string& keptUnder);
 std::string UnreadablePlansLeftNote(const std::string& reason);
+// The languages the page can be shown in, English first, each {code, name}.
+emscripten::val Languages();
+// The first of the wanted languages (navigator.languages, or the one chosen) that the page has; English when none.
+std::string LanguageFor(const emscripten::val& wanted);
+// Every text from now on is in `code`; false, and English, for a code the page does not have.
+bool UseLanguage(const std::string& code);
 // The largest document Import reads, and what is said of a larger one.
 emscripten::val ImportLimit();
 

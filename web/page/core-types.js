@@ -204,6 +204,9 @@
  * @property {() => string[]} realms
  * @property {(realm: string) => string[]} classesOf
  * @property {() => import('./texts-types.js').Texts} texts
+ * @property {() => { code: string, name: string }[]} languages English first
+ * @property {(wanted: string[]) => string} languageFor the first wanted language the page has, 'en' when none
+ * @property {(code: string) => boolean} useLanguage every text from now on is in that language
  * @property {(name: string) => string} replacePlanQuestion
  * @property {(name: string) => string} deletePlanQuestion
  * @property {(reason: string, keptUnder: string) => string} unreadablePlansNote

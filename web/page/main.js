@@ -3,6 +3,7 @@
 // gestures to it. No rule and no catalog text lives here.
 import { byId } from './dom.js';
 import { ExplanationDialog } from './explanation.js';
+import { offerLanguages, useLanguage } from './language.js';
 import { fragmentText } from './links.js';
 import { loadCore } from './load-core.js';
 import { Messages } from './messages.js';
@@ -129,7 +130,9 @@ const core = await loadCore(byId('vantrellWasm', HTMLElement)).catch((error) => 
     alert.textContent = `${alert.dataset.coreFailedLead ?? ''}${error.message}`;
     throw error;
 });
+const language = useLanguage(core);
 const page = new Page(core);
+offerLanguages(core, core.texts().language, language);
 // What the benchmark measures the page's start-up by.
 performance.mark('vantrell-ready');
 page.followLinks();

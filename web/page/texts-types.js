@@ -83,6 +83,7 @@
  * @property {string} compareNoSavedPlan
  * @property {string} compareCode
  * @property {string} swap
+ * @property {string} language labels the choice of the page's language
  * @property {string} chooseOtherPlan what the Compare section asks for until it has plan B
  * @property {string} compareLine
  * @property {string} planALevel

@@ -1,0 +1,52 @@
+// @ts-check
+import { byId, element } from './dom.js';
+
+/** @typedef {import('./core-types.js').Core} Core */
+
+const storageKey = 'vantrell.language';
+// The tests' language, which no browser asks for; its texts stand in for English to the browser.
+const pseudoLanguage = 'x-pseudo';
+
+/** @returns {string | null} */
+function chosen() {
+    try {
+        return localStorage.getItem(storageKey);
+    } catch {
+        return null;
+    }
+}
+
+/**
+ * Shows every text from now on in the language chosen here before, or else the browser's first the page has.
+ * @param {Core} core
+ * @returns {string} the language's code
+ */
+export function useLanguage(core) {
+    const stored = chosen();
+    const code = core.languageFor(stored ? [stored] : [...navigator.languages]);
+    core.useLanguage(code);
+    document.documentElement.lang = code === pseudoLanguage ? 'en' : code;
+    return code;
+}
+
+/**
+ * The language choice: remembered, and the page shown again in it, the plan on screen kept by its address.
+ * @param {Core} core
+ * @param {string} caption
+ * @param {string} inUse
+ */
+export function offerLanguages(core, caption, inUse) {
+    byId('lblLanguage', HTMLElement).textContent = caption;
+    const select = byId('cboLanguage', HTMLSelectElement);
+    select.replaceChildren(...core.languages().map(({ code, name }) => element('option', {
+        value: code, textContent: name, lang: code, selected: code === inUse })));
+    select.addEventListener('change', () => {
+        try {
+            localStorage.setItem(storageKey, select.value);
+            location.reload();
+        } catch {
+            // A storage the page may not use cannot carry the choice across a reload: the choice stays as it was.
+            select.value = inUse;
+        }
+    });
+}
