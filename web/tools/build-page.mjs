@@ -1,7 +1,7 @@
 // Makes the page one self-contained file that works when opened from disk: the
 // modules bundled and minified into one script, the style inlined, the pictures
-// as data URIs, and the WebAssembly module gzip-compressed and base64-encoded
-// (the browser inflates it with DecompressionStream), which keeps the file small.
+// as data URIs, and the WebAssembly module gzip-compressed and packed seven bits
+// to a character (the browser inflates it with DecompressionStream), which keeps the file small.
 // The address the page is published at, if the build names one, goes into a
 // meta element, where the page reads it to share links from a copy on disk.
 // Usage: node build-page.mjs <page folder> <module path without extension> <output> [home]
@@ -9,6 +9,8 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
+
+import { packBytes } from './packed-bytes.mjs';
 
 const [pageDir, modulePath, output, home = ''] = process.argv.slice(2);
 if (!output) throw new Error('usage: node build-page.mjs <page folder> <module path without extension> <output> [home]');
@@ -36,7 +38,8 @@ const script = bundled.outputFiles[0].text;
 const style = (await esbuild.transform(read(join(pageDir, 'style.css')), {
     loader: 'css', minify: true, target, charset: 'utf8', logLevel: 'warning',
 })).code;
-const wasm = gzipSync(readFileSync(`${modulePath}.wasm`), { level: 9 }).toString('base64');
+const compressed = gzipSync(readFileSync(`${modulePath}.wasm`), { level: 9 });
+const wasm = packBytes(compressed);
 // The module's loader comes with its own names in full; minified, it is about a third smaller.
 const core = (await esbuild.transform(read(`${modulePath}.js`), {
     minify: true, target, charset: 'utf8', legalComments: 'none', logLevel: 'warning',
@@ -59,7 +62,7 @@ replaceOnce('<div id="msgAlert"', `<div id="msgAlert" data-core-failed-lead="${a
 if (home) replaceOnce('</head>', `<meta name="vantrell-home" content="${attributeSafe(home)}">\n</head>`);
 replaceOnce('<link rel="stylesheet" href="style.css">', `<style>${style}</style>`);
 replaceOnce('<script src="vantrell_core.js"></script>',
-    `<script type="application/octet-stream" id="vantrellWasm">${wasm}</script>\n<script>\n${scriptSafe(core)}\n</script>`);
+    `<script type="application/octet-stream" id="vantrellWasm" data-bytes="${compressed.length}">${wasm}</script>\n<script>\n${scriptSafe(core)}\n</script>`);
 replaceOnce('<script type="module" src="main.js"></script>', `<script type="module">\n${scriptSafe(script)}</script>`);
 writeFileSync(output, html);
 console.log(`${output}: ${Buffer.byteLength(html)} bytes`);
