@@ -1,5 +1,6 @@
 #include "core/texts/translation.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <unordered_map>
@@ -58,7 +59,10 @@ std::string Pseudo(std::string_view english) {
         else text.append(accented->second);
         letters += (static_cast<unsigned char>(english[at]) & 0xC0) != 0x80 ? 1 : 0;
     }
-    text.append((letters * 2 + 4) / 5, '~');
+    // In words of five, so that a long text still wraps where its translation would.
+    for (std::size_t padding = (letters * 2 + 4) / 5; padding > 0; padding -= std::min<std::size_t>(padding, 5)) {
+        text.append(" ~~~~~", 0, std::min<std::size_t>(padding, 5) + 1);
+    }
     return text + "]";
 }
 

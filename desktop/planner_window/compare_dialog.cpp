@@ -59,6 +59,8 @@ CompareDialog::CompareDialog(const planner::Session& session, const planner::Pla
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Qt's own word would be English in every language the program has.
+    buttons->button(QDialogButtonBox::Close)->setText(toolkit::ToQString(texts::desktop::kClose));
     swap_ = buttons->addButton(Text(texts::desktop::kSwapPlans), QDialogButtonBox::ActionRole);
     swap_->setObjectName("cmdSwap");
     swap_->setToolTip(Text(texts::desktop::kSwapPlansTip));

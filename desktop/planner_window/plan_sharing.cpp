@@ -16,7 +16,7 @@
 namespace vantrell::planner_window {
 namespace {
 
-const QString kPasteTitle = toolkit::ToQString(texts::captions::kPastePlanCode);
+QString PasteTitle() { return toolkit::ToQString(texts::captions::kPastePlanCode); }
 
 void Copy(const std::string& text) { QGuiApplication::clipboard()->setText(QString::fromStdString(text)); }
 
@@ -63,7 +63,7 @@ void PlanSharing::PastePlanCode() {
     const auto decoded =
         planner::DecodePlanCode(planner::PlanCodeTextOf(QGuiApplication::clipboard()->text().toStdString()));
     if (const auto* reason = std::get_if<std::string>(&decoded)) {
-        messages_(&window_, {kPasteTitle, QString::fromStdString(*reason), toolkit::MessageIcon::None});
+        messages_(&window_, {PasteTitle(), QString::fromStdString(*reason), toolkit::MessageIcon::None});
         return;
     }
     const planner::PlanCode& code = std::get<planner::PlanCode>(decoded);
@@ -74,11 +74,11 @@ void PlanSharing::PastePlanCode() {
         const QString why = toolkit::ToQString(texts::desktop::kCannotOpenLead) +
                             toolkit::ToQString(code.definition->titleCaption) +
                             toolkit::ToQString(texts::desktop::kCannotOpenTail);
-        messages_(&window_, {kPasteTitle, why, toolkit::MessageIcon::None});
+        messages_(&window_, {PasteTitle(), why, toolkit::MessageIcon::None});
         return;
     }
     const std::string trimmed = planner::DescribeLoweredLines(target->sharing().Apply(code));
-    if (!trimmed.empty()) messages_(target, {kPasteTitle, QString::fromStdString(trimmed), toolkit::MessageIcon::None});
+    if (!trimmed.empty()) messages_(target, {PasteTitle(), QString::fromStdString(trimmed), toolkit::MessageIcon::None});
 }
 
 std::vector<planner::LoweredLine> PlanSharing::Apply(const planner::PlanCode& code) {

@@ -62,6 +62,8 @@ TrainingPathDialog::TrainingPathDialog(planner::Session& session, const planner:
     body->addWidget(BuildTable(), 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Qt's own word would be English in every language the program has.
+    buttons->button(QDialogButtonBox::Close)->setText(toolkit::ToQString(texts::desktop::kClose));
     auto* copy =
         buttons->addButton('&' + toolkit::ToQString(texts::captions::kCopyAsText), QDialogButtonBox::ActionRole);
     copy->setObjectName("cmdCopyAsText");

@@ -27,7 +27,7 @@ using toolkit::ToQString;
 
 enum Column { kName, kClass, kLevel, kNote };
 
-const QString kTitle = ToQString(texts::desktop::kPlansTitle);
+QString Title() { return ToQString(texts::desktop::kPlansTitle); }
 // The most a name's column takes: a long name is elided, and the class, level and note stay in view.
 constexpr int kWidestNameColumn = 240;
 
@@ -56,11 +56,11 @@ QPushButton* AddButton(QBoxLayout* layout, std::string_view text, const char* na
 PlansDialog::PlansDialog(PlanStore& store, ShellSeams seams, PlanOpener opener, QWidget* parent)
     : QDialog(parent), store_(store), seams_(std::move(seams)), opener_(std::move(opener)) {
     setObjectName("dlgPlans");
-    setWindowTitle(kTitle);
+    setWindowTitle(Title());
 
     list_ = new QTreeWidget(this);
     list_->setObjectName("tvwPlans");
-    list_->setAccessibleName(kTitle);
+    list_->setAccessibleName(Title());
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
@@ -83,7 +83,7 @@ PlansDialog::PlansDialog(PlanStore& store, ShellSeams seams, PlanOpener opener, 
     QPushButton* import = AddButton(buttons, texts::desktop::kImportPlans, "cmdImport");
     QPushButton* exportButton = AddButton(buttons, texts::desktop::kExportPlans, "cmdExport");
     buttons->addStretch();
-    QPushButton* close = AddButton(buttons, texts::desktop::kClosePlans, "cmdClose");
+    QPushButton* close = AddButton(buttons, texts::desktop::kClose, "cmdClose");
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_, 1);
@@ -123,7 +123,7 @@ bool PlansDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PlansDialog::Say(const std::string& text) {
-    if (seams_.messages) seams_.messages(this, {kTitle, QString::fromStdString(text), toolkit::MessageIcon::None});
+    if (seams_.messages) seams_.messages(this, {Title(), QString::fromStdString(text), toolkit::MessageIcon::None});
 }
 
 // Rebuilt from the library, keeping the selected plan selected.
@@ -235,7 +235,7 @@ void PlansDialog::DeleteSelected() {
     const std::string name = SelectedName();
     if (name.empty()) return;
     if (!seams_.confirm ||
-        !seams_.confirm(this, kTitle, QString::fromStdString(texts::DeletePlanQuestion(name)))) {
+        !seams_.confirm(this, Title(), QString::fromStdString(texts::DeletePlanQuestion(name)))) {
         return;
     }
     const std::string neighbour = NeighbourOfSelected();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/texts/cli_texts.h"
+#include "core/texts/translation.h"
 #include "core/texts/unicode.h"
 #include "tools/cli/cli_commands.h"
 #include "vantrell_version.h"
@@ -65,6 +66,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         err << words::kProgramName << ": " << OneLine(error.what()) << '\n';
         return kRefused;
     }
+    // The JSON is for programs, which read it the same in every language.
+    if (given.format == "json") texts::UseLanguage(texts::kSourceLanguage);
     const Outcome outcome = show->parsed()      ? Show(given.code, given.format)
                             : path->parsed()    ? Path(given.code, given.priority, given.format)
                             : compare->parsed() ? Compare(given.code, given.codeB, given.format)
