@@ -2,6 +2,9 @@
 // the one chosen and remembered; every text of the page's own from the core's
 // catalogs, which the pseudo-language shows, at 360 and 1280 px.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { dirname, join } from 'node:path';
 import { after, before, test } from 'node:test';
 import playwright from 'playwright-core';
 
@@ -83,6 +86,23 @@ test('in the pseudo-language every text of the page\'s own comes from the catalo
         assert.deepEqual(bypassing, [], `${width} px`);
         assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), `${width} px`);
         assert.deepEqual(page.errors, []);
+        await context.close();
+    }
+});
+
+const axeSource = readFileSync(join(dirname(createRequire(import.meta.url).resolve('axe-core')), 'axe.min.js'), 'utf8');
+
+test('in German and French the page breaks no rule of WCAG 2.1 A and AA', async () => {
+    for (const chosen of ['de', 'fr']) {
+        const { context, page } = await openIn({ chosen, hash: '#VT1:Healer:40:12.5.1' });
+        await openTrainingPath(page);
+        await page.click('#frmCompare summary');
+        await openPlans(page);
+        await page.addScriptTag({ content: axeSource });
+        const broken = await page.evaluate(async () => (await window.axe.run(document, { runOnly: { type: 'tag',
+            values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] } })).violations.map(({ id, nodes }) =>
+            `${id}: ${nodes.map((node) => node.target.join(' ')).join(', ')}`));
+        assert.deepEqual(broken, [], chosen);
         await context.close();
     }
 });

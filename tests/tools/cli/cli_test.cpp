@@ -11,6 +11,7 @@
 #include "core/catalog/class_catalog.h"
 #include "core/planner/plan_code.h"
 #include "core/planner/session.h"
+#include "core/texts/translation.h"
 #include "tools/cli/cli_app.h"
 #include "tools/cli/cli_commands.h"
 #include "tools/scenario/scenario_runner.h"
@@ -99,6 +100,22 @@ TEST(Cli, AnythingElseIsOneLineOnStandardErrorAndStatusTwo) {
     }
     EXPECT_EQ(Cli({"--version"}).status, kDone);
     EXPECT_NE(Cli({"--help"}).out.find("compare"), std::string::npos);
+}
+
+// The help and the copies speak the language in use; the JSON is the same in every one.
+TEST(Cli, ItsHelpIsTranslatedAndItsJsonIsNot) {
+    const std::vector<std::string> show{"show", "VT1:Healer:20:3.2.1", "--format", "json"};
+    const Ran english = Cli(show);
+    const std::string englishHelp = Cli({"--help"}).out;
+    const std::string englishText = Cli({"show", "VT1:Healer:20:3.2.1"}).out;
+    for (const std::string code : {"de", "fr"}) {
+        texts::UseLanguage(code);
+        EXPECT_NE(Cli({"--help"}).out, englishHelp) << code;
+        EXPECT_NE(Cli({"show", "VT1:Healer:20:3.2.1"}).out, englishText) << code;
+        texts::UseLanguage(code);
+        EXPECT_EQ(Cli(show).out, english.out) << code;
+    }
+    texts::UseLanguage(texts::kSourceLanguage);
 }
 
 }  // namespace
