@@ -128,7 +128,6 @@ TEST_F(InLanguage, ZeroThingsAreOneInFrenchAndManyInEnglish) {
     EXPECT_EQ(imported(0), "0 plans were imported.");
     EXPECT_EQ(imported(1), "1 plan was imported.");
     ASSERT_TRUE(UseLanguage("fr"));
-    EXPECT_EQ(imported(0).substr(0, 2), imported(1).substr(0, 2).replace(0, 1, "0")) << imported(0);
     EXPECT_NE(imported(0).substr(1), imported(2).substr(1));
     EXPECT_EQ(imported(1).substr(1), imported(0).substr(1));
 }
