@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "core/planner/table_rendering.h"
+#include "core/texts/unicode.h"
 
 namespace vantrell::planner {
 namespace {
+
+using texts::CodePointCount;
 
 constexpr int kWidth = 760;
 constexpr int kMargin = 16;
@@ -18,12 +21,6 @@ constexpr int kFontSize = 13;
 constexpr double kLetterWidth = 6.8;  // an average letter at 13 units, with room to spare
 constexpr int kMinimumTextWidth = 260;
 
-// Characters, not bytes: a letter of another script is as wide as any.
-std::size_t Letters(std::string_view text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 std::vector<std::string> Wrapped(std::string_view text, int width) {
     const auto fits = static_cast<std::size_t>(std::max(8.0, width / kLetterWidth));
     std::vector<std::string> lines{""};
@@ -31,7 +28,8 @@ std::vector<std::string> Wrapped(std::string_view text, int width) {
         std::size_t end = text.find(' ', start);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view word = text.substr(start, end - start);
-        if (!lines.back().empty() && Letters(lines.back()) + 1 + Letters(word) > fits) lines.emplace_back();
+        const bool full = !lines.back().empty() && CodePointCount(lines.back()) + 1 + CodePointCount(word) > fits;
+        if (full) lines.emplace_back();
         lines.back().append(lines.back().empty() ? "" : " ").append(word);
         start = end + 1;
     }
@@ -47,7 +45,7 @@ std::string Fill(const std::optional<catalog::Rgb>& colour) {
     return colour ? " fill=\"" + HexColour(*colour) + "\"" : std::string();
 }
 
-int WidthOf(std::string_view text, int bold) { return static_cast<int>(Letters(text) * (kLetterWidth + bold)); }
+int WidthOf(std::string_view text, int bold) { return static_cast<int>(CodePointCount(text) * (kLetterWidth + bold)); }
 
 // Where each column starts, wide enough for its heading and its cells, and the
 // picture's width, which leaves a text column room for a few words a line.

@@ -4,16 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/texts/unicode.h"
+
 // Column helpers for the plain-text tables meant for monospaced posts.
 namespace vantrell::planner {
 
 // How many places `text` takes in a monospaced font: one per code point, as in
 // every script the program is translated into.
-inline std::size_t ColumnWidth(std::string_view text) {
-    std::size_t width = 0;
-    for (const char byte : text) width += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
-    return width;
-}
+inline std::size_t ColumnWidth(std::string_view text) { return texts::CodePointCount(text); }
 
 inline std::string PadRight(std::string_view text, std::size_t width) {
     std::string padded(text);

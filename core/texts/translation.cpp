@@ -7,6 +7,7 @@
 
 #include "core/texts/embedded_catalogs.h"
 #include "core/texts/po_catalog.h"
+#include "core/texts/unicode.h"
 
 namespace vantrell::texts {
 namespace {
@@ -43,13 +44,11 @@ std::string Pseudo(std::string_view english) {
         {'a', "á"}, {'c', "ç"}, {'e', "é"}, {'i', "í"}, {'n', "ñ"}, {'o', "ö"}, {'u', "ü"}, {'y', "ý"},
         {'A', "Å"}, {'C', "Ç"}, {'E', "É"}, {'I', "Í"}, {'N', "Ñ"}, {'O', "Ö"}, {'U', "Ü"}, {'Y', "Ý"}};
     std::string text = "[";
-    std::size_t letters = 0;
     for (std::size_t at = 0; at < english.size(); ++at) {
         if (english[at] == '{') {
             const std::size_t close = english.find('}', at);
             if (close != std::string_view::npos) {
                 text.append(english.substr(at, close - at + 1));
-                letters += close - at + 1;
                 at = close;
                 continue;
             }
@@ -57,11 +56,12 @@ std::string Pseudo(std::string_view english) {
         const auto accented = kAccented.find(english[at]);
         if (accented == kAccented.end()) text += english[at];
         else text.append(accented->second);
-        letters += (static_cast<unsigned char>(english[at]) & 0xC0) != 0x80 ? 1 : 0;
     }
     // In words of five, so that a long text still wraps where its translation would.
-    for (std::size_t padding = (letters * 2 + 4) / 5; padding > 0; padding -= std::min<std::size_t>(padding, 5)) {
-        text.append(" ~~~~~", 0, std::min<std::size_t>(padding, 5) + 1);
+    for (std::size_t padding = (CodePointCount(english) * 2 + 4) / 5; padding > 0;) {
+        const std::size_t word = std::min<std::size_t>(padding, 5);
+        text.append(" ~~~~~", 0, word + 1);
+        padding -= word;
     }
     return text + "]";
 }
@@ -117,14 +117,15 @@ std::string Filled(std::string_view pattern, std::initializer_list<std::string_v
     std::string text;
     text.reserve(pattern.size());
     for (std::size_t at = 0; at < pattern.size(); ++at) {
-        const char next = at + 2 < pattern.size() ? pattern[at + 2] : '\0';
-        const auto index = static_cast<std::size_t>(at + 1 < pattern.size() ? pattern[at + 1] - '1' : -1);
-        if (pattern[at] == '{' && next == '}' && index < values.size()) {
-            text.append(*(values.begin() + static_cast<std::ptrdiff_t>(index)));
-            at += 2;
+        // {1} to {9}: the number of a value given.
+        const char number = at + 2 < pattern.size() && pattern[at + 2] == '}' ? pattern[at + 1] : '\0';
+        const bool placeholder = pattern[at] == '{' && number >= '1' && number - '0' <= std::ssize(values);
+        if (!placeholder) {
+            text += pattern[at];
             continue;
         }
-        text += pattern[at];
+        text.append(values.begin()[number - '1']);
+        at += 2;
     }
     return text;
 }

@@ -108,6 +108,12 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
+std::size_t CodePointCount(std::string_view text) {
+    // Every byte but a continuation byte starts a code point.
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) >> 6) != 0x2; }));
+}
+
 std::string_view FirstCodePoints(std::string_view text, std::size_t points) {
     std::size_t at = 0;
     for (std::size_t seen = 0; at < text.size() && seen < points; ++seen) {

@@ -15,6 +15,9 @@ std::optional<std::vector<char32_t>> CodePoints(std::string_view text);
 // Whether `text` is UTF-8 throughout: no stray, overlong or surrogate sequence, nothing beyond U+10FFFF.
 bool IsUtf8(std::string_view text);
 
+// How many code points UTF-8 `text` holds: the places it takes in a monospaced font in the scripts shown here.
+std::size_t CodePointCount(std::string_view text);
+
 // The first bytes of UTF-8 `text` that hold at most `points` code points.
 std::string_view FirstCodePoints(std::string_view text, std::size_t points);
 

@@ -14,6 +14,7 @@
 #include "core/texts/embedded_catalogs.h"
 #include "core/texts/po_catalog.h"
 #include "core/texts/translation.h"
+#include "core/texts/unicode.h"
 
 namespace vantrell::texts {
 namespace {
@@ -26,10 +27,6 @@ po::Catalog Template() {
     auto catalog = po::Parse(text.str(), &fault);
     EXPECT_TRUE(catalog.has_value()) << fault;
     return catalog.value_or(po::Catalog());
-}
-
-std::size_t Width(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 // What a translation must keep of its English: placeholders, mnemonics, line breaks, and a padded text's width.
@@ -47,11 +44,13 @@ void ExpectKeeps(const std::string& english, const std::string& translated, cons
         << where;
     // A plain-text table's words line up in a monospaced font only at the English width.
     if (english.ends_with("  ")) {
-        EXPECT_EQ(Width(translated), Width(english)) << where;
+        EXPECT_EQ(CodePointCount(translated), CodePointCount(english)) << where;
     }
     // A row of headings: every heading but the last ends where the English one ends.
     if (english.starts_with("  ")) {
-        const auto lastStart = [](std::string_view text) { return Width(text.substr(0, text.find_last_of(' ') + 1)); };
+        const auto lastStart = [](std::string_view text) {
+            return CodePointCount(text.substr(0, text.find_last_of(' ') + 1));
+        };
         EXPECT_EQ(lastStart(translated), lastStart(english)) << where;
     }
 }
@@ -118,7 +117,7 @@ TEST_F(InLanguage, ThePseudoLanguageLengthensAndAccentsEveryTextKeepingWhatTrans
     for (const po::Entry& entry : Template().entries) {
         const std::string pseudo(Translated(entry.id));
         EXPECT_NE(pseudo, entry.id);
-        EXPECT_GE(Width(pseudo) * 10, Width(entry.id) * 14) << entry.id;
+        EXPECT_GE(CodePointCount(pseudo) * 10, CodePointCount(entry.id) * 14) << entry.id;
         EXPECT_EQ(po::Placeholders(pseudo), po::Placeholders(entry.id)) << entry.id;
     }
 }
