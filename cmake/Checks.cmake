@@ -108,5 +108,5 @@ if(browser IN_LIST VANTRELL_CHECKS)
     set_tests_properties(browser.page_types PROPERTIES LABELS "browser")
     set_tests_properties(browser.web_edition PROPERTIES
         LABELS "browser;slow"
-        ENVIRONMENT "VANTRELL_SCENARIO=$<TARGET_FILE:vantrell-scenario>;VANTRELL_WEB_BUILD=${VANTRELL_WEB_BUILD_DIR}")
+        ENVIRONMENT "VANTRELL_SCENARIO=$<TARGET_FILE:vantrell-scenario>;VANTRELL_CLI=$<TARGET_FILE:vantrell-cli>;VANTRELL_WEB_BUILD=${VANTRELL_WEB_BUILD_DIR}")
 endif()

@@ -27,9 +27,10 @@ export async function loadCore(name = 'vantrell_test_core') {
 
 const cliPath = resolve(root, process.env.VANTRELL_CLI ?? 'build/tools/cli/vantrell-cli');
 
-// What the native command-line program prints for these arguments.
+// What the native command-line program prints for these arguments, in English as the page's tests expect.
 export function cliSays(...args) {
-    const run = spawnSync(cliPath, args, { encoding: 'utf8' });
+    const run = spawnSync(cliPath, args, { encoding: 'utf8', env: { ...process.env, LANGUAGE: 'en' } });
+    if (run.error) throw new Error(`vantrell-cli cannot be run from ${cliPath}: ${run.error.message}`);
     if (run.status !== 0) throw new Error(`vantrell-cli ${args.join(' ')}: ${run.stderr}`);
     return run.stdout;
 }
