@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake make g++ qt6-base-dev qt6-svg-dev nlohmann-json3-dev libcli11-dev libgtest-dev librapidcheck-dev libbenchmark-dev
-          fonts-liberation)
+          fonts-liberation qt6-translations-l10n)
 # Fuzzing needs clang and libFuzzer; the package is made with dpkg-shlibdeps
 # and file, and it and its desktop files are checked with lintian and the validators.
 check_packages=(gettext clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file lintian)

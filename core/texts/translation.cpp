@@ -172,4 +172,9 @@ bool UseLanguage(std::string_view code) {
 
 std::string_view LanguageInUse() { return Current().inUse; }
 
+std::string_view DocumentLanguage() {
+    const std::string_view code = LanguageInUse();
+    return code == kPseudoLanguage ? kSourceLanguage : code;
+}
+
 }  // namespace vantrell::texts

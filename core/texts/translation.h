@@ -51,5 +51,8 @@ std::string LanguageFor(const std::vector<std::string>& wanted);
 // Texts are shown in `code` from now on; an unknown code means English. Says whether it is known.
 bool UseLanguage(std::string_view code);
 std::string_view LanguageInUse();
+// What a document in the language in use declares itself written in: the
+// pseudo-language's texts stand for English, which is no language's code.
+std::string_view DocumentLanguage();
 
 }  // namespace vantrell::texts

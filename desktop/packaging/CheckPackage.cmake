@@ -119,7 +119,7 @@ if(STEP STREQUAL "deb")
 
 elseif(STEP STREQUAL "contents")
     the_deb(deb)
-    set(expected Package vantrell Version ${VERSION} Section utils Recommends fonts-liberation)
+    set(expected Package vantrell Version ${VERSION} Section utils Recommends "fonts-liberation, qt6-translations-l10n")
     while(expected)
         list(POP_FRONT expected field value)
         execute_process(COMMAND dpkg-deb --field ${deb} ${field} OUTPUT_VARIABLE got

@@ -74,7 +74,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The Qt libraries the program links decide its dependencies, so they follow whatever Debian release builds it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows are laid out for faces with these metrics; without them DejaVu stands in.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Qt's own texts (standard buttons, file dialogs) follow the program's language with Qt's catalogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
 include(CPack)
 

@@ -8,5 +8,8 @@ namespace vantrell::shell {
 
 std::string StartLanguage();
 void RememberLanguage(const std::string& code);
+// Shows the program's texts in `code` from now on, and Qt's own (standard buttons,
+// file dialogs, the edit menus of text fields) in it too where Qt has them.
+void ApplyLanguage(const std::string& code);
 
 }  // namespace vantrell::shell

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "core/texts/shell_texts.h"
-#include "core/texts/translation.h"
 #include "desktop/shell/language_choice.h"
 #include "desktop/toolkit/look.h"
 #include "desktop/shell/main_window.h"
@@ -31,7 +30,7 @@ void ShowMainWindow(const std::optional<QPoint>& at) {
             const QPoint at = mainWindow->pos();
             // Its saved plans' file is let go before the next window takes it.
             mainWindow.reset();
-            vantrell::texts::UseLanguage(code.toStdString());
+            vantrell::shell::ApplyLanguage(code.toStdString());
             ShowMainWindow(at);
         });
     });
@@ -45,7 +44,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(vantrell::toolkit::ToQString(vantrell::texts::shell::kProgramName));
     QApplication::setApplicationVersion(vantrell::toolkit::ToQString(vantrell::kVersion));
     vantrell::toolkit::ApplyLook(application);
-    vantrell::texts::UseLanguage(vantrell::shell::StartLanguage());
+    vantrell::shell::ApplyLanguage(vantrell::shell::StartLanguage());
     try {
         ShowMainWindow(std::nullopt);
         const int status = QApplication::exec();

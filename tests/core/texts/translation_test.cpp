@@ -106,6 +106,7 @@ TEST_F(InLanguage, EveryTextIsLookedUpInTheCatalogInUseAndUnknownLanguagesAreEng
         ASSERT_TRUE(catalog.has_value());
         for (const po::Entry& entry : catalog->entries) EXPECT_EQ(Translated(entry.id), entry.texts.front());
         EXPECT_NE(std::string_view(captions::kTrainingPath), captions::kTrainingPath.english()) << embedded.code;
+        EXPECT_EQ(DocumentLanguage(), embedded.code);
     }
     EXPECT_FALSE(UseLanguage("tlh"));
     EXPECT_EQ(LanguageInUse(), kSourceLanguage);
@@ -114,6 +115,7 @@ TEST_F(InLanguage, EveryTextIsLookedUpInTheCatalogInUseAndUnknownLanguagesAreEng
 
 TEST_F(InLanguage, ThePseudoLanguageLengthensAndAccentsEveryTextKeepingWhatTranslationsKeep) {
     ASSERT_TRUE(UseLanguage(kPseudoLanguage));
+    EXPECT_EQ(DocumentLanguage(), kSourceLanguage);
     for (const po::Entry& entry : Template().entries) {
         const std::string pseudo(Translated(entry.id));
         EXPECT_NE(pseudo, entry.id);

@@ -5,19 +5,29 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "core/catalog/class_catalog.h"
+#include "core/texts/composed.h"
+#include "core/texts/desktop_texts.h"
 #include "core/texts/translation.h"
 #include "desktop/planner_window/class_planner_window.h"
 #include "desktop/planner_window/dialog_host.h"
 #include "desktop/shell/fixed_child_window.h"
+#include "desktop/shell/identity.h"
+#include "desktop/shell/language_choice.h"
+#include "desktop/shell/shell_seams.h"
+#include "desktop/toolkit/qt_text.h"
 #include "desktop/planner_window/compare_dialog.h"
 #include "desktop/planner_window/training_path_dialog.h"
 #include "desktop/shell/main_window.h"
@@ -62,14 +72,32 @@ QStringList CutOff(QWidget& root) {
 
 std::string Listed(const QStringList& texts) { return texts.join(" | ").toStdString(); }
 
+// Qt's own English for its standard buttons, which its catalogs translate, not the program's.
+const QStringList kQtStandardButtons{"OK", "&OK", "Cancel", "&Cancel", "&Yes", "&No"};
+
+// Runs `open`, which shows a modal dialog and waits for it, and hands that dialog to `look` before dismissing it.
+void WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& look) {
+    bool looked = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !QTest::qWaitForWindowExposed(dialog)) return;
+        look(*dialog);
+        looked = true;
+        dialog->done(QDialog::Rejected);
+    });
+    open();
+    EXPECT_TRUE(looked) << "no modal dialog was shown";
+}
+
 class LanguageTest : public ::testing::TestWithParam<std::string> {
 protected:
-    void TearDown() override { texts::UseLanguage(texts::kSourceLanguage); }
+    void SetUp() override { ApplyLanguage(GetParam()); }
+    void TearDown() override { ApplyLanguage(std::string(texts::kSourceLanguage)); }
     QTemporaryDir plansFolder;
 };
 
 TEST_P(LanguageTest, TheMainWindowAPlannerAndItsDialogsShowTheLanguageAndFitTheirBoxes) {
-    ASSERT_TRUE(texts::UseLanguage(GetParam()));
+    ASSERT_EQ(texts::LanguageInUse(), GetParam());
     ShellSeams seams{[](QWidget*, const toolkit::MessageRequest&) {}, [](const QString&) {}};
     seams.plansFolder = plansFolder.path();
     MainWindow shell(std::move(seams));
@@ -92,14 +120,43 @@ TEST_P(LanguageTest, TheMainWindowAPlannerAndItsDialogsShowTheLanguageAndFitThei
         own << OwnTexts(*dialogs[index], catalogNames);
         cut << CutOff(*dialogs[index]);
     }
+    // The dialogs the desktop's seams open in front of the user, each waiting for an answer.
+    const ShellSeams desktop = DesktopSeams();
+    const auto lookAt = [&](const char* name) {
+        return [&, name](QDialog& dialog) {
+            Save(dialog, QString::fromStdString(GetParam()) + "-" + name);
+            own << OwnTexts(dialog, catalogNames);
+            cut << CutOff(dialog);
+        };
+    };
+    const QString plan = "Healer 40";
+    WithModal([&] { desktop.askPlan(&shell, toolkit::ToQString(texts::desktop::kSavePlanTitle), {plan, {}}); },
+              lookAt("save"));
+    WithModal([&] {
+        desktop.askText(&shell, toolkit::ToQString(texts::desktop::kRenamePlanTitle),
+                        toolkit::ToQString(texts::desktop::kPlanName), plan);
+    }, lookAt("rename"));
+    WithModal([&] {
+        desktop.confirm(&shell, identity::AboutTitle(), QString::fromStdString(texts::DeletePlanQuestion("Healer 40")));
+    }, lookAt("question"));
+    WithModal([&] { desktop.messages(&shell, {identity::AboutTitle(), identity::AboutText(), toolkit::MessageIcon::Information}); },
+              lookAt("about"));
+    catalogNames << plan;
     // The pseudo-language is longer than any translation, so that it shows what would be cut off.
     if (GetParam() != texts::kPseudoLanguage) {
         EXPECT_TRUE(cut.isEmpty()) << Listed(cut);
+        if (GetParam() == texts::kSourceLanguage) return;
+        QStringList english;
+        for (const QString& text : own) {
+            if (kQtStandardButtons.contains(text) && text != "OK") english << text;
+        }
+        EXPECT_TRUE(english.isEmpty()) << "Qt's own texts left in English: " << Listed(english);
         return;
     }
     QStringList bypassing;
     for (const QString& text : own) {
-        if (!text.contains('[') && !catalogNames.contains(text) && text.contains(QRegularExpression("[A-Za-z]{2}"))) {
+        if (!text.contains('[') && !catalogNames.contains(text) && !kQtStandardButtons.contains(text) &&
+            text.contains(QRegularExpression("[A-Za-z]{2}"))) {
             bypassing << text;
         }
     }
