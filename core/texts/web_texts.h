@@ -66,6 +66,8 @@ inline constexpr Text kComparedPlanGone =
 inline constexpr Text kCompareNoSavedPlan = Text("None chosen");
 inline constexpr Text kCompareCode = Text("Code or link");
 inline constexpr Text kSwap = Text("Swap");
+// What the alert says before the reason a pasted code was not taken.
+inline constexpr Text kPasteLead = Text("Paste Plan Code: ");
 // Labels the choice of the language the page is shown in.
 inline constexpr Text kLanguage = Text("Language");
 

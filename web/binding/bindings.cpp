@@ -14,6 +14,7 @@ EMSCRIPTEN_BINDINGS(vantrell) {
     emscripten::function("languages", &Languages);
     emscripten::function("languageFor", &LanguageFor);
     emscripten::function("useLanguage", &UseLanguage);
+    emscripten::function("documentLanguage", &DocumentLanguage);
     emscripten::function("replacePlanQuestion", &ReplacePlanQuestion);
     emscripten::function("deletePlanQuestion", &DeletePlanQuestion);
     emscripten::function("unreadablePlansNote", &UnreadablePlansNote);

@@ -131,13 +131,13 @@ val Texts() {
         {"differsMarker", window::kComparedDiffersMarker},
         {"differs", window::kDiffersHeading},
         {"language", page::kLanguage},
+        {"pasteLead", page::kPasteLead},
     };
     for (const auto& [key, text] : entries) all.set(key, Text(text));
     all.set("versionCaption", texts::VersionCaption());
     all.set("aboutText", texts::AboutText());
     all.set("contactHref", texts::ContactHref());
     all.set("trainingPathNote", planner::TrainingPathNote());
-    all.set("pasteLead", std::string(window::kPastePlanCode) + ": ");
     all.set("titleColour", planner::HexColour(catalog::colour::kBlue));
     all.set("titleColourDark", DarkCssColour(catalog::colour::kBlue));
     return all;
@@ -176,5 +176,7 @@ std::string LanguageFor(const val& wanted) {
 }
 
 bool UseLanguage(const std::string& code) { return texts::UseLanguage(code); }
+
+std::string DocumentLanguage() { return std::string(texts::DocumentLanguage()); }
 
 }  // namespace vantrell::web

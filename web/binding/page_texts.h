@@ -22,6 +22,7 @@ emscripten::val Languages();
 std::string LanguageFor(const emscripten::val& wanted);
 // Every text from now on is in `code`; false, and English, for a code the page does not have.
 bool UseLanguage(const std::string& code);
+std::string DocumentLanguage();
 // The largest document Import reads, and what is said of a larger one.
 emscripten::val ImportLimit();
 

@@ -207,6 +207,7 @@
  * @property {() => { code: string, name: string }[]} languages English first
  * @property {(wanted: string[]) => string} languageFor the first wanted language the page has, 'en' when none
  * @property {(code: string) => boolean} useLanguage every text from now on is in that language
+ * @property {() => string} documentLanguage what `<html lang>` says of the language in use
  * @property {(name: string) => string} replacePlanQuestion
  * @property {(name: string) => string} deletePlanQuestion
  * @property {(reason: string, keptUnder: string) => string} unreadablePlansNote

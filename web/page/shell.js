@@ -10,6 +10,8 @@ import { byId } from './dom.js';
  */
 export function fillShell(texts) {
     document.title = texts.programName;
+    // The file carries the English description for those that read it unopened; an open page says it in its language.
+    document.querySelector('meta[name="description"]')?.setAttribute('content', texts.pageDescription);
     // The headings' blue, in the variant each colour scheme reads.
     document.documentElement.style.setProperty('--title-light', texts.titleColour);
     document.documentElement.style.setProperty('--title-dark', texts.titleColourDark);

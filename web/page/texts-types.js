@@ -5,8 +5,8 @@
  * Every text the page shows, the contact link and the title's colour.
  * @typedef {object} Texts
  * @property {string} programName
- * @property {string} pageDescription what the page's description says of it, written in when it is built
- * @property {string} coreFailedLead what goes before the reason the core could not start, written in when the page is built
+ * @property {string} pageDescription what the page's description says of it: English in the file, the language in use once open
+ * @property {string} coreFailedLead what goes before the reason the core could not start, written in for every language when the page is built
  * @property {string} maintainer
  * @property {string} byLinePrefix
  * @property {string} contactAddress

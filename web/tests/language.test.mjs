@@ -51,8 +51,23 @@ test('the browser\'s first language the page has is taken, a choice is remembere
     assert.equal(await page.textContent('#cmdSavePlan'), textsIn('de').savePlan);
     assert.equal(await page.evaluate(() => localStorage.getItem('vantrell.language')), 'de');
     assert.equal(await page.evaluate(() => location.hash), '#VT1:Healer:40:12.5.1');
+    assert.equal(await page.getAttribute('meta[name="description"]', 'content'), textsIn('de').pageDescription);
     assert.deepEqual(page.errors, []);
     await context.close();
+});
+
+test('a page whose core cannot start says so in the wanted language it was built with', async () => {
+    for (const [locale, code] of [['fr-BE', 'fr'], ['de', 'de'], ['es', 'en']]) {
+        const context = await browser.newContext({ locale });
+        await context.addInitScript(() => {
+            WebAssembly.instantiateStreaming = () => Promise.reject(new Error('refused'));
+        });
+        const page = await context.newPage();
+        await page.goto(pageUrl);
+        await page.waitForFunction(() => document.querySelector('#msgAlert')?.textContent !== '');
+        assert.equal(await page.textContent('#msgAlert'), `${textsIn(code).coreFailedLead}refused`, locale);
+        await context.close();
+    }
 });
 
 // Every text on screen and every name given to assistive technology that is the page's own, not the catalog's.
