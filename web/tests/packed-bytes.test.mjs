@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { randomBytes } from 'node:crypto';
 import { test } from 'node:test';
 
-import { unpackBytes, unsafeGroups } from '../page/load-core.js';
+import { unpackBytes, unsafeGroups } from '../page/packed.js';
 import { packBytes } from '../tools/packed-bytes.mjs';
 
 const unsafeCharacters = unsafeGroups.map((group) => String.fromCharCode(group));

@@ -1,7 +1,9 @@
 // Makes the page one self-contained file that works when opened from disk: the
 // modules bundled and minified into one script, the style inlined, the pictures
-// as data URIs, and the WebAssembly module gzip-compressed and packed seven bits
-// to a character (the browser inflates it with DecompressionStream), which keeps the file small.
+// as data URIs. The WebAssembly module, and the module's loader with the page's
+// script, are gzip-compressed and packed seven bits to a character (the browser
+// inflates them with DecompressionStream), which keeps the file small; a small
+// first script (boot.js) inflates and runs the scripts.
 // The address the page is published at, if the build names one, goes into a
 // meta element, where the page reads it to share links from a copy on disk.
 // Usage: node build-page.mjs <page folder> <module path without extension> <output> [home]
@@ -23,8 +25,9 @@ const scriptSafe = (text) => text.replace(/<\/script/gi, '<\\/script');
 // The browsers that have both DecompressionStream and top-level await, which the page cannot start without.
 const target = ['chrome89', 'edge89', 'firefox113', 'safari16.4'];
 
-const bundled = await esbuild.build({
-    entryPoints: [join(pageDir, 'main.js')],
+/** @param {string} entry */
+const bundle = async (entry) => (await esbuild.build({
+    entryPoints: [join(pageDir, entry)],
     bundle: true,
     format: 'esm',
     target,
@@ -33,17 +36,31 @@ const bundled = await esbuild.build({
     legalComments: 'none',
     write: false,
     logLevel: 'warning',
-});
-const script = bundled.outputFiles[0].text;
+})).outputFiles[0].text;
+const script = await bundle('main.js');
+const boot = await bundle('boot.js');
 const style = (await esbuild.transform(read(join(pageDir, 'style.css')), {
     loader: 'css', minify: true, target, charset: 'utf8', logLevel: 'warning',
 })).code;
-const compressed = gzipSync(readFileSync(`${modulePath}.wasm`), { level: 9 });
-const wasm = packBytes(compressed);
 // The module's loader comes with its own names in full; minified, it is about a third smaller.
-const core = (await esbuild.transform(read(`${modulePath}.js`), {
+const loader = (await esbuild.transform(read(`${modulePath}.js`), {
     minify: true, target, charset: 'utf8', legalComments: 'none', logLevel: 'warning',
 })).code;
+/**
+ * Bytes gzip-compressed and packed into a script element that no browser runs, for packed.js to read back.
+ * @param {string} id
+ * @param {Buffer} bytes
+ * @param {string} [attributes]
+ */
+const packedElement = (id, bytes, attributes = '') => {
+    const compressed = gzipSync(bytes, { level: 9 });
+    return `<script type="application/octet-stream" id="${id}" data-bytes="${compressed.length}"${attributes}>`
+        + `${packBytes(compressed)}</script>`;
+};
+const wasmElement = packedElement('vantrellWasm', readFileSync(`${modulePath}.wasm`));
+// The loader and the page's script in one, the loader's length in UTF-16 units telling where the page's begins.
+const scriptsElement = packedElement('vantrellScripts', Buffer.from(loader + script, 'utf8'),
+    ` data-loader-length="${loader.length}"`);
 
 let html = read(join(pageDir, 'index.html'));
 // Pictures are the desktop program's own, taken from its resources.
@@ -55,14 +72,19 @@ const replaceOnce = (marker, replacement) => {
 };
 const attributeSafe = (text) => text.replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/</g, '&lt;');
 // The description search engines and shared links show is the core's, as every text of the page.
-const { texts } = await createRequire(import.meta.url)(`${modulePath}.js`)({ wasmBinary: readFileSync(`${modulePath}.wasm`) });
-replaceOnce('</title>', `</title>\n<meta name="description" content="${attributeSafe(texts().pageDescription)}">`);
-// Said when the core cannot start, when there is no core to ask.
-replaceOnce('<div id="msgAlert"', `<div id="msgAlert" data-core-failed-lead="${attributeSafe(texts().coreFailedLead)}"`);
+const builder = await createRequire(import.meta.url)(`${modulePath}.js`)({ wasmBinary: readFileSync(`${modulePath}.wasm`) });
+replaceOnce('</title>', `</title>\n<meta name="description" content="${attributeSafe(builder.texts().pageDescription)}">`);
+// Said when the core cannot start, when there is no core to ask: English, then each other language's by its code.
+const leads = builder.languages().map(({ code }, index) => {
+    builder.useLanguage(code);
+    const name = index === 0 ? 'data-core-failed-lead' : `data-core-failed-lead-${code}`;
+    return `${name}="${attributeSafe(builder.texts().coreFailedLead)}"`;
+});
+builder.useLanguage('en');
+replaceOnce('<div id="msgAlert"', `<div id="msgAlert" ${leads.join(' ')}`);
 if (home) replaceOnce('</head>', `<meta name="vantrell-home" content="${attributeSafe(home)}">\n</head>`);
 replaceOnce('<link rel="stylesheet" href="style.css">', `<style>${style}</style>`);
-replaceOnce('<script src="vantrell_core.js"></script>',
-    `<script type="application/octet-stream" id="vantrellWasm" data-bytes="${compressed.length}">${wasm}</script>\n<script>\n${scriptSafe(core)}\n</script>`);
-replaceOnce('<script type="module" src="main.js"></script>', `<script type="module">\n${scriptSafe(script)}</script>`);
+replaceOnce('<script src="vantrell_core.js"></script>', `${wasmElement}\n${scriptsElement}`);
+replaceOnce('<script type="module" src="main.js"></script>', `<script type="module">\n${scriptSafe(boot)}</script>`);
 writeFileSync(output, html);
 console.log(`${output}: ${Buffer.byteLength(html)} bytes`);

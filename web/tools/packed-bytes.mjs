@@ -2,8 +2,8 @@
 // character: about an eighth larger than the bytes, where base64 is a third.
 // A group of seven bits that is one of the characters the HTML parser would
 // change or end the element at goes with the next group into one two-byte
-// character. The page's load-core.js reads it back.
-import { unsafeGroups } from '../page/load-core.js';
+// character. The page's packed.js reads it back.
+import { unsafeGroups } from '../page/packed.js';
 
 /** @param {Uint8Array} bytes */
 export function packBytes(bytes) {
