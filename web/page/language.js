@@ -1,20 +1,9 @@
 // @ts-check
 import { byId, element } from './dom.js';
+import { writeAddress } from './links.js';
+import { storageKey, wantedLanguages } from './wanted-languages.js';
 
 /** @typedef {import('./core-types.js').Core} Core */
-
-const storageKey = 'vantrell.language';
-// The tests' language, which no browser asks for; its texts stand in for English to the browser.
-const pseudoLanguage = 'x-pseudo';
-
-/** @returns {string | null} */
-function chosen() {
-    try {
-        return localStorage.getItem(storageKey);
-    } catch {
-        return null;
-    }
-}
 
 /**
  * Shows every text from now on in the language chosen here before, or else the browser's first the page has.
@@ -22,10 +11,9 @@ function chosen() {
  * @returns {string} the language's code
  */
 export function useLanguage(core) {
-    const stored = chosen();
-    const code = core.languageFor(stored ? [stored] : [...navigator.languages]);
+    const code = core.languageFor(wantedLanguages());
     core.useLanguage(code);
-    document.documentElement.lang = code === pseudoLanguage ? 'en' : code;
+    document.documentElement.lang = core.documentLanguage();
     return code;
 }
 
@@ -43,6 +31,7 @@ export function offerLanguages(core, caption, inUse) {
     select.addEventListener('change', () => {
         try {
             localStorage.setItem(storageKey, select.value);
+            writeAddress();
             location.reload();
         } catch {
             // A storage the page may not use cannot carry the choice across a reload: the choice stays as it was.

@@ -11,13 +11,35 @@ export function fragmentText() {
     }
 }
 
+/** What the address is to show once the page's change is on screen; null when it shows it already. */
+let pendingCode = /** @type {string | null} */ (null);
+
 /**
- * Replaces the address rather than adding to the history, so that Back leaves the page.
+ * Replaces the address rather than adding to the history, so that Back leaves the page. A new
+ * address makes the browser lay the page out at once and fetch its icon again, which would double
+ * what a slider move costs: it is written after the change is on screen, once for a burst of changes.
  * @param {string} code
  */
 export function showInAddress(code) {
-    history.replaceState(null, '', `#${code}`);
+    if (pendingCode === null) afterNextPaint(writeAddress);
+    pendingCode = code;
 }
+
+/** Writes the address now, as a reload or a leaving page needs it. */
+export function writeAddress() {
+    if (pendingCode === null) return;
+    history.replaceState(null, '', `#${pendingCode}`);
+    pendingCode = null;
+}
+
+/** @param {() => void} then */
+function afterNextPaint(then) {
+    // A hidden page paints no frames.
+    if (document.hidden) setTimeout(then, 0);
+    else requestAnimationFrame(() => setTimeout(then, 0));
+}
+
+addEventListener('pagehide', writeAddress);
 
 /**
  * The address the page is published at, which the build writes into the page; '' for none.

@@ -9,7 +9,7 @@ import playwright from 'playwright-core';
 
 import { openIn, plansIn as plansOf, refusal, savePlan, unwrittenNote } from './plan-support.mjs';
 import {
-    drive, launch, loadCore, nativeLines, openPage, openPlans, pageUrl, plansListed, scratchDir, showOf,
+    addressCode, drive, launch, loadCore, nativeLines, openPage, openPlans, pageUrl, plansListed, scratchDir, showOf,
 } from './support.mjs';
 
 const core = await loadCore();
@@ -18,7 +18,6 @@ let browser;
 before(async () => { browser = await launch(playwright); });
 after(async () => { await browser?.close(); });
 
-const fragmentOf = (page) => decodeURIComponent(new URL(page.url()).hash.slice(1));
 const codeOf = (shown) => `VT1:${shown.class}:${shown.level}:${shown.lines.map((line) => line.level).join('.')}`;
 
 const plansIn = (document) => plansOf(core, document);
@@ -52,7 +51,7 @@ describe('undo and redo', () => {
             const printed = await drive(page, core, step);
             if (printed === undefined) continue;
             actual.push(printed);
-            if (printed.lines) assert.equal(fragmentOf(page), codeOf(printed), step);
+            if (printed.lines) assert.equal(await addressCode(page), codeOf(printed), step);
             if (printed.undo !== undefined) {
                 const enabled = { undo: await page.isEnabled('#cmdUndo'), redo: await page.isEnabled('#cmdRedo') };
                 assert.deepEqual(enabled, { undo: printed.undo > 0, redo: printed.redo > 0 }, step);
@@ -256,7 +255,7 @@ describe('saved plans', () => {
         await drive(page, core, 'open Friar');
         await openPlans(page);
         await page.click('#lstPlans [data-plan="Kept here"] [data-action="open"]');
-        assert.equal(fragmentOf(page), 'VT1:Healer:30:20.5.1');
+        assert.equal(await addressCode(page), 'VT1:Healer:30:20.5.1');
 
         const [download] = await Promise.all([page.waitForEvent('download'), page.click('#cmdExportPlans')]);
         assert.equal(download.suggestedFilename(), texts.plansFileName);

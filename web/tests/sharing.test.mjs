@@ -8,7 +8,7 @@ import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
 import playwright from 'playwright-core';
 
-import { launch, loadCore, pagePath, scratchDir } from './support.mjs';
+import { launch, loadCore, pagePath, scratchDir, writtenAddress } from './support.mjs';
 
 const texts = (await loadCore('vantrell_core')).texts();
 const code = 'VT1:Healer:20:12.5.1';
@@ -56,7 +56,7 @@ async function copyFrom(address, button) {
         clipboard: await page.evaluate(() => navigator.clipboard.readText()),
         alert: await page.textContent('#msgAlert'),
         status: await page.textContent('#msgStatus'),
-        url: page.url(),
+        url: await writtenAddress(page),
     };
     assert.deepEqual(errors, []);
     await context.close();

@@ -123,6 +123,17 @@ export function scratchDir() {
     return mkdtempSync(join(tmpdir(), 'vantrell-web-'));
 }
 
+// The page's address once the page has written it, which it does after its change is on screen.
+export async function writtenAddress(page) {
+    await page.evaluate(() => new Promise((written) => requestAnimationFrame(() => setTimeout(written, 0))));
+    return page.url();
+}
+
+// The plan code the address carries.
+export async function addressCode(page) {
+    return decodeURIComponent(new URL(await writtenAddress(page)).hash.slice(1));
+}
+
 export async function openPage(browser, { width = 1280, height = 900, hash = '' } = {}) {
     const page = await browser.newPage({ viewport: { width, height } });
     page.errors = [];

@@ -7,8 +7,8 @@ import { after, before, test } from 'node:test';
 import playwright from 'playwright-core';
 
 import {
-    classNames, cliSays, drive, launch, loadCore, nativeLines, openPage, openTrainingPath, pageUrl, priorityOf, random,
-    readTrainingPath, showOf, stemsOf, webBuild,
+    addressCode, classNames, cliSays, drive, launch, loadCore, nativeLines, openPage, openTrainingPath, pageUrl,
+    priorityOf, random, readTrainingPath, showOf, stemsOf, webBuild,
 } from './support.mjs';
 
 const core = await loadCore();
@@ -75,12 +75,12 @@ test('a link is followed with the priority kept, and Copy as Text copies the cor
     await page.click('#cmdCopyPathText');
     await page.waitForFunction(() => document.getElementById('msgStatus').textContent.startsWith('Copied'));
     const session = new core.Session();
-    session.applyFragment(decodeURIComponent(new URL(page.url()).hash.slice(1)));
+    const code = await addressCode(page);
+    session.applyFragment(code);
     assert.equal(session.setPriority(order), '');
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), session.trainingPathText());
     session.delete();
     // The other forms are the native program's for the same plan and priority.
-    const code = decodeURIComponent(new URL(page.url()).hash.slice(1));
     for (const format of ['markdown', 'bbcode']) {
         await page.click(`#cmdCopyPath${format === 'markdown' ? 'Markdown' : 'Bbcode'}`);
         const copied = await page.evaluate(() => navigator.clipboard.readText());
