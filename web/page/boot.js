@@ -1,10 +1,11 @@
 // @ts-check
-// The built page's first script. The page's other scripts travel compressed in
-// it, the module's loader and then the page's own: they are inflated and run
-// in that order, as the page's own script tags would run them.
+// The built page's first script. It starts compiling the core's module, then
+// inflates the page's other scripts, which travel compressed, and runs them in
+// order: the module's loader, then the page's own.
 import { byId } from './dom.js';
-import { leadWithoutCore } from './wanted-languages.js';
+import { compiledModule } from './load-core.js';
 import { inflate } from './packed.js';
+import { leadWithoutCore } from './wanted-languages.js';
 
 /**
  * @param {string} text
@@ -19,6 +20,10 @@ function run(text, kind) {
 
 const packed = byId('vantrellScripts', HTMLElement);
 try {
+    // The module compiles on other threads while the scripts are inflated and run.
+    compiledModule(byId('vantrellWasm', HTMLElement)).catch(() => {
+        // The core's loader, which takes the same promise, says why.
+    });
     const scripts = await new Response(inflate(packed)).text();
     const loaderLength = Number(packed.dataset.loaderLength);
     run(scripts.slice(0, loaderLength), 'classic');

@@ -4,13 +4,25 @@ import { inflate } from './packed.js';
 /** @typedef {import('./core-types.js').Core} Core */
 
 /**
+ * The module the element holds, compiled on the browser's other threads while it inflates; started
+ * once, by whichever asks first: the page's first script asks as early as it can.
+ * @param {HTMLElement} packed the element whose text is the module, gzip-compressed and packed
+ * @returns {Promise<WebAssembly.Module>}
+ */
+export function compiledModule(packed) {
+    const element = /** @type {HTMLElement & { compiled?: Promise<WebAssembly.Module> }} */ (packed);
+    element.compiled ??= WebAssembly.compileStreaming(
+        new Response(inflate(packed), { headers: { 'Content-Type': 'application/wasm' } }));
+    return element.compiled;
+}
+
+/**
  * Starts the core. Its module travels gzip-compressed and packed seven bits to a
- * character inside the page, so that the page stays one small file; it is compiled while it inflates.
+ * character inside the page, so that the page stays one small file.
  * @param {HTMLElement} packed the element whose text is the module
  * @returns {Promise<Core>}
  */
 export function loadCore(packed) {
-    const wasm = new Response(inflate(packed), { headers: { 'Content-Type': 'application/wasm' } });
     const create = /** @type {{ createVantrellCore: (settings: object) => Promise<Core> }} */ (
         /** @type {unknown} */ (globalThis)).createVantrellCore;
     // A module that cannot be compiled would leave the loader's own promise waiting for ever.
@@ -21,7 +33,8 @@ export function loadCore(packed) {
              * @param {(instance: WebAssembly.Instance) => void} receive
              */
             instantiateWasm(imports, receive) {
-                WebAssembly.instantiateStreaming(wasm, imports).then((result) => receive(result.instance), reject);
+                compiledModule(packed).then((module) => WebAssembly.instantiate(module, imports))
+                    .then(receive, reject);
                 return {};
             },
         }).then(resolve, reject);

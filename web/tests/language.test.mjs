@@ -60,7 +60,7 @@ test('a page whose core cannot start says so in the wanted language it was built
     for (const [locale, code] of [['fr-BE', 'fr'], ['de', 'de'], ['es', 'en']]) {
         const context = await browser.newContext({ locale });
         await context.addInitScript(() => {
-            WebAssembly.instantiateStreaming = () => Promise.reject(new Error('refused'));
+            WebAssembly.compileStreaming = () => Promise.reject(new Error('refused'));
         });
         const page = await context.newPage();
         await page.goto(pageUrl);
