@@ -11,7 +11,7 @@ packages=(cmake make g++ qt6-base-dev qt6-svg-dev nlohmann-json3-dev libcli11-de
 # Fuzzing needs clang and libFuzzer; the package is made with dpkg-shlibdeps
 # and file, and it and its desktop files are checked with lintian and the validators.
 check_packages=(gettext clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file lintian)
-web_packages=(cmake make g++ nlohmann-json3-dev emscripten chromium)
+web_packages=(cmake make g++ nlohmann-json3-dev emscripten zopfli chromium)
 # The order CI runs them in: the quick feedback first, the package last.
 ci_workflows=(default web core sanitize fuzz leaks package)
 
