@@ -34,8 +34,9 @@ struct StartUp {
 constexpr int kFirstFrameTimeoutMs = 30'000;
 constexpr std::string_view kProbeVariable = "VANTRELL_FIRST_FRAME_FD";
 
-// The caller's environment, with the platform, the probe and its descriptor set for the child.
-std::vector<std::string> ChildEnvironment(int descriptor) {
+// The caller's environment, with the platform, the probe and its descriptor set for the
+// child, and the system's language when one is given.
+std::vector<std::string> ChildEnvironment(int descriptor, const char* language) {
     std::vector<std::string> variables;
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string_view variable(*entry);
@@ -44,7 +45,14 @@ std::vector<std::string> ChildEnvironment(int descriptor) {
                    variable[name.size()] == '=';
         };
         if (overridden("QT_QPA_PLATFORM") || overridden("LD_PRELOAD") || overridden(kProbeVariable)) continue;
+        const bool languageVariable =
+            overridden("LANGUAGE") || overridden("LC_ALL") || overridden("LC_MESSAGES") || overridden("LANG");
+        if (language != nullptr && languageVariable) continue;
         variables.emplace_back(variable);
+    }
+    if (language != nullptr) {
+        variables.emplace_back(std::string("LANGUAGE=") + language);
+        variables.emplace_back(std::string("LANG=") + language + ".UTF-8");
     }
     variables.emplace_back("QT_QPA_PLATFORM=offscreen");
     variables.emplace_back(std::string("LD_PRELOAD=") + FIRST_FRAME_PROBE);
@@ -70,12 +78,15 @@ private:
 
 struct Program {
     const char* path;
-    const char* argument;  // or nullptr
+    const char* argument;           // or nullptr
+    const char* language = nullptr;  // the system's language, or the caller's
 };
 
 constexpr Program kBare{BARE_QT_PROGRAM, nullptr};
 constexpr Program kBareWithText{BARE_QT_PROGRAM, "--one-label"};
 constexpr Program kVantrell{VANTRELL_PROGRAM, nullptr};
+// In German the program parses a catalog and loads Qt's as it starts; a language chosen in it before wins.
+constexpr Program kVantrellInGerman{VANTRELL_PROGRAM, nullptr, "de_DE"};
 
 // Starts the program, waits for its first frame, kills it and reads its peak
 // resident size. Any failure is described in `error`.
@@ -98,7 +109,7 @@ std::optional<StartUp> StartUntilFirstFrame(const Program& started, std::string&
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
 
-    std::vector<std::string> variables = ChildEnvironment(childDescriptor);
+    std::vector<std::string> variables = ChildEnvironment(childDescriptor, started.language);
     std::vector<char*> environment;
     for (std::string& variable : variables) environment.push_back(variable.data());
     environment.push_back(nullptr);
@@ -150,8 +161,8 @@ struct Samples {
 
 void StartUpSideBySide(benchmark::State& state) {
     // The bare window with one label is no target, only a measure of what the first text costs any Qt program.
-    enum : std::size_t { kBareRun, kVantrellRun, kOneLabelRun, kPrograms };
-    const Program programs[kPrograms] = {kBare, kVantrell, kBareWithText};
+    enum : std::size_t { kBareRun, kVantrellRun, kOneLabelRun, kGermanRun, kPrograms };
+    const Program programs[kPrograms] = {kBare, kVantrell, kBareWithText, kVantrellInGerman};
     std::string error;
     // The first starts fill the page cache and the font cache; no program should pay for that here.
     for (const Program& program : programs) {
@@ -189,6 +200,9 @@ void StartUpSideBySide(benchmark::State& state) {
     state.counters["peak_ratio"] = vantrellMemory / bareMemory;
     state.counters["one_label_ms"] = Median(samples[kOneLabelRun].seconds) * 1e3;
     state.counters["one_label_peak_MiB"] = Median(samples[kOneLabelRun].peakMiB);
+    const double germanTime = Median(samples[kGermanRun].seconds);
+    state.counters["german_ms"] = germanTime * 1e3;
+    state.counters["german_ratio"] = germanTime / vantrellTime;
     state.SetLabel("medians of the runs; time column: vantrell");
 }
 

@@ -83,5 +83,12 @@ export function inflate(packed) {
         unpacker = base64 ? unpackerFrom(base64) : unpackBytes;
     }
     const bytes = unpacker(packed.textContent ?? '', Number(packed.dataset.bytes));
-    return new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+    // Not through a Blob, which the browser would first copy into its store of blobs.
+    const stream = new ReadableStream({
+        start(controller) {
+            controller.enqueue(bytes);
+            controller.close();
+        },
+    });
+    return stream.pipeThrough(new DecompressionStream('gzip'));
 }
