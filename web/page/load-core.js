@@ -4,16 +4,34 @@ import { inflate } from './packed.js';
 /** @typedef {import('./core-types.js').Core} Core */
 
 /**
- * The module the element holds, compiled on the browser's other threads while it inflates; started
- * once, by whichever asks first: the page's first script asks as early as it can.
+ * The module the element holds, or names as a file of the site's, compiled on the browser's other
+ * threads while it inflates or downloads; started once, by whichever asks first: the page's first
+ * script asks as early as it can.
  * @param {HTMLElement} packed the element whose text is the module, gzip-compressed and packed
  * @returns {Promise<WebAssembly.Module>}
  */
 export function compiledModule(packed) {
     const element = /** @type {HTMLElement & { compiled?: Promise<WebAssembly.Module> }} */ (packed);
-    element.compiled ??= WebAssembly.compileStreaming(
+    const file = packed.dataset.src;
+    element.compiled ??= file ? compiledFile(file) : WebAssembly.compileStreaming(
         new Response(inflate(packed), { headers: { 'Content-Type': 'application/wasm' } }));
     return element.compiled;
+}
+
+/**
+ * The site's module, a file beside the page, compiled while it downloads and kept compiled by the
+ * browser; a host that does not call it WebAssembly has it compiled from its bytes.
+ * @param {string} file
+ * @returns {Promise<WebAssembly.Module>}
+ */
+async function compiledFile(file) {
+    try {
+        return await WebAssembly.compileStreaming(fetch(file));
+    } catch {
+        const response = await fetch(file);
+        if (!response.ok) throw new Error(`${file}: ${response.status} ${response.statusText}`);
+        return WebAssembly.compile(await response.arrayBuffer());
+    }
 }
 
 /**

@@ -64,5 +64,10 @@ async function pageFromNetwork(event) {
 }
 
 async function fromCache(request) {
-    return (await caches.match(request, { cacheName })) ?? fetch(request);
+    const cached = await caches.match(request, { cacheName });
+    if (cached) return cached;
+    // The page at an address under a folder the site lacks asks for the site's files beside itself.
+    const name = new URL(request.url).pathname.split('/').pop() ?? '';
+    const own = siteFiles.includes(name) ? await caches.match(new URL(name, scope).href, { cacheName }) : undefined;
+    return own ?? fetch(request);
 }

@@ -8,7 +8,7 @@ import { dirname, join } from 'node:path';
 import { after, before, test } from 'node:test';
 import playwright from 'playwright-core';
 
-import { launch, loadCore, openPlans, openTrainingPath, pageUrl } from './support.mjs';
+import { launch, loadCore, openPlans, openTrainingPath, pageUrl, webBuild } from './support.mjs';
 
 const core = await loadCore('vantrell_core');
 let browser;
@@ -107,12 +107,17 @@ test('in the pseudo-language every text of the page\'s own comes from the catalo
 
 const axeSource = readFileSync(join(dirname(createRequire(import.meta.url).resolve('axe-core')), 'axe.min.js'), 'utf8');
 
-test('in German and French the page breaks no rule of WCAG 2.1 A and AA', async () => {
+test('in German and French the page fits 360 and 1280 px and breaks no rule of WCAG 2.1 A and AA', async () => {
     for (const chosen of ['de', 'fr']) {
         const { context, page } = await openIn({ chosen, hash: '#VT1:Healer:40:12.5.1' });
         await openTrainingPath(page);
         await page.click('#frmCompare summary');
         await openPlans(page);
+        for (const width of [360, 1280]) {
+            await page.setViewportSize({ width, height: 900 });
+            assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), `${chosen}, ${width} px`);
+            await page.screenshot({ path: join(webBuild, `screenshot-${chosen}-${width}.png`), fullPage: true });
+        }
         await page.addScriptTag({ content: axeSource });
         const broken = await page.evaluate(async () => (await window.axe.run(document, { runOnly: { type: 'tag',
             values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] } })).violations.map(({ id, nodes }) =>

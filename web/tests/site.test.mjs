@@ -40,9 +40,16 @@ describe('the published site', () => {
     test('is the single page with relative addresses, installable, and works offline after one visit', async () => {
         const single = readFileSync(pagePath, 'utf8');
         const index = readFileSync(join(siteDir, 'index.html'), 'utf8');
-        // The single file's text, with only the site's head lines added.
-        const added = index.split('\n').filter((line) => !single.split('\n').includes(line));
-        assert.ok(added.length > 0 && added.every((line) => /^<(link|meta) /.test(line)), added.join('\n'));
+        // The single file's text, with only the site's head lines added and its module as a file of its own.
+        const [indexLines, singleLines] = [index.split('\n'), single.split('\n')];
+        const added = indexLines.filter((line) => !singleLines.includes(line));
+        const moduleLine = /^<script type="application\/octet-stream" id="vantrellWasm" data-src="(vantrell_core\.[0-9a-f]+\.wasm)"><\/script>$/;
+        assert.ok(added.length > 0 && added.every((line) => /^<(link|meta) /.test(line) || moduleLine.test(line)),
+            added.join('\n').slice(0, 2000));
+        assert.deepEqual(singleLines.filter((line) => !indexLines.includes(line)).map((line) => line.slice(0, 60)),
+            ['<script type="application/octet-stream" id="vantrellWasm" da']);
+        const moduleFile = added.map((line) => moduleLine.exec(line)?.[1]).find(Boolean);
+        assert.deepEqual(readFileSync(join(siteDir, moduleFile)), readFileSync(join(webBuild, 'vantrell_core.wasm')));
         assert.doesNotMatch(index.slice(0, 2000), /(href|src)="\//);
 
         const context = await launchWithProfile(playwright);

@@ -395,6 +395,7 @@ export function nativeLines(script) {
 const contentTypes = {
     '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
     '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.svg': 'image/svg+xml',
+    '.wasm': 'application/wasm',
 };
 
 // A static host on 127.0.0.1 (a secure context, as installing needs) serving

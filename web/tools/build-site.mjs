@@ -1,9 +1,10 @@
 // Makes the published site from the bundled page: the page as index.html with
-// its manifest linked, the web app manifest, the icons and the service worker,
+// its manifest linked and its module as a file beside it, the web app manifest, the icons and the service worker,
 // which carries the version so that a new one replaces the offline copy. All
 // addresses are relative, so the folder can be served from any path.
 // Usage: node build-site.mjs <bundled page> <module path without extension> <version> <output folder>
-import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { createHash } from 'node:crypto';
+import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -26,6 +27,10 @@ const core = await createCore({ wasmBinary: readFileSync(`${modulePath}.wasm`) }
 const { programName } = core.texts();
 
 mkdirSync(outputDir, { recursive: true });
+// A module an earlier build wrote would stay in the folder, published for nothing.
+for (const name of readdirSync(outputDir).filter((file) => /^vantrell_core\.[0-9a-f]+\.wasm$/.test(file))) {
+    rmSync(join(outputDir, name));
+}
 const write = (name, text) => writeFileSync(join(outputDir, name), text);
 
 const manifest = {
@@ -54,9 +59,21 @@ const head = [
 if (!/<meta name="theme-color"/.test(page)) head.push(`<meta name="theme-color" content="${themeColour}">`);
 const at = viewport.index + viewport[0].length;
 page = `${page.slice(0, at)}${head.join('\n')}\n${page.slice(at)}`;
+// The module as a file of its own, which the browser compiles while it downloads and keeps compiled
+// with its cache; named by its content, so that a new page never meets an old module in the cache.
+// A page without one (the benchmarks' empty page) is published as it is.
+const siteFiles = ['index.html', 'manifest.webmanifest', ...icons.map(({ src }) => src)];
+const packedModule = /<script type="application\/octet-stream" id="vantrellWasm"[^>]*>[^<]*<\/script>/;
+if (packedModule.test(page)) {
+    const wasm = readFileSync(`${modulePath}.wasm`);
+    const wasmFile = `vantrell_core.${createHash('sha256').update(wasm).digest('hex').slice(0, 16)}.wasm`;
+    writeFileSync(join(outputDir, wasmFile), wasm);
+    page = page.replace(packedModule,
+        `<script type="application/octet-stream" id="vantrellWasm" data-src="${wasmFile}"></script>`);
+    siteFiles.push(wasmFile);
+}
 write('index.html', page);
 
-const siteFiles = ['index.html', 'manifest.webmanifest', ...icons.map(({ src }) => src)];
 let worker = readFileSync(join(webDir, 'site/sw.js'), 'utf8');
 const fill = (marker, replacement) => {
     if (!worker.includes(marker)) throw new Error(`sw.js lacks ${marker}`);
