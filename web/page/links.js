@@ -25,7 +25,7 @@ export function showInAddress(code) {
     pendingCode = code;
 }
 
-/** Writes the address now, as a reload or a leaving page needs it. */
+/** Writes the address now, as a reload the page asks for needs it. */
 export function writeAddress() {
     if (pendingCode === null) return;
     history.replaceState(null, '', `#${pendingCode}`);
@@ -38,8 +38,6 @@ function afterNextPaint(then) {
     if (document.hidden) setTimeout(then, 0);
     else requestAnimationFrame(() => setTimeout(then, 0));
 }
-
-addEventListener('pagehide', writeAddress);
 
 /**
  * The address the page is published at, which the build writes into the page; '' for none.

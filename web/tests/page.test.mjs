@@ -102,6 +102,29 @@ describe('links', () => {
         await page.close();
     });
 
+    test('a burst of moves writes the address once, after the change is on screen', async () => {
+        const page = await openPage(browser, { hash: '#VT1:Armsman:50:1.1.1.1.1.1.1.1' });
+        await page.waitForSelector('#lblClassTitle');
+        await addressCode(page);
+        const writes = await page.evaluate(() => new Promise((settled) => {
+            const written = [];
+            const replace = history.replaceState.bind(history);
+            history.replaceState = (state, unused, address) => {
+                written.push(String(address));
+                replace(state, unused, address);
+            };
+            const slider = document.querySelector('[data-part="slider"]');
+            for (const level of [10, 20, 30]) {
+                slider.value = String(level);
+                slider.dispatchEvent(new Event('change', { bubbles: true }));
+            }
+            const inTheSameTask = written.length;
+            requestAnimationFrame(() => setTimeout(() => settled({ inTheSameTask, written }), 0));
+        }));
+        assert.deepEqual(writes, { inTheSameTask: 0, written: ['#VT1:Armsman:50:30.1.1.1.1.1.1.1'] });
+        await page.close();
+    });
+
     const badFragments = [
         'hello', 'VT1', 'VT2:Healer:50:1.1.1', 'VT1:Nobody:50:1', 'VT1:Healer:5:1.1.1', 'VT1:Healer:50:1.1',
         'VT1:Healer:50:1.1.0', 'VT1:Healer:50:1.1.102', '::::', '%', '%E2%82%AC%20<b>x</b>"\'', '#VT1:Healer:50:1.1.1',
