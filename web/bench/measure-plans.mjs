@@ -11,10 +11,10 @@ import { join } from 'node:path';
 import playwright from 'playwright-core';
 
 import { launch, pageUrl, webBuild } from '../tests/support.mjs';
+import { median } from './side-by-side.mjs';
 
 const rounds = Number(process.argv[2] ?? 3);
 const counts = (process.argv[3] ?? '3000,100000').split(',').map(Number);
-const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const ms = (value) => `${value.toFixed(0)} ms`;
 
 const samePlan = { name: 'Same plan', code: 'VT1:Healer:50:1.1.1',

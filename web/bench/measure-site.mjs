@@ -5,27 +5,16 @@
 // holds the site, online (the page fetched again, network first) and offline.
 // Figures, not a test: run it on an otherwise idle machine, after the site is built.
 // Usage: node bench/measure-site.mjs [rounds]
-import { spawn } from 'node:child_process';
-import { once } from 'node:events';
 import playwright from 'playwright-core';
 
 import { launch, pageUrl, siteDir } from '../tests/support.mjs';
+import { median, percentile, readyTime, startHost } from './side-by-side.mjs';
 
 const rounds = Number(process.argv[2] ?? 15);
-const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const percentile = (values, share) => [...values].sort((a, b) => a - b)[Math.floor((values.length - 1) * share)];
 const ms = (value) => `${value.toFixed(2)} ms`;
-const readyTime = (page) => page.evaluate(async () => {
-    while (performance.getEntriesByName('vantrell-ready').length === 0) await new Promise(requestAnimationFrame);
-    return performance.getEntriesByName('vantrell-ready')[0].startTime;
-});
 
 const browser = await launch(playwright);
-// The host in a process of its own, as a real one would be, not sharing this one's time with the browser's driver.
-const host = spawn(process.execPath, ['--input-type=module', '-e', `
-    import { serveSite } from ${JSON.stringify(new URL('../tests/support.mjs', import.meta.url).href)};
-    console.log((await serveSite(${JSON.stringify(siteDir)}, '/vantrell/')).url);`], { stdio: ['ignore', 'pipe', 'inherit'] });
-const site = { url: String((await once(host.stdout, 'data'))[0]).trim() };
+const site = await startHost(siteDir, '/vantrell/');
 
 async function firstVisit(url) {
     const context = await browser.newContext();
@@ -63,7 +52,7 @@ await context.setOffline(true);
 const offlineReloads = await reloads();
 await context.close();
 await browser.close();
-host.kill();
+site.stop();
 
 const line = (label, values) =>
     console.log(`${label.padEnd(34)} median ${ms(median(values))}, 90th percentile ${ms(percentile(values, 0.9))}`);

@@ -45,11 +45,11 @@ export function writeEmpty(makeSite) {
     return { pageUrl: pathToFileURL(pagePath).href, siteDir };
 }
 
-// A static host for `folder` at /site/, in a process of its own as a real one would be.
-export async function startHost(folder) {
+// A static host for `folder` at `base`, in a process of its own as a real one would be.
+export async function startHost(folder, base = '/site/') {
     const host = spawn(process.execPath, ['--input-type=module', '-e', `
         import { serveSite } from ${JSON.stringify(new URL('../tests/support.mjs', import.meta.url).href)};
-        console.log((await serveSite(${JSON.stringify(folder)}, '/site/')).url);`],
+        console.log((await serveSite(${JSON.stringify(folder)}, ${JSON.stringify(base)})).url);`],
     { stdio: ['ignore', 'pipe', 'inherit'] });
     const url = String((await once(host.stdout, 'data'))[0]).trim();
     return { url, stop: () => host.kill() };

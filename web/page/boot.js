@@ -5,7 +5,7 @@
 import { byId } from './dom.js';
 import { compiledModule } from './load-core.js';
 import { inflate } from './packed.js';
-import { leadWithoutCore } from './wanted-languages.js';
+import { sayStartFailed } from './wanted-languages.js';
 
 /**
  * @param {string} text
@@ -29,7 +29,6 @@ try {
     run(scripts.slice(0, loaderLength), 'classic');
     run(scripts.slice(loaderLength), 'module');
 } catch (error) {
-    const alert = byId('msgAlert', HTMLElement);
-    alert.textContent = `${leadWithoutCore(alert)}${error instanceof Error ? error.message : String(error)}`;
+    sayStartFailed(error);
     throw error;
 }

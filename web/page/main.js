@@ -14,7 +14,7 @@ import { PlanStore } from './plan-store.js';
 import { PlansView } from './plans-view.js';
 import { Selector } from './selector.js';
 import { fillShell } from './shell.js';
-import { leadWithoutCore } from './wanted-languages.js';
+import { sayStartFailed } from './wanted-languages.js';
 
 /** @typedef {import('./core-types.js').Applied} Applied */
 /** @typedef {import('./core-types.js').Core} Core */
@@ -127,8 +127,7 @@ class Page {
 }
 
 const core = await loadCore(byId('vantrellWasm', HTMLElement)).catch((error) => {
-    const alert = byId('msgAlert', HTMLElement);
-    alert.textContent = `${leadWithoutCore(alert)}${error.message}`;
+    sayStartFailed(error);
     throw error;
 });
 const language = useLanguage(core);

@@ -7,42 +7,36 @@
 export const unsafeGroups = [0, 10, 13, 34, 38, 60, 92];
 
 /**
- * The bytes that packed-bytes.mjs packed into `text`, seven bits to a character.
- * It runs once, cold, over some 150,000 characters as the page starts: one plain loop over the
- * text's UTF-8 bytes, which the browser encodes at once, in which a character below 0x80 is one
- * group and a two-byte one (0x80 to 0x7ff) a pair, or an unsafe group alone.
+ * The bytes that packed-bytes.mjs packed into `text`, seven bits to a character: a character below
+ * 0x80 is one group; one from 0x80 to 0x7ff an unsafe group and the group after it, or an unsafe
+ * group alone, the last. The built page reads its bytes with unpack.cpp's loop, which is this one.
  * @param {string} text
  * @param {number} length how many bytes it holds
  * @returns {Uint8Array}
  */
 export function unpackBytes(text, length) {
-    const utf8 = new TextEncoder().encode(text);
     const bytes = new Uint8Array(length);
     let filled = 0;
     let held = 0;
     let bits = 0;
-    for (let index = 0; index < utf8.length; ++index) {
-        let group = utf8[index];
-        if (group >= 0x80) {
-            const pair = (((group & 0x1f) << 6) | (utf8[++index] & 0x3f)) - 0x80;
-            held = (held << 7) | unsafeGroups[(pair >> 7) & 7];
-            bits += 7;
-            if (bits >= 8) {
-                bits -= 8;
-                bytes[filled++] = held >> bits;
-                held &= (1 << bits) - 1;
-            }
-            // A lone unsafe group, the last, is marked by the pair's upper half.
-            if (pair >> 7 >= 8) break;
-            group = pair & 0x7f;
-        }
+    /** @param {number} group */
+    const take = (group) => {
         held = (held << 7) | group;
         bits += 7;
-        if (bits >= 8) {
-            bits -= 8;
-            bytes[filled++] = held >> bits;
-            held &= (1 << bits) - 1;
+        if (bits < 8) return;
+        bits -= 8;
+        bytes[filled++] = held >> bits;
+        held &= (1 << bits) - 1;
+    };
+    for (let index = 0; index < text.length; ++index) {
+        const code = text.charCodeAt(index);
+        if (code < 0x80) {
+            take(code);
+            continue;
         }
+        const unsafe = (code - 0x80) >> 7;
+        take(unsafeGroups[unsafe & 7]);
+        if (unsafe < 8) take((code - 0x80) & 0x7f);
     }
     return bytes;
 }

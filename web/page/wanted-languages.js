@@ -28,10 +28,19 @@ export function wantedLanguages() {
  * @param {HTMLElement} alert the element that carries the leads
  * @returns {string}
  */
-export function leadWithoutCore(alert) {
+function leadWithoutCore(alert) {
     for (const tag of wantedLanguages()) {
         const lead = alert.getAttribute(`data-core-failed-lead-${tag.split(/[-_.@]/)[0].toLowerCase()}`);
         if (lead !== null) return lead;
     }
     return alert.dataset.coreFailedLead ?? '';
+}
+
+/**
+ * Says in the alert line, in the wanted language, that the page cannot start and why.
+ * @param {unknown} error
+ */
+export function sayStartFailed(error) {
+    const alert = document.getElementById('msgAlert');
+    if (alert) alert.textContent = `${leadWithoutCore(alert)}${error instanceof Error ? error.message : String(error)}`;
 }
